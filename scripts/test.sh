@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything and runs every test; then builds the core with
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs the core tests under them.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+
+BUILD_DIR="$root/build" "$root/scripts/build.sh"
+ctest --test-dir "$root/build" --output-on-failure -j2
+
+BUILD_DIR="$root/build-asan" BUILD_TYPE=Debug "$root/scripts/build.sh" \
+    -DGM_CORE_ONLY=ON -DGM_SANITIZE=address,undefined
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$root/build-asan" --output-on-failure -j2

@@ -1,0 +1,64 @@
+#pragma once
+// Access to HID interfaces: what the transport needs and nothing more. Implemented by the Linux
+// hidraw backend (host/hidraw) and by the virtual bus of the virtual mouse (device/sim).
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace gm::hid {
+
+struct InterfaceInfo {
+    std::string path;
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+    std::uint16_t version = 0;
+    std::vector<std::uint8_t> reportDescriptor;
+};
+
+enum class ReadStatus { Ok, Timeout, Error };
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Error;
+    std::size_t length = 0;  // bytes received when status is Ok
+};
+
+// One opened interface. Closed when the last reference goes away.
+class Device {
+public:
+    virtual ~Device() = default;
+    // Sends a feature report; report[0] is the report id. False when the device refused it.
+    virtual bool setFeature(std::span<const std::uint8_t> report) = 0;
+    // Fetches a feature report; report[0] holds the wanted id on entry, the whole report on
+    // success. False when the device refused.
+    virtual bool getFeature(std::span<std::uint8_t> report) = 0;
+    // Waits at most `timeout` for one input report and copies at most buffer.size() bytes of it
+    // (report id first). Never spins.
+    virtual ReadResult readInput(std::span<std::uint8_t> buffer,
+                                 std::chrono::milliseconds timeout) = 0;
+};
+
+enum class OpenError { None, NotFound, PermissionDenied, Other };
+
+struct OpenResult {
+    std::shared_ptr<Device> device;  // null on failure
+    OpenError error = OpenError::None;
+    std::string message;  // what went wrong, for the user, when device is null
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    // Every present HID interface, whether or not this user may open it.
+    virtual std::vector<InterfaceInfo> enumerate() = 0;
+    // Number of present HID interfaces (cheaper than enumerate; polled often).
+    virtual int countPresent() = 0;
+    // Opens an interface for reading and writing reports.
+    virtual OpenResult open(const std::string& path) = 0;
+};
+
+}  // namespace gm::hid

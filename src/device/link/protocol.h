@@ -1,0 +1,86 @@
+#pragma once
+// The mouse's command set on top of the transport: block and live transfers of the
+// configuration image, XDATA access, identify and restart, and the transfer patterns the editor
+// uses (whole-image read and write, profile push). Every operation holds the transport's
+// transaction lock for its whole length and returns a success flag; none throws.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "device/clock.h"
+#include "device/link/transport.h"
+#include "device/presenter.h"
+#include "device/timing.h"
+#include "image/image_model.h"
+#include "image/layout.h"
+
+namespace gm::device {
+
+namespace command {
+inline constexpr std::uint8_t kXDataWrite = 0x01;
+inline constexpr std::uint8_t kXDataRead = 0x02;
+inline constexpr std::uint8_t kLiveWrite = 0x05;
+inline constexpr std::uint8_t kLiveRead = 0x06;
+inline constexpr std::uint8_t kBlockWrite = 0x07;
+inline constexpr std::uint8_t kBlockRead = 0x09;
+inline constexpr std::uint8_t kIdentify = 0x0D;
+inline constexpr std::uint8_t kRestart = 0x0E;
+}  // namespace command
+
+// Answer of the identify command.
+struct IdentifyAnswer {
+    Payload payload{};
+    bool valid() const { return payload[1] == 0x3A; }
+};
+
+class CommandProtocol {
+public:
+    CommandProtocol(Transport& transport, Clock& clock, const Timing& timing,
+                    Presenter& presenter);
+
+    // Block write (0x07) of `source` at `address`; ceil(n/7) data reports, back to back. The
+    // progress window stays shown; the caller hides it.
+    bool writeBlock(std::uint16_t address, std::span<const std::uint8_t> source);
+    // Block read (0x09) of destination.size() bytes at `address`. The destination is preset to
+    // 0xFF; a refused data report leaves its chunk 0xFF and the read goes on.
+    bool readBlock(std::uint16_t address, std::span<std::uint8_t> destination,
+                   bool withProgress = false);
+    // Live write, target 0: count (1..3) bytes at an 8-bit image address. Shows and hides the
+    // progress window and waits afterLiveWrite.
+    bool liveWrite(std::uint8_t address, std::uint8_t d0, std::uint8_t d1, std::uint8_t d2,
+                   std::uint8_t count);
+    // Live write, target 1: four data bytes (key status test).
+    bool liveWrite4(std::uint8_t address, std::array<std::uint8_t, 4> data);
+    // A run of target-0 live writes of 3 bytes each; the address wraps at 256.
+    bool liveWriteRange(std::uint8_t start, std::span<const std::uint8_t> source);
+    // Live read (0x06) of destination.size() bytes (at most 255) at an 8-bit address.
+    bool liveRead(std::uint8_t target, std::uint8_t address, std::span<std::uint8_t> destination);
+    // XDATA access; addresses above 0xFFFF are sent as their low 16 bits.
+    std::optional<std::uint8_t> xdataRead(std::uint32_t address);
+    bool xdataWrite(std::uint32_t address, std::uint8_t value);
+    // The engineering "change XDATA" sequence: 0x7241 = 1, 0x7242 = 6, 0x7243 = 1.
+    bool changeXData();
+
+    // Identify (0x0D) and one data report; nullopt when the command report was refused.
+    std::optional<IdentifyAnswer> identify();
+    // Restart (0x0E): the mouse leaves the bus and enumerates again.
+    bool restart();
+
+    // Whole image read into model.buffer with the progress window (does not split).
+    bool readImage(image::ImageModel& model);
+    // Whole image write of model.buffer at address 0.
+    bool writeImage(const image::ImageModel& model);
+    // Writes the three profile sections (check bytes recomputed first), optionally the fire key
+    // area, re-reads the User section and re-arms the mouse's key tables.
+    bool pushProfiles(image::ImageModel& model, bool withFireKeys);
+
+private:
+    Transport& transport_;
+    Clock& clock_;
+    const Timing& timing_;
+    Presenter& presenter_;
+};
+
+}  // namespace gm::device

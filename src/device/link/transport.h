@@ -1,0 +1,107 @@
+#pragma once
+// The two-report transport to the mouse: command report 0x40 and data report 0x41 (8 bytes each,
+// feature reports) and the status input report 0x42. Finds and opens the mouse among the HID
+// interfaces and moves single reports; the command protocol builds transfers on top.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+
+#include "device/clock.h"
+#include "device/hid/hid_backend.h"
+#include "device/timing.h"
+#include "device/trace.h"
+
+namespace gm::device {
+
+inline constexpr std::uint8_t kCommandReportId = 0x40;
+inline constexpr std::uint8_t kDataReportId = 0x41;
+inline constexpr std::uint8_t kStatusReportId = 0x42;
+inline constexpr std::size_t kFeatureReportLength = 8;
+inline constexpr std::size_t kPayloadLength = 7;
+
+using Payload = std::array<std::uint8_t, kPayloadLength>;
+
+// Vendor and product id of the mouse, and the identity table the session searches.
+struct DeviceIdentity {
+    std::uint32_t vendorId = 0;
+    std::uint32_t productId = 0;
+};
+inline constexpr DeviceIdentity kMouseIdentity{0x7A3E, 0x08B8};
+
+struct OpenMouseResult {
+    bool found = false;              // an interface with these ids and 8-byte features exists
+    std::uint16_t version = 0x100;   // its version number when found
+    // Set when a matching interface exists but could not be opened (e.g. no permission): what
+    // the user should do about it.
+    std::string problem;
+};
+
+struct LinkState {
+    std::uint32_t vendorId = 0;
+    std::uint32_t productId = 0;
+    std::uint32_t featureLength = 0;
+    std::uint32_t inputLength = 0;
+    std::shared_ptr<hid::Device> commandHandle;    // accepted the probe command report
+    std::shared_ptr<hid::Device> dataHandle;       // answered the probe data request
+    std::shared_ptr<hid::Device> readWriteHandle;  // reads the status input reports
+};
+
+class Transport {
+public:
+    Transport(hid::Backend& backend, Clock& clock, const Timing& timing);
+
+    // Number of present HID interfaces.
+    int countHidDevices();
+    // Searches every interface; the last one with these ids and an 8-byte feature report wins.
+    OpenMouseResult openMouse(std::uint32_t vendorId, std::uint32_t productId);
+    // Drops all three handles and the ids (device gone, or closing).
+    void invalidate();
+
+    // [0x40, code, a2, a3, a4, a5, 0, 0] on the command handle.
+    bool sendCommand(std::uint8_t code, std::uint8_t a2 = 0, std::uint8_t a3 = 0,
+                     std::uint8_t a4 = 0, std::uint8_t a5 = 0);
+    // The full command report [0x40, code, a2..a7] (live writes use all six argument bytes).
+    bool sendCommandReport(std::span<const std::uint8_t, kFeatureReportLength> report);
+    // [0x41, payload] on the data handle.
+    bool sendData(const Payload& payload);
+    // Presets the response to 0xFF x7, fetches one data report into it, then paces; a refused
+    // request leaves 0xFF and skips the pause.
+    bool readData();
+    // One status input report from the read-write handle, waiting at most `timeout`.
+    hid::ReadResult readInputReport(std::span<std::uint8_t> buffer,
+                                    std::chrono::milliseconds timeout);
+
+    // Payload of the last data report received (0xFF x7 after a failed read).
+    const Payload& response() const { return response_; }
+    Payload& response() { return response_; }
+
+    bool hasCommandChannel() const;
+    bool hasDataChannel() const;
+    bool hasInputChannel() const;
+    // Snapshot of the link state.
+    LinkState link() const;
+
+    // Serialises whole transactions (a command and its data reports) between threads.
+    std::unique_lock<std::recursive_mutex> transaction() {
+        return std::unique_lock<std::recursive_mutex>(transactionMutex_);
+    }
+
+    void setTrace(TraceSink sink);
+
+private:
+    hid::Backend& backend_;
+    Clock& clock_;
+    const Timing& timing_;
+    mutable std::mutex linkMutex_;  // guards link_ against the status listener
+    LinkState link_;
+    Payload response_{};
+    std::recursive_mutex transactionMutex_;
+    TraceSink trace_;
+};
+
+}  // namespace gm::device
