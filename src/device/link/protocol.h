@@ -5,6 +5,7 @@
 // transaction lock for its whole length and returns a success flag; none throws.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -36,9 +37,13 @@ struct IdentifyAnswer {
 };
 
 class CommandProtocol {
-public:
-    CommandProtocol(Transport& transport, Clock& clock, const Timing& timing,
-                    Presenter& presenter);
+  public:
+    CommandProtocol(Transport& transport, Clock& clock, const Timing& timing, Presenter& presenter);
+
+    // A transfer needs the command channel and, when data reports follow, the data channel;
+    // without them it returns false and sends nothing. Lengths above 0xFFFF (blocks) or 255
+    // (live reads) are refused the same way. A length of 0 sends nothing and succeeds when the
+    // mouse is open.
 
     // Block write (0x07) of `source` at `address`; ceil(n/7) data reports, back to back. The
     // progress window stays shown; the caller hides it.
@@ -57,7 +62,8 @@ public:
     bool liveWriteRange(std::uint8_t start, std::span<const std::uint8_t> source);
     // Live read (0x06) of destination.size() bytes (at most 255) at an 8-bit address.
     bool liveRead(std::uint8_t target, std::uint8_t address, std::span<std::uint8_t> destination);
-    // XDATA access; addresses above 0xFFFF are sent as their low 16 bits.
+    // XDATA access; addresses above 0xFFFF are sent as their low 16 bits. A read whose data
+    // report was refused gives nullopt rather than a made-up 0xFF.
     std::optional<std::uint8_t> xdataRead(std::uint32_t address);
     bool xdataWrite(std::uint32_t address, std::uint8_t value);
     // The engineering "change XDATA" sequence: 0x7241 = 1, 0x7242 = 6, 0x7243 = 1.
@@ -68,19 +74,37 @@ public:
     // Restart (0x0E): the mouse leaves the bus and enumerates again.
     bool restart();
 
-    // Whole image read into model.buffer with the progress window (does not split).
+    // Whole image read into model.buffer with the progress window (does not split). The
+    // progress window stays shown; the caller hides it.
     bool readImage(image::ImageModel& model);
     // Whole image write of model.buffer at address 0.
     bool writeImage(const image::ImageModel& model);
     // Writes the three profile sections (check bytes recomputed first), optionally the fire key
-    // area, re-reads the User section and re-arms the mouse's key tables.
+    // area, re-reads the User section and re-arms the mouse's key tables. The User working copy
+    // changes only when its whole re-read arrived; otherwise the push stops and returns false.
     bool pushProfiles(image::ImageModel& model, bool withFireKeys);
 
-private:
+    // Data reports and live-write chunks the mouse refused during the last operation to finish.
+    // Transfers carry on past such refusals (only a refused command report aborts one), so a
+    // caller that must know every byte arrived checks this after a successful transfer.
+    int lastRefusedReports() const { return lastRefusedReports_.load(); }
+
+  private:
+    class Operation;
+    // Shows the progress window, sends one live-write report, waits afterLiveWrite, hides.
+    bool sendLiveWrite(std::span<const std::uint8_t, kFeatureReportLength> report);
+    // Sleeps `duration` on the clock in steps of pumpStep, pumping the presenter after each.
+    void waitPumping(Micros duration);
+    // Counts a refused data report or live-write chunk of the running operation.
+    void noteRefused() { ++refusedReports_; }
+
     Transport& transport_;
     Clock& clock_;
     const Timing& timing_;
     Presenter& presenter_;
+    int operationDepth_ = 0;  // nesting of public operations; guarded by the transaction lock
+    int refusedReports_ = 0;  // of the running outermost operation
+    std::atomic<int> lastRefusedReports_{0};
 };
 
 }  // namespace gm::device
