@@ -26,8 +26,8 @@ class VirtualBus final : public hid::Backend {
     // Unplugs a generic interface; its open handles fail from now on. Unknown ids are ignored.
     void unplug(int id);
 
-    // Puts a mouse on the bus (after what is already plugged in). The mouse must outlive its
-    // attachment; detach it before destroying it.
+    // Puts a mouse on the bus (after what is already plugged in). A mouse destroyed while
+    // attached simply leaves the bus.
     void attach(VirtualMouse& mouse);
     void detach(VirtualMouse& mouse);
     void detach();  // every mouse
@@ -40,7 +40,7 @@ class VirtualBus final : public hid::Backend {
     struct GenericSlot;
 
   private:
-    using Slot = std::variant<std::shared_ptr<GenericSlot>, VirtualMouse*>;
+    using Slot = std::variant<std::shared_ptr<GenericSlot>, std::shared_ptr<VirtualMouse::State>>;
     mutable std::mutex mutex_;
     std::vector<Slot> slots_;
     int nextGenericId_ = 1;
