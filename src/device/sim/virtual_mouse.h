@@ -111,6 +111,7 @@ class VirtualMouse {
     struct State;
 
   private:
+    friend class VirtualBus;  // keeps the state, so a bus outliving the mouse sees it gone
     std::shared_ptr<State> state_;
 };
 
