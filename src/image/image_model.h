@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,10 @@ struct ImageModel {
     void setChip(std::optional<ChipType> chipType);
 };
 
+// The working copy of one checked section (Profile sections are 49-byte views into `profiles`).
+std::span<std::uint8_t> workingCopyOf(Section section, WorkingCopies& copies);
+std::span<const std::uint8_t> workingCopyOf(Section section, const WorkingCopies& copies);
+
 // Result of a split: which sections had a wrong check byte and were rebuilt from defaults.
 struct SplitResult {
     std::array<bool, 5> repaired{};  // indexed like kCheckedSections
@@ -62,6 +67,7 @@ struct PatchChecksum {
     std::uint16_t stored = 0;
     std::uint16_t computed = 0;
     std::uint16_t length = 0;  // header bytes 2..3
+    bool lengthFits = true;    // false: the length exceeds the patch area, the sum stops at its end
 };
 PatchChecksum patchChecksumOf(const ImageModel& model);
 
