@@ -1,0 +1,174 @@
+#include "device/sim/mouse_firmware.h"
+
+#include <algorithm>
+
+#include "image/check_byte.h"
+
+namespace gm::sim {
+
+namespace {
+
+constexpr std::uint8_t kXDataWrite = 0x01;
+constexpr std::uint8_t kXDataRead = 0x02;
+constexpr std::uint8_t kLiveWrite = 0x05;
+constexpr std::uint8_t kLiveRead = 0x06;
+constexpr std::uint8_t kBlockWrite = 0x07;
+constexpr std::uint8_t kBlockRead = 0x09;
+constexpr std::uint8_t kIdentify = 0x0D;
+constexpr std::uint8_t kRestart = 0x0E;
+
+constexpr std::size_t kLiveSpace = 256;  // live transfers address the first 256 image bytes
+
+std::size_t bigEndian(std::uint8_t high, std::uint8_t low) {
+    return static_cast<std::size_t>(high) << 8 | low;
+}
+
+}  // namespace
+
+std::uint8_t statusBitOf(device::StatusButton button) {
+    switch (button) {
+        case device::StatusButton::Cpi:
+            return 0x01;
+        case device::StatusButton::CpiUp:
+            return 0x02;
+        case device::StatusButton::CpiDown:
+            return 0x04;
+        case device::StatusButton::Profile:
+            return 0x08;
+    }
+    return 0x00;
+}
+
+MouseFirmware::MouseFirmware(image::ChipType chip)
+    : chip_(chip),
+      identifyByte0_(chip == image::ChipType::Chip4230A ? kIdentify4230A : kIdentify4210A),
+      xdata_(kXDataSize, 0x00) {
+    eeprom_.fill(0xFF);
+}
+
+bool MouseFirmware::command(std::span<const std::uint8_t, 8> report) {
+    const std::uint8_t code = report[1];
+    switch (code) {
+        case kXDataWrite:
+            resetTransfers();
+            xdata_[bigEndian(report[2], report[3])] = report[4];
+            return true;
+        case kXDataRead:
+            startReadStream({xdata_[bigEndian(report[2], report[3])]});
+            return true;
+        case kLiveWrite: {
+            const std::uint8_t target = report[2];
+            const std::uint8_t count = report[7];
+            if (target > 1 || (target == 0 && (count < 1 || count > 3))) {
+                return false;
+            }
+            resetTransfers();
+            liveWrite(report);
+            return true;
+        }
+        case kLiveRead: {
+            if (report[2] != 0) {
+                return false;
+            }
+            std::vector<std::uint8_t> bytes(report[5]);
+            for (std::size_t i = 0; i < bytes.size(); ++i) {
+                bytes[i] = eeprom_[(report[3] + i) % kLiveSpace];
+            }
+            startReadStream(std::move(bytes));
+            return true;
+        }
+        case kBlockWrite:
+            resetTransfers();
+            writeAddress_ = bigEndian(report[2], report[3]);
+            writeRemaining_ = bigEndian(report[4], report[5]);
+            return true;
+        case kBlockRead: {
+            const std::size_t address = bigEndian(report[2], report[3]);
+            std::vector<std::uint8_t> bytes(bigEndian(report[4], report[5]), 0xFF);
+            for (std::size_t i = 0; i < bytes.size() && address + i < image::kImageSize; ++i) {
+                bytes[i] = eeprom_[address + i];
+            }
+            startReadStream(std::move(bytes));
+            return true;
+        }
+        case kIdentify:
+            startReadStream({identifyByte0_, badIdentify_ ? std::uint8_t{0x00} : kIdentifyMarker});
+            return true;
+        case kRestart:
+            resetTransfers();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MouseFirmware::liveWrite(std::span<const std::uint8_t, 8> report) {
+    const std::uint8_t address = report[3];
+    if (report[2] == 1) {
+        keyStatusWrites_.push_back({address, {report[4], report[5], report[6], report[7]}});
+        return;
+    }
+    for (std::size_t i = 0; i < report[7]; ++i) {
+        eeprom_[(address + i) % kLiveSpace] = report[4 + i];
+    }
+}
+
+MouseFirmware::Payload MouseFirmware::nextDataReport() {
+    Payload payload{};
+    const std::size_t available = readStream_.size() - readPosition_;
+    const std::size_t n = std::min(payload.size(), available);
+    std::copy_n(readStream_.begin() + static_cast<std::ptrdiff_t>(readPosition_), n,
+                payload.begin());
+    readPosition_ += n;
+    return payload;
+}
+
+void MouseFirmware::receiveData(const Payload& payload) {
+    const std::size_t n = std::min(payload.size(), writeRemaining_);
+    for (std::size_t i = 0; i < n; ++i) {
+        // Bytes addressed beyond the EEPROM are dropped rather than wrapped onto its start.
+        if (writeAddress_ + i < image::kImageSize) {
+            eeprom_[writeAddress_ + i] = payload[i];
+        }
+    }
+    writeAddress_ += n;
+    writeRemaining_ -= n;
+}
+
+void MouseFirmware::resetTransfers() {
+    readStream_.clear();
+    readPosition_ = 0;
+    writeAddress_ = 0;
+    writeRemaining_ = 0;
+}
+
+void MouseFirmware::startReadStream(std::vector<std::uint8_t> bytes) {
+    resetTransfers();
+    readStream_ = std::move(bytes);
+}
+
+std::uint8_t MouseFirmware::press(device::StatusButton button) {
+    if (button == device::StatusButton::Profile) {
+        const std::uint8_t profile = currentProfile();
+        const std::uint8_t next = profile + 1 >= kProfileCount ? 0 : profile + 1;
+        eeprom_[kProfileOffset] =
+            static_cast<std::uint8_t>((eeprom_[kProfileOffset] & 0xF0) | next);
+    } else {
+        const int count = std::min<int>(eeprom_[kLevelCountOffset], 7) + 1;
+        const int level = std::min<int>(currentLevel(), count - 1);
+        int next = level;
+        if (button == device::StatusButton::Cpi) {
+            next = level + 1 >= count ? 0 : level + 1;
+        } else if (button == device::StatusButton::CpiUp) {
+            next = std::min(level + 1, count - 1);
+        } else {
+            next = std::max(level - 1, 0);
+        }
+        eeprom_[kCurrentLevelOffset] = static_cast<std::uint8_t>(next);
+    }
+    // The firmware keeps its own User section consistent when it changes it.
+    image::setCheckByte(std::span(eeprom_).subspan(image::kUser.offset, image::kUser.length));
+    return statusBitOf(button);
+}
+
+}  // namespace gm::sim

@@ -1,0 +1,223 @@
+#include "device/sim/mouse_state.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "device/sim/report_descriptors.h"
+
+namespace gm::sim {
+
+namespace {
+
+constexpr std::uint8_t kCommandReportId = 0x40;
+constexpr std::uint8_t kDataReportId = 0x41;
+constexpr std::uint8_t kStatusReportId = 0x42;
+constexpr std::size_t kFeatureLength = 8;
+constexpr std::uint8_t kRestartCode = 0x0E;
+
+constexpr std::array<const char*, kMouseInterfaceCount> kInterfaceNames{"pointer", "keyboard",
+                                                                        "vendor"};
+
+std::string nextPathPrefix() {
+    static std::atomic<int> counter{0};
+    return "sim/mouse" + std::to_string(++counter) + "/";
+}
+
+// One opened interface of the mouse. Dies when the mouse leaves the bus after it was opened.
+class InterfaceHandle final : public hid::Device {
+  public:
+    InterfaceHandle(std::shared_ptr<VirtualMouse::State> state, MouseInterface which,
+                    std::uint64_t generation)
+        : state_(std::move(state)), which_(which), generation_(generation) {}
+
+    bool setFeature(std::span<const std::uint8_t> report) override {
+        return state_->setFeature(which_, generation_, report);
+    }
+    bool getFeature(std::span<std::uint8_t> report) override {
+        return state_->getFeature(which_, generation_, report);
+    }
+    hid::ReadResult readInput(std::span<std::uint8_t> buffer,
+                              std::chrono::milliseconds timeout) override {
+        return state_->readInput(which_, generation_, buffer, timeout);
+    }
+
+  private:
+    std::shared_ptr<VirtualMouse::State> state_;
+    MouseInterface which_;
+    std::uint64_t generation_;
+};
+
+}  // namespace
+
+VirtualMouse::State::State(device::Clock& clk, image::ChipType chip)
+    : clock(clk), pathPrefix(nextPathPrefix()), firmware(chip) {}
+
+bool VirtualMouse::State::presentLocked() const {
+    return pluggedIn && !vanished && !destroyed && clock.now() >= backOnBusAt;
+}
+
+bool VirtualMouse::State::aliveLocked(std::uint64_t handleGeneration) const {
+    return handleGeneration == generation && presentLocked();
+}
+
+void VirtualMouse::State::leaveBusLocked() {
+    ++generation;
+    pendingInput.clear();
+    firmware.resetTransfers();
+    inputChanged.notify_all();
+}
+
+void VirtualMouse::State::recordLocked(device::ReportKind kind, std::span<const std::uint8_t> bytes,
+                                       bool accepted) {
+    seen.push_back({kind, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), accepted});
+    if (trace) {
+        trace(kind, bytes);
+    }
+    if (reportsBeforeVanish && --*reportsBeforeVanish <= 0) {
+        reportsBeforeVanish.reset();
+        vanished = true;
+        leaveBusLocked();
+    }
+}
+
+bool VirtualMouse::State::takeDataOperationLocked() {
+    if (!dataOperationsBeforeRefusal) {
+        return true;
+    }
+    if (*dataOperationsBeforeRefusal <= 0) {
+        return false;
+    }
+    --*dataOperationsBeforeRefusal;
+    return true;
+}
+
+void VirtualMouse::State::payReportCost() {
+    device::Micros cost{0};
+    {
+        std::lock_guard lock(mutex);
+        cost = reportCost;
+    }
+    clock.sleepFor(cost);
+}
+
+bool VirtualMouse::State::setFeature(MouseInterface which, std::uint64_t handleGeneration,
+                                     std::span<const std::uint8_t> report) {
+    payReportCost();
+    std::lock_guard lock(mutex);
+    if (!aliveLocked(handleGeneration)) {
+        return false;
+    }
+    bool accepted = false;
+    bool restart = false;
+    if (which == MouseInterface::Vendor && report.size() == kFeatureLength) {
+        const auto fixed = report.first<kFeatureLength>();
+        if (report[0] == kCommandReportId) {
+            accepted = !refuseCommands && firmware.command(fixed);
+            restart = accepted && report[1] == kRestartCode;
+        } else if (report[0] == kDataReportId && takeDataOperationLocked()) {
+            MouseFirmware::Payload payload{};
+            std::copy(report.begin() + 1, report.end(), payload.begin());
+            firmware.receiveData(payload);
+            accepted = true;
+        }
+    }
+    recordLocked(device::ReportKind::SetFeature, report, accepted);
+    if (restart && generation == handleGeneration) {
+        ++restarts;
+        backOnBusAt = clock.now() + restartDelay;
+        leaveBusLocked();
+    }
+    return accepted;
+}
+
+bool VirtualMouse::State::getFeature(MouseInterface which, std::uint64_t handleGeneration,
+                                     std::span<std::uint8_t> report) {
+    payReportCost();
+    std::lock_guard lock(mutex);
+    if (!aliveLocked(handleGeneration)) {
+        return false;
+    }
+    bool accepted = false;
+    if (which == MouseInterface::Vendor && report.size() == kFeatureLength &&
+        report[0] == kDataReportId && takeDataOperationLocked()) {
+        const auto payload = firmware.nextDataReport();
+        std::copy(payload.begin(), payload.end(), report.begin() + 1);
+        accepted = true;
+    }
+    recordLocked(device::ReportKind::GetFeature, report, accepted);
+    return accepted;
+}
+
+hid::ReadResult VirtualMouse::State::readInput(MouseInterface which, std::uint64_t handleGeneration,
+                                               std::span<std::uint8_t> buffer,
+                                               std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex);
+    const bool reportsStatus = which == MouseInterface::Vendor;
+    // A real wait: only a queued report, the handle dying or the timeout end it. A mouse that
+    // comes back from a restart wakes nobody, as its old handles stay dead.
+    inputChanged.wait_for(lock, timeout, [&] {
+        return !aliveLocked(handleGeneration) || (reportsStatus && !pendingInput.empty());
+    });
+    if (!aliveLocked(handleGeneration)) {
+        return {hid::ReadStatus::Error, 0};
+    }
+    if (!reportsStatus || pendingInput.empty()) {
+        return {hid::ReadStatus::Timeout, 0};
+    }
+    const auto report = pendingInput.front();
+    pendingInput.pop_front();
+    const std::size_t length = std::min(buffer.size(), report.size());
+    std::copy_n(report.begin(), length, buffer.begin());
+    recordLocked(device::ReportKind::Input, report, true);
+    return {hid::ReadStatus::Ok, length};
+}
+
+std::vector<hid::InterfaceInfo> VirtualMouse::State::interfaces() const {
+    std::lock_guard lock(mutex);
+    if (!presentLocked()) {
+        return {};
+    }
+    const std::array<std::vector<std::uint8_t>, kMouseInterfaceCount> descriptors{
+        pointerReportDescriptor(), keyboardReportDescriptor(), vendorReportDescriptor()};
+    std::vector<hid::InterfaceInfo> result;
+    for (std::size_t i = 0; i < kMouseInterfaceCount; ++i) {
+        result.push_back(
+            {pathPrefix + kInterfaceNames[i], vendorId, productId, version, descriptors[i]});
+    }
+    return result;
+}
+
+std::optional<MouseInterface> VirtualMouse::State::interfaceOf(const std::string& path) const {
+    for (std::size_t i = 0; i < kMouseInterfaceCount; ++i) {
+        if (path == pathPrefix + kInterfaceNames[i]) {
+            return static_cast<MouseInterface>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+hid::OpenResult VirtualMouse::State::open(const std::string& path) {
+    const auto which = interfaceOf(path);
+    std::lock_guard lock(mutex);
+    if (!which || !presentLocked()) {
+        return {nullptr, hid::OpenError::NotFound, path + ": no such device"};
+    }
+    if (!openDeniedMessage.empty()) {
+        return {nullptr, hid::OpenError::PermissionDenied, openDeniedMessage};
+    }
+    return {std::make_shared<InterfaceHandle>(shared_from_this(), *which, generation),
+            hid::OpenError::None, ""};
+}
+
+void VirtualMouse::State::press(device::StatusButton button) {
+    std::lock_guard lock(mutex);
+    const std::uint8_t bit = firmware.press(button);
+    if (!presentLocked()) {
+        return;
+    }
+    pendingInput.push_back({kStatusReportId, 0x00, 0x00, bit});
+    pendingInput.push_back({kStatusReportId, 0x00, 0x00, 0x00});
+    inputChanged.notify_all();
+}
+
+}  // namespace gm::sim

@@ -1,0 +1,101 @@
+#include "device/sim/report_descriptors.h"
+
+namespace gm::sim {
+
+// Five buttons, X, Y and wheel as relative bytes; no report id.
+std::vector<std::uint8_t> pointerReportDescriptor() {
+    return {
+        0x05, 0x01,  // Usage Page (Generic Desktop)
+        0x09, 0x02,  // Usage (Mouse)
+        0xA1, 0x01,  // Collection (Application)
+        0x09, 0x01,  //   Usage (Pointer)
+        0xA1, 0x00,  //   Collection (Physical)
+        0x05, 0x09,  //     Usage Page (Button)
+        0x19, 0x01,  //     Usage Minimum (1)
+        0x29, 0x05,  //     Usage Maximum (5)
+        0x15, 0x00,  //     Logical Minimum (0)
+        0x25, 0x01,  //     Logical Maximum (1)
+        0x95, 0x05,  //     Report Count (5)
+        0x75, 0x01,  //     Report Size (1)
+        0x81, 0x02,  //     Input (Data, Variable, Absolute)
+        0x95, 0x01,  //     Report Count (1)
+        0x75, 0x03,  //     Report Size (3)
+        0x81, 0x01,  //     Input (Constant): padding
+        0x05, 0x01,  //     Usage Page (Generic Desktop)
+        0x09, 0x30,  //     Usage (X)
+        0x09, 0x31,  //     Usage (Y)
+        0x09, 0x38,  //     Usage (Wheel)
+        0x15, 0x81,  //     Logical Minimum (-127)
+        0x25, 0x7F,  //     Logical Maximum (127)
+        0x75, 0x08,  //     Report Size (8)
+        0x95, 0x03,  //     Report Count (3)
+        0x81, 0x06,  //     Input (Data, Variable, Relative)
+        0xC0,        //   End Collection
+        0xC0,        // End Collection
+    };
+}
+
+// Modifier byte, reserved byte, six key codes in; five LEDs out; no report id.
+std::vector<std::uint8_t> keyboardReportDescriptor() {
+    return {
+        0x05, 0x01,  // Usage Page (Generic Desktop)
+        0x09, 0x06,  // Usage (Keyboard)
+        0xA1, 0x01,  // Collection (Application)
+        0x05, 0x07,  //   Usage Page (Keyboard)
+        0x19, 0xE0,  //   Usage Minimum (Left Control)
+        0x29, 0xE7,  //   Usage Maximum (Right GUI)
+        0x15, 0x00,  //   Logical Minimum (0)
+        0x25, 0x01,  //   Logical Maximum (1)
+        0x75, 0x01,  //   Report Size (1)
+        0x95, 0x08,  //   Report Count (8)
+        0x81, 0x02,  //   Input (Data, Variable, Absolute)
+        0x95, 0x01,  //   Report Count (1)
+        0x75, 0x08,  //   Report Size (8)
+        0x81, 0x01,  //   Input (Constant): reserved byte
+        0x95, 0x05,  //   Report Count (5)
+        0x75, 0x01,  //   Report Size (1)
+        0x05, 0x08,  //   Usage Page (LEDs)
+        0x19, 0x01,  //   Usage Minimum (Num Lock)
+        0x29, 0x05,  //   Usage Maximum (Kana)
+        0x91, 0x02,  //   Output (Data, Variable, Absolute)
+        0x95, 0x01,  //   Report Count (1)
+        0x75, 0x03,  //   Report Size (3)
+        0x91, 0x01,  //   Output (Constant): padding
+        0x95, 0x06,  //   Report Count (6)
+        0x75, 0x08,  //   Report Size (8)
+        0x15, 0x00,  //   Logical Minimum (0)
+        0x25, 0x65,  //   Logical Maximum (101)
+        0x05, 0x07,  //   Usage Page (Keyboard)
+        0x19, 0x00,  //   Usage Minimum (0)
+        0x29, 0x65,  //   Usage Maximum (101)
+        0x81, 0x00,  //   Input (Data, Array)
+        0xC0,        // End Collection
+    };
+}
+
+// Feature reports 0x40 and 0x41 of 7 bytes each, input report 0x42 of 3 bytes.
+std::vector<std::uint8_t> vendorReportDescriptor() {
+    return {
+        0x06, 0x00, 0xFF,  // Usage Page (Vendor 0xFF00)
+        0x09, 0x01,        // Usage (1)
+        0xA1, 0x01,        // Collection (Application)
+        0x15, 0x00,        //   Logical Minimum (0)
+        0x26, 0xFF, 0x00,  //   Logical Maximum (255)
+        0x75, 0x08,        //   Report Size (8)
+        0x85, 0x40,        //   Report ID (0x40): command
+        0x95, 0x07,        //   Report Count (7)
+        0x09, 0x02,        //   Usage (2)
+        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
+        0x85, 0x41,        //   Report ID (0x41): data
+        0x95, 0x07,        //   Report Count (7)
+        0x09, 0x03,        //   Usage (3)
+        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
+        0x85, 0x42,        //   Report ID (0x42): status
+        0x95, 0x03,        //   Report Count (3)
+        0x09, 0x04,        //   Usage (4)
+        0x81, 0x02,        //   Input (Data, Variable, Absolute)
+        0xC0,              // End Collection
+    };
+}
+
+}  // namespace gm::sim
