@@ -34,8 +34,8 @@ struct DeviceIdentity {
 inline constexpr DeviceIdentity kMouseIdentity{0x7A3E, 0x08B8};
 
 struct OpenMouseResult {
-    bool found = false;              // an interface with these ids and 8-byte features exists
-    std::uint16_t version = 0x100;   // its version number when found
+    bool found = false;             // an interface with these ids and 8-byte features exists
+    std::uint16_t version = 0x100;  // its version number when found
     // Set when a matching interface exists but could not be opened (e.g. no permission): what
     // the user should do about it.
     std::string problem;
@@ -52,7 +52,7 @@ struct LinkState {
 };
 
 class Transport {
-public:
+  public:
     Transport(hid::Backend& backend, Clock& clock, const Timing& timing);
 
     // Number of present HID interfaces.
@@ -91,9 +91,12 @@ public:
         return std::unique_lock<std::recursive_mutex>(transactionMutex_);
     }
 
+    // Called with every report sent, and every report received; safe to set while in use.
     void setTrace(TraceSink sink);
 
-private:
+  private:
+    void trace(ReportKind kind, std::span<const std::uint8_t> bytes) const;
+
     hid::Backend& backend_;
     Clock& clock_;
     const Timing& timing_;
@@ -101,7 +104,7 @@ private:
     LinkState link_;
     Payload response_{};
     std::recursive_mutex transactionMutex_;
-    TraceSink trace_;
+    std::shared_ptr<const TraceSink> trace_;  // guarded by linkMutex_
 };
 
 }  // namespace gm::device
