@@ -1,0 +1,84 @@
+#pragma once
+// A command protocol wired to a virtual mouse on a virtual bus, with a presenter that records
+// what it was asked to show, and helpers to pick reports out of the mouse's record.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "device/clock.h"
+#include "device/link/protocol.h"
+#include "device/link/transport.h"
+#include "device/presenter.h"
+#include "device/sim/virtual_bus.h"
+#include "device/sim/virtual_mouse.h"
+#include "device/timing.h"
+
+namespace gm::device::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Records presenter calls as "show i/n", "hide" and "pump".
+class RecordingPresenter final : public Presenter {
+  public:
+    void showProgress(int chunk, int chunks) override {
+        events.push_back("show " + std::to_string(chunk) + "/" + std::to_string(chunks));
+    }
+    void hideProgress() override { events.push_back("hide"); }
+    void pumpEvents() override { events.push_back("pump"); }
+
+    std::vector<std::string> events;
+};
+
+class ProtocolTest : public ::testing::Test {
+  protected:
+    explicit ProtocolTest(Timing pacing = Timing::instant()) : timing(pacing) {}
+
+    void SetUp() override {
+        bus.attach(mouse);
+        ASSERT_TRUE(transport.openMouse(kMouseIdentity.vendorId, kMouseIdentity.productId).found);
+        ASSERT_TRUE(transport.hasCommandChannel());
+        ASSERT_TRUE(transport.hasDataChannel());
+        mouse.clearReports();
+    }
+
+    // Reports the mouse saw since SetUp, as their bytes.
+    std::vector<Bytes> seen() const {
+        std::vector<Bytes> bytes;
+        for (const sim::SeenReport& report : mouse.reports())
+            bytes.push_back(report.bytes);
+        return bytes;
+    }
+    // Only the reports with the given id (0x40 commands, 0x41 data).
+    std::vector<Bytes> seenWithId(std::uint8_t id) const {
+        std::vector<Bytes> bytes;
+        for (const Bytes& report : seen()) {
+            if (!report.empty() && report[0] == id)
+                bytes.push_back(report);
+        }
+        return bytes;
+    }
+    std::vector<Bytes> commands() const { return seenWithId(kCommandReportId); }
+    std::vector<Bytes> dataReports() const { return seenWithId(kDataReportId); }
+
+    // An EEPROM whose every byte differs from its neighbours, so misplaced bytes show.
+    static image::Image patternedImage() {
+        image::Image image{};
+        for (std::size_t i = 0; i < image.size(); ++i) {
+            image[i] = static_cast<std::uint8_t>((i * 7 + i / 256) & 0xFF);
+        }
+        return image;
+    }
+
+    ManualClock clock;
+    Timing timing;
+    sim::VirtualBus bus;
+    sim::VirtualMouse mouse{clock, image::ChipType::Chip4210A};
+    RecordingPresenter presenter;
+    Transport transport{bus, clock, timing};
+    CommandProtocol protocol{transport, clock, timing, presenter};
+};
+
+}  // namespace gm::device::test
