@@ -35,6 +35,9 @@ constexpr std::uint8_t kUsage = 0x0;
 }  // namespace local_tag
 
 constexpr std::uint64_t kMaxReportBits = kMaxReportDataBytes * 8;
+// Real descriptors push at most a level or two; the bound keeps a hostile one from growing the
+// stack with every byte.
+constexpr std::size_t kMaxPushDepth = 16;
 
 const char* kindName(ReportKind kind) {
     switch (kind) {
@@ -204,6 +207,9 @@ class Parser {
                 global_.reportId = static_cast<std::uint8_t>(value);
                 return {};
             case global_tag::kPush:
+                if (globalStack_.size() == kMaxPushDepth) {
+                    return "Push nested deeper than " + std::to_string(kMaxPushDepth);
+                }
                 globalStack_.push_back(global_);
                 return {};
             case global_tag::kPop:

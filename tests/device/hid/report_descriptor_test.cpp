@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0xA1, 0x00, 0xC0},
                   "not closed"},
         Malformed{"PopWithoutPush", {0xA4, 0xB4, 0xB4}, "Pop"},
+        Malformed{"PushTooDeep", Bytes(17, 0xA4), "nested deeper"},
         Malformed{"NoCollection", {0x05, 0x01, 0x09, 0x02}, "no collection"},
         Malformed{"ReportOutsideCollection", {0x75, 0x08, 0x95, 0x01, 0x81, 0x02}, "outside"},
         Malformed{"ReportIdZero", inVendorCollection({0x85, 0x00}), "report id 0"},
