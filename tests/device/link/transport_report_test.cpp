@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "device/link/transport.h"
 #include "device/sim/virtual_bus.h"
 #include "device/sim/virtual_mouse.h"
@@ -101,6 +104,30 @@ TEST_F(TransportReportTest, StatusInputNeverOverrunsTheCallersBuffer) {
     read = transport.readInputReport(buffer, 1s);
     EXPECT_EQ(read.length, 4u);
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{0x42, 0, 0, 0x00}));
+}
+
+TEST_F(TransportReportTest, AStatusReaderRunsBesideTransfersAndInvalidation) {
+    std::atomic<int> statusReports{0};
+    std::thread listener([&] {
+        std::array<std::uint8_t, 4> buffer{};
+        for (;;) {
+            const auto read = transport.readInputReport(buffer, 1ms);
+            if (read.status == hid::ReadStatus::Error) {
+                return;
+            }
+            statusReports += read.status == hid::ReadStatus::Ok ? 1 : 0;
+        }
+    });
+    for (int i = 0; i < 20; ++i) {
+        mouse.press(StatusButton::CpiUp);
+        const auto lock = transport.transaction();
+        EXPECT_TRUE(transport.sendCommand(0x09, 0x00, 0x00, 0x00, 0x07));
+        EXPECT_TRUE(transport.readData());
+    }
+    transport.invalidate();
+    listener.join();
+    EXPECT_LE(statusReports.load(), 40);
+    EXPECT_FALSE(transport.readData());
 }
 
 TEST_F(TransportReportTest, TracesEveryReportSentAndReceived) {
