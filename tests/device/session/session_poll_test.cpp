@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "image/factory_images.h"
+#include "session_rig.h"
+
+namespace gm::device::session {
+namespace {
+
+using image::ChipType;
+using testing::SessionRig;
+
+constexpr int kMouseInterfaces = 3;
+
+TEST(SessionPoll, TheFirstPollFindsIdentifiesAndReadsTheMouse) {
+    SessionRig rig;
+    rig.session.poll();
+    EXPECT_TRUE(rig.session.hasDevice());
+    EXPECT_EQ(rig.model.chip, ChipType::Chip4210A);
+    EXPECT_EQ(rig.model.buffer, rig.mouse.eeprom());
+    EXPECT_EQ(rig.session.lastDeviceCount(), kMouseInterfaces);
+    EXPECT_TRUE(rig.session.pollEnabled());
+    EXPECT_FALSE(rig.session.readBusy());
+    EXPECT_FALSE(rig.session.pollBusy());
+    EXPECT_EQ(rig.presenter.count(View::Everything), 1);
+    ASSERT_FALSE(rig.presenter.overlays.empty());
+    EXPECT_FALSE(rig.presenter.overlays.back());
+    EXPECT_EQ(rig.session.currentLevel(), rig.mouse.currentLevel());
+    EXPECT_EQ(rig.session.currentProfile(), rig.mouse.currentProfile());
+}
+
+TEST(SessionPoll, AnUnrelatedDevicePluggedInMakesTheSessionReadTheImageAgain) {
+    SessionRig rig;
+    rig.connect();
+    image::Image changed = rig.mouse.eeprom();
+    changed[300] ^= 0x55;
+    rig.mouse.loadEeprom(changed);
+
+    rig.bus.plugGeneric({});
+    rig.session.poll();
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
+    EXPECT_EQ(rig.model.buffer, changed);
+    EXPECT_EQ(rig.session.lastDeviceCount(), kMouseInterfaces + 1);
+
+    // A steady population reads nothing.
+    rig.session.poll();
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
+}
+
+TEST(SessionPoll, UnpluggingAnyDeviceDropsTheSessionAndTheNextRiseReconnects) {
+    SessionRig rig;
+    const int keyboard = rig.bus.plugGeneric({});
+    rig.connect();
+    rig.bus.unplug(keyboard);
+    rig.session.poll();
+    EXPECT_FALSE(rig.session.hasDevice());
+    EXPECT_FALSE(rig.model.chip.has_value());
+    EXPECT_TRUE(rig.session.errorPage());
+    EXPECT_TRUE(rig.presenter.saw("Str100"));
+    EXPECT_EQ(rig.presenter.count(View::ErrorPage), 1);
+    EXPECT_FALSE(rig.session.currentLevel().has_value());
+
+    rig.bus.plugGeneric({});
+    rig.session.poll();
+    EXPECT_TRUE(rig.session.hasDevice());
+    EXPECT_EQ(rig.model.chip, ChipType::Chip4210A);
+}
+
+TEST(SessionPoll, FewerThanTwoStableRoundsChangeNothing) {
+    SessionRig rig;
+    rig.connect();
+    // Five rounds of two counts; only the third agrees with itself.
+    rig.backend.script = {4, 5, 4, 5, 4, 4, 5, 4, 4, 5};
+    rig.session.poll();
+    EXPECT_EQ(rig.session.lastDeviceCount(), kMouseInterfaces);
+    EXPECT_TRUE(rig.commands(command::kBlockRead).empty());
+
+    // Two stable rounds are enough; the count is the first of the last round.
+    rig.backend.script = {4, 5, 4, 4, 5, 4, 4, 5, 4, 4};
+    rig.session.poll();
+    EXPECT_EQ(rig.session.lastDeviceCount(), 4);
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
+}
+
+TEST(SessionPoll, DoesNothingWhileDisabledOrAlreadyRunning) {
+    SessionRig rig;
+    rig.session.setPollEnabled(false);
+    rig.session.poll();
+    EXPECT_FALSE(rig.session.hasDevice());
+
+    // A timer tick delivered while the settle wait pumps events must not start a second poll.
+    rig.session.setPollEnabled(true);
+    int nested = 0;
+    rig.presenter.onPump = [&] {
+        if (rig.session.pollBusy()) {
+            ++nested;
+            rig.session.poll();
+        }
+    };
+    rig.timing.populationSettle = Micros{2'100'000};
+    rig.session.poll();
+    rig.presenter.onPump = nullptr;
+    EXPECT_GT(nested, 0);
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
+    EXPECT_TRUE(rig.session.hasDevice());
+}
+
+struct IdentifyCase {
+    std::uint8_t byte0;
+    ChipType chip;
+};
+
+class SessionIdentify : public ::testing::TestWithParam<IdentifyCase> {};
+
+TEST_P(SessionIdentify, ByteZeroSelectsTheChipAndItsGeometry) {
+    SessionRig rig;
+    rig.mouse.setIdentifyByte0(GetParam().byte0);
+    rig.session.poll();
+    EXPECT_EQ(rig.model.chip, GetParam().chip);
+    EXPECT_EQ(rig.model.geometry.tailOffset, image::geometryOf(GetParam().chip).tailOffset);
+    EXPECT_EQ(rig.model.copies.patchCode.size(), image::geometryOf(GetParam().chip).patchLength);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, SessionIdentify,
+                         ::testing::Values(IdentifyCase{0x40, ChipType::Chip4210A},
+                                           IdentifyCase{0xFF, ChipType::Chip4210A},
+                                           IdentifyCase{0x3F, ChipType::Chip4230A},
+                                           IdentifyCase{0x00, ChipType::Chip4230A}));
+
+TEST(SessionIdentify, AWrongAnswerShowsStr102AndTheErrorPageWithoutReading) {
+    SessionRig rig;
+    rig.mouse.setBadIdentify(true);
+    rig.session.poll();
+    EXPECT_TRUE(rig.presenter.saw("Str102"));
+    EXPECT_TRUE(rig.session.errorPage());
+    EXPECT_EQ(rig.presenter.count(View::ErrorPage), 1);
+    EXPECT_TRUE(rig.commands(command::kBlockRead).empty());
+    EXPECT_FALSE(rig.model.chip.has_value());
+}
+
+TEST(SessionIdentify, ARefusedIdentifyStaysSilent) {
+    SessionRig rig;
+    rig.mouse.refuseCommands(true);
+    rig.session.poll();
+    EXPECT_TRUE(rig.presenter.messages.empty());
+    EXPECT_FALSE(rig.session.errorPage());
+    EXPECT_FALSE(rig.model.chip.has_value());
+}
+
+TEST(SessionSearch, AMouseThatMayNotBeOpenedIsExplainedNotAwaited) {
+    SessionRig rig;
+    rig.mouse.denyOpen("/dev/hidraw3: permission denied; install the udev rule");
+    rig.session.poll();
+    EXPECT_FALSE(rig.session.hasDevice());
+    EXPECT_TRUE(rig.presenter.saw("install the udev rule"));
+    EXPECT_FALSE(rig.presenter.saw("Str100"));
+}
+
+TEST(SessionRestart, ReadsTheImageBackAndPollsAgain) {
+    SessionRig rig;
+    rig.connect();
+    const Micros sleptBefore = rig.clock.totalSlept();
+    EXPECT_TRUE(rig.session.restartAndReconnect());
+    EXPECT_EQ(rig.mouse.restartCount(), 1);
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
+    EXPECT_TRUE(rig.session.hasDevice());
+    EXPECT_TRUE(rig.session.pollEnabled());
+    EXPECT_GE(rig.clock.totalSlept() - sleptBefore, rig.timing.restartSettle);
+}
+
+TEST(SessionRestart, AMouseThatDoesNotComeBackLeavesPollingOff) {
+    SessionRig rig;
+    rig.connect();
+    rig.mouse.setRestartDelay(Micros{60'000'000});
+    EXPECT_FALSE(rig.session.restartAndReconnect());
+    EXPECT_FALSE(rig.session.hasDevice());
+    EXPECT_FALSE(rig.session.pollEnabled());
+    EXPECT_TRUE(rig.presenter.saw("Str100"));
+}
+
+}  // namespace
+}  // namespace gm::device::session
