@@ -146,6 +146,12 @@ struct SessionRig {
         session.poll();
         ASSERT_TRUE(session.hasDevice());
         mouse.clearReports();
+        presenter.read([](RecordingPresenter& p) {
+            p.messages.clear();
+            p.views.clear();
+            p.overlays.clear();
+            return 0;
+        });
     }
 
     // Command reports the mouse saw with this command code.

@@ -1,0 +1,129 @@
+#include "device/session/status_listener.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "session_rig.h"
+
+namespace gm::device::session {
+namespace {
+
+using testing::RecordingPresenter;
+using testing::SessionRig;
+using Indicator = RecordingPresenter::Indicator;
+
+std::size_t liveReadsAt(const SessionRig& rig, std::uint8_t address) {
+    std::size_t found = 0;
+    for (const auto& report : rig.commands(command::kLiveRead)) {
+        if (report[3] == address && report[5] == 1)
+            ++found;
+    }
+    return found;
+}
+
+TEST(StatusListener, ACpiPressRefreshesTheLevelOnceAfterRelease) {
+    SessionRig rig;
+    rig.connect();
+    rig.session.startListener();
+    const std::uint8_t before = rig.mouse.currentLevel();
+    rig.mouse.press(StatusButton::CpiUp);
+    ASSERT_TRUE(rig.presenter.waitFor([](RecordingPresenter& p) {
+        return std::count(p.views.begin(), p.views.end(), View::CurrentCpiStatus) == 1 &&
+               p.indicators.size() == 2;
+    }));
+    rig.session.stopListener();
+
+    EXPECT_NE(rig.mouse.currentLevel(), before);
+    EXPECT_EQ(rig.session.currentLevel(), rig.mouse.currentLevel());
+    EXPECT_EQ(rig.presenter.count(View::CurrentCpiStatus), 1);
+    EXPECT_EQ(rig.presenter.count(View::CurrentProfileStatus), 0);
+    EXPECT_EQ(rig.presenter.indicators,
+              (std::vector<Indicator>{{StatusButton::CpiUp, true}, {StatusButton::CpiUp, false}}));
+    // Two status reports, each followed by the live reads at 0x16 and 0x18.
+    EXPECT_EQ(liveReadsAt(rig, 0x16), 2u);
+    EXPECT_EQ(liveReadsAt(rig, 0x18), 2u);
+}
+
+TEST(StatusListener, AProfilePressRefreshesTheProfile) {
+    SessionRig rig;
+    rig.connect();
+    rig.session.startListener();
+    rig.mouse.press(StatusButton::Profile);
+    ASSERT_TRUE(rig.presenter.waitFor([](RecordingPresenter& p) {
+        return std::count(p.views.begin(), p.views.end(), View::CurrentProfileStatus) == 1 &&
+               p.indicators.size() == 2;
+    }));
+    rig.session.stopListener();
+    EXPECT_EQ(rig.session.currentProfile(), rig.mouse.currentProfile());
+    EXPECT_EQ(rig.presenter.count(View::CurrentCpiStatus), 0);
+}
+
+TEST(StatusListener, HandlesRememberedEventsInButtonOrderOnRelease) {
+    SessionRig rig;
+    rig.connect();
+    rig.timing.statusRefreshDelay = Micros{200'000};
+    std::vector<std::uint8_t> levels;
+    StatusListener listener(rig.transport, rig.protocol, rig.clock, rig.timing, rig.presenter,
+                            {[&](std::uint8_t v) { levels.push_back(v); }, nullptr});
+    listener.handleReport(std::vector<std::uint8_t>{0x42, 0, 0, 0x08});
+    listener.handleReport(std::vector<std::uint8_t>{0x42, 0, 0, 0x04});
+    listener.handleReport(std::vector<std::uint8_t>{0x42, 0, 0, 0x01});
+    EXPECT_TRUE(rig.presenter.views.empty());
+    const Micros sleptBefore = rig.clock.totalSlept();
+    listener.handleReport(std::vector<std::uint8_t>{0x42, 0, 0, 0x00});
+    EXPECT_EQ(rig.presenter.views,
+              (std::vector<View>{View::CurrentCpiStatus, View::CurrentCpiStatus,
+                                 View::CurrentProfileStatus}));
+    EXPECT_EQ(levels.size(), 2u);
+    // Each refresh waited the refresh delay, then read one byte.
+    EXPECT_EQ(rig.clock.totalSlept() - sleptBefore, Micros{600'000});
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 3u);
+
+    // A second release has nothing left to refresh.
+    listener.handleReport(std::vector<std::uint8_t>{0x42, 0, 0, 0x00});
+    EXPECT_EQ(rig.presenter.views.size(), 3u);
+}
+
+TEST(StatusListener, IgnoresOtherReportsEntirely) {
+    SessionRig rig;
+    rig.connect();
+    StatusListener listener(rig.transport, rig.protocol, rig.clock, rig.timing, rig.presenter, {});
+    listener.handleReport(std::vector<std::uint8_t>{0x01, 0, 0, 0x01});
+    listener.handleReport(std::vector<std::uint8_t>{0x42, 0, 0});
+    EXPECT_TRUE(rig.presenter.indicators.empty());
+    EXPECT_TRUE(rig.mouse.reports().empty());
+}
+
+// Stopping must not wait for anything but the one read in progress.
+TEST(StatusListener, ShutdownJoinsPromptly) {
+    using namespace std::chrono;
+    for (const bool withDevice : {false, true}) {
+        SessionRig rig;
+        rig.timing.inputReadTimeout = milliseconds{100};
+        if (withDevice)
+            rig.connect();
+        rig.session.startListener();
+        ASSERT_TRUE(rig.session.listenerRunning());
+        std::this_thread::sleep_for(milliseconds{20});  // let it block in its wait or read
+        const auto start = steady_clock::now();
+        rig.session.stopListener();
+        EXPECT_LT(steady_clock::now() - start, milliseconds{1000}) << "device: " << withDevice;
+        EXPECT_FALSE(rig.session.listenerRunning());
+    }
+}
+
+TEST(StatusListener, WakesWhenTheSessionOpensTheMouse) {
+    SessionRig rig;
+    rig.timing.inputReadTimeout = std::chrono::milliseconds{5};
+    rig.session.startListener();  // idles: nothing is open yet
+    rig.session.poll();
+    ASSERT_TRUE(rig.session.hasDevice());
+    rig.mouse.press(StatusButton::Cpi);
+    EXPECT_TRUE(rig.presenter.waitFor([](RecordingPresenter& p) {
+        return std::count(p.views.begin(), p.views.end(), View::CurrentCpiStatus) == 1;
+    }));
+}
+
+}  // namespace
+}  // namespace gm::device::session
