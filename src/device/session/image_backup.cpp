@@ -1,5 +1,7 @@
 #include "device/session/image_backup.h"
 
+#include "device/session/complete_read.h"
+
 namespace gm::device::session {
 
 bool keepBackup(Session& session, std::string_view reason) {
@@ -7,7 +9,8 @@ bool keepBackup(Session& session, std::string_view reason) {
     if (store == nullptr)
         return true;
     image::Image current{};
-    if (!session.protocol().readBlock(0, current, true)) {
+    if (!readCompletely(session.transport(), session.protocol(),
+                        [&] { return session.protocol().readBlock(0, current, true); })) {
         current = session.model().buffer;
     }
     session.presenter().hideProgress();

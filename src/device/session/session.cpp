@@ -1,5 +1,6 @@
 #include "device/session/session.h"
 
+#include "device/session/complete_read.h"
 #include "device/session/pumped_wait.h"
 #include "image/image_model.h"
 
@@ -107,7 +108,8 @@ bool Session::readWholeImage() {
     pollEnabled_ = false;
     presenter.setOverlays(true);
     presenter.showProgress(0, kImageChunks);
-    const bool read = parts_.protocol.readImage(parts_.model);
+    const bool read = readCompletely(parts_.transport, parts_.protocol,
+                                     [this] { return parts_.protocol.readImage(parts_.model); });
     image::split(parts_.model);
     image::rebuildCodeTexts(parts_.model);
     presenter.refresh(View::Everything);

@@ -50,7 +50,7 @@ inline constexpr int kPollRounds = 5;
 inline constexpr int kStableRoundsNeeded = 2;
 
 class Session {
-  public:
+public:
     explicit Session(SessionParts parts);
     // Stops the status listener.
     ~Session();
@@ -71,7 +71,7 @@ class Session {
     // Identifies the chip, sets the geometry and reads the whole image. True when read.
     bool readDevInfo();
     // Reads the whole image into the model and refreshes every view. False when the mouse
-    // refused the read (the model is then split from an image of 0xFF bytes).
+    // refused the read or any of its data reports (the missing bytes are then 0xFF).
     bool readWholeImage();
     // Drops the session: handles, chip and LED type, shows the error page and `message`.
     void deviceGone(const Message& message = messages::kWaitingForReconnect);
@@ -112,7 +112,7 @@ class Session {
     Presenter& presenter() { return parts_.presenter; }
     image::ImageModel& model() { return parts_.model; }
 
-  private:
+private:
     // Opens the first identity entry that answers and reads it; device gone when none does.
     bool searchIdentityTable();
     void showErrorPage();

@@ -67,7 +67,7 @@ TEST(FactoryReset, KeepsABackupOfTheImageItReplaces) {
 TEST(FactoryReset, AFailedBackupReadFallsBackToTheModelsBuffer) {
     OperationsRig rig;
     rig.model.buffer[400] = 0x77;
-    rig.mouse.refuseCommands(true);
+    rig.mouse.refuseDataFrom(100);  // the backup read loses its later chunks
     defaultParameterConfirm(rig.session, 1);
     ASSERT_EQ(rig.backups.list().size(), 1u);
     EXPECT_EQ(rig.backups.load(1).image[400], 0x77);

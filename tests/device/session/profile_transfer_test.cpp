@@ -41,13 +41,18 @@ TEST(ProfileTransfer, SavingUnderANameEndingInBinDoesNotDoubleTheExtension) {
     EXPECT_FALSE(std::filesystem::exists(rig.temp / "mine.bin.bin"));
 }
 
-TEST(ProfileTransfer, SavesNothingWhenTheMouseRefusesTheRead) {
-    OperationsRig rig;
-    rig.mouse.refuseDataFrom(1);
-    rig.mouse.refuseCommands(true);
-    EXPECT_TRUE(saveProfile(rig.session, rig.temp / "mine").empty());
-    EXPECT_FALSE(std::filesystem::exists(rig.temp / "mine.bin"));
-    EXPECT_TRUE(rig.presenter.saw("was not written"));
+TEST(ProfileTransfer, SavesNothingWhenTheImageReadIsRefusedOrIncomplete) {
+    for (const bool wholeRead : {true, false}) {
+        OperationsRig rig;
+        if (wholeRead) {
+            rig.mouse.refuseCommands(true);
+        } else {
+            rig.mouse.refuseDataFrom(100);  // the mouse stops answering part way through
+        }
+        EXPECT_TRUE(saveProfile(rig.session, rig.temp / "mine").empty());
+        EXPECT_FALSE(std::filesystem::exists(rig.temp / "mine.bin"));
+        EXPECT_TRUE(rig.presenter.saw("was not written"));
+    }
 }
 
 TEST(ProfileTransfer, AFileWithTheWrongMarkerIsRefusedAndNothingChanges) {
