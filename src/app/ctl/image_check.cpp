@@ -1,0 +1,90 @@
+// gmousectl image check: the check bytes, the marker and the patch checksum of an image file.
+
+#include <cstdio>
+#include <span>
+
+#include "app/ctl/image_cli.h"
+#include "image/check_byte.h"
+#include "image/image_model.h"
+
+namespace gm::ctl {
+
+namespace {
+
+std::string hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+// One line per checked section; true when all are right.
+bool reportSections(const image::Image& image, std::ostream& out) {
+    bool allOk = true;
+    for (const image::Section section : image::kCheckedSections) {
+        const image::Area area = image::areaOf(section);
+        const auto bytes = std::span(image).subspan(area.offset, area.length);
+        const std::uint8_t stored = bytes.back();
+        const std::uint8_t expected = image::checkByteOf(bytes.first(bytes.size() - 1));
+        out << image::nameOf(section) << ": ";
+        if (stored == expected) {
+            out << "ok\n";
+        } else {
+            out << "bad (stored " << hex(stored, 2) << ", expected " << hex(expected, 2) << ")\n";
+            allOk = false;
+        }
+    }
+    return allOk;
+}
+
+bool reportMarker(const image::Image& image, std::ostream& out) {
+    const std::uint8_t marker = image[image::kMarkerOffset];
+    const bool ok = marker == image::kMarker;
+    out << "Marker: " << (ok ? "ok" : "bad") << " (byte 495 = " << hex(marker, 2)
+        << (ok ? "" : ", expected " + hex(image::kMarker, 2)) << ")\n";
+    return ok;
+}
+
+bool reportPatchChecksum(const image::Image& image, image::ChipType chip, std::ostream& out) {
+    image::ImageModel model;
+    model.setChip(chip);
+    model.buffer = image;
+    image::split(model);
+    const image::PatchChecksum sum = image::patchChecksumOf(model);
+    const bool ok = sum.lengthFits && sum.stored == sum.computed;
+    out << "Patch checksum: " << (ok ? "ok" : "bad") << " (stored " << hex(sum.stored, 4)
+        << ", computed " << hex(sum.computed, 4) << " over ";
+    if (sum.lengthFits) {
+        out << sum.length << " bytes";
+    } else {
+        out << "the whole " << model.geometry.patchLength << "-byte patch area; header length "
+            << sum.length << " is longer";
+    }
+    out << ", " << image::chipText(chip) << ")\n";
+    return ok;
+}
+
+}  // namespace
+
+int runImageCheck(const Args& args, std::ostream& out, std::ostream& err) {
+    const ParsedArgs parsed = parseArgs(args, {"--chip"});
+    std::string error = parsed.error;
+    const auto chip = chipOption(parsed, error);
+    if (error.empty() && parsed.positional.size() != 1)
+        error = "give exactly one FILE";
+    if (!error.empty()) {
+        err << "gmousectl image check: " << error << "\n";
+        return kExitUsage;
+    }
+    const auto image = readImageFile(parsed.positional.front(), error);
+    if (!image) {
+        err << "gmousectl image check: " << error << "\n";
+        return kExitUsage;
+    }
+    const bool sectionsOk = reportSections(*image, out);
+    const bool markerOk = reportMarker(*image, out);
+    const bool patchOk =
+        reportPatchChecksum(*image, chip.value_or(image::ChipType::Chip4210A), out);
+    return sectionsOk && markerOk && patchOk ? kExitOk : kExitFailure;
+}
+
+}  // namespace gm::ctl
