@@ -1,7 +1,396 @@
+// gmousectl's device commands: list the mouse's interfaces, identify it, and move bytes with
+// block, live and XDATA transfers.
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include "app/ctl/command.h"
+#include "app/ctl/device_context.h"
+#include "device/hid/report_descriptor.h"
 
 namespace gm::ctl {
+namespace {
 
-void registerDeviceCommands(CommandRegistry& /*registry*/) {}
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t kLiveSpace = 256;  // live transfers reach the first 256 image bytes
+constexpr std::uint32_t kXDataSpace = 0x10000;
+constexpr std::size_t kDumpBytesPerLine = 16;
+
+std::string hex(std::uint32_t value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
+
+// A number given as 0x-hex or decimal, within [min, max]; nullopt with `error` set otherwise.
+std::optional<std::uint32_t> parseNumber(const std::string& text, const std::string& what,
+                                         std::uint32_t min, std::uint32_t max, std::string& error) {
+    const bool isHex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char* first = text.data() + (isHex ? 2 : 0);
+    const char* last = text.data() + text.size();
+    unsigned long long value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value, isHex ? 16 : 10);
+    if (text.empty() || ec == std::errc::invalid_argument || end != last) {
+        error = what + " '" + text + "' is not a number (decimal or 0x-hex)";
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range || value < min || value > max) {
+        error = what + " " + text + " is out of range (" + std::to_string(min) + ".." +
+                std::to_string(max) + ")";
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+// Bytes given as hex pairs, one or more per argument ("0A FF" or "0AFF").
+std::optional<Bytes> parseHexBytes(const Args& words, std::string& error) {
+    Bytes bytes;
+    for (const std::string& word : words) {
+        if (word.empty() || word.size() % 2 != 0) {
+            error = "'" + word + "' is not hex bytes (pairs of hex digits, e.g. 0A FF or 0AFF)";
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < word.size(); i += 2) {
+            std::uint8_t byte = 0;
+            const auto [end, ec] = std::from_chars(word.data() + i, word.data() + i + 2, byte, 16);
+            if (ec != std::errc{} || end != word.data() + i + 2) {
+                error = "'" + word + "' is not hex bytes (pairs of hex digits, e.g. 0A FF or 0AFF)";
+                return std::nullopt;
+            }
+            bytes.push_back(byte);
+        }
+    }
+    if (bytes.empty())
+        error = "no bytes given";
+    return bytes.empty() ? std::nullopt : std::optional<Bytes>(bytes);
+}
+
+// Lines of "OFFSET: B0 B1 ..." with up to 16 bytes each; offsets count from `address`.
+void printHex(std::ostream& out, std::uint32_t address, std::span<const std::uint8_t> bytes) {
+    for (std::size_t line = 0; line < bytes.size(); line += kDumpBytesPerLine) {
+        out << hex(static_cast<std::uint32_t>(address + line), 4) << ":";
+        const std::size_t end = std::min(bytes.size(), line + kDumpBytesPerLine);
+        for (std::size_t i = line; i < end; ++i)
+            out << " " << hex(bytes[i], 2);
+        out << "\n";
+    }
+}
+
+int usageError(std::ostream& err, const std::string& message) {
+    err << "gmousectl: " << message << "\n";
+    return kExitUsage;
+}
+
+int failure(std::ostream& err, const std::string& message) {
+    err << "gmousectl: " << message << "\n";
+    return kExitFailure;
+}
+
+// A transfer ran to its end; fails when the mouse refused any of its data reports (it left,
+// or stopped answering), since the bytes moved are then incomplete.
+int checkComplete(DeviceContext& context, std::ostream& err, const std::string& what) {
+    const int lost = context.protocol().lastRefusedReports();
+    if (lost == 0)
+        return kExitOk;
+    return failure(err, what + ": the mouse refused " + std::to_string(lost) +
+                            " report(s); the transfer is incomplete (mouse gone?)");
+}
+
+// Checks the positional argument count; the error names the usage.
+bool expectArgs(const Args& args, std::size_t min, std::size_t max, const std::string& usage,
+                std::string& error) {
+    if (args.size() >= min && args.size() <= max)
+        return true;
+    error = "expected " + usage;
+    return false;
+}
+
+// Start address and length of an image range, validated against `space` bytes.
+struct Range {
+    std::uint32_t address = 0;
+    std::uint32_t length = 0;
+};
+std::optional<Range> parseRange(const std::string& addressText, const std::string& lengthText,
+                                std::uint32_t space, std::string& error) {
+    const auto address = parseNumber(addressText, "ADDR", 0, space - 1, error);
+    if (!address)
+        return std::nullopt;
+    const auto length = parseNumber(lengthText, "LEN", 1, space - *address, error);
+    if (!length)
+        return std::nullopt;
+    return Range{*address, *length};
+}
+
+int runList(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
+        return usageError(err, error);
+    }
+    return runDeviceCommand(
+        args, out, err, false, own, [](DeviceContext& context, std::ostream& o, std::ostream&) {
+            int shown = 0;
+            for (const hid::InterfaceInfo& info : context.backend().enumerate()) {
+                if (info.vendorId != device::kMouseIdentity.vendorId ||
+                    info.productId != device::kMouseIdentity.productId) {
+                    continue;
+                }
+                ++shown;
+                o << info.path << "  " << hex(info.vendorId, 4) << ":" << hex(info.productId, 4)
+                  << "  version " << hex(info.version, 4);
+                const hid::ParsedDescriptor parsed =
+                    hid::parseReportDescriptor(info.reportDescriptor);
+                if (!parsed.ok) {
+                    o << "  report descriptor unreadable: " << parsed.error << "\n";
+                    continue;
+                }
+                std::uint16_t input = 0;
+                std::uint16_t feature = 0;
+                for (const hid::CollectionCaps& caps : parsed.collections) {
+                    input = std::max(input, caps.inputReportByteLength);
+                    feature = std::max(feature, caps.featureReportByteLength);
+                }
+                o << "  input " << input << "  feature " << feature;
+                if (feature == device::kFeatureReportLength)
+                    o << "  (command interface)";
+                o << "\n";
+            }
+            if (shown == 0)
+                o << "no interface with the mouse's ids\n";
+            return kExitOk;
+        });
+}
+
+int runInfo(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
+        return usageError(err, error);
+    }
+    return runDeviceCommand(args, out, err, true, own,
+                            [](DeviceContext& context, std::ostream& o, std::ostream&) {
+                                const device::LinkState link = context.transport().link();
+                                o << "chip        " << image::chipText(context.chip()) << "\n"
+                                  << "version     0x" << hex(context.version(), 4) << "\n"
+                                  << "vendor id   0x" << hex(link.vendorId, 4) << "\n"
+                                  << "product id  0x" << hex(link.productId, 4) << "\n";
+                                return kExitOk;
+                            });
+}
+
+// Reads `range` of the image with a block read and prints it.
+int readAndPrint(DeviceContext& context, Range range, bool withProgress, std::ostream& out,
+                 std::ostream& err) {
+    Bytes bytes(range.length);
+    const bool sent = context.protocol().readBlock(static_cast<std::uint16_t>(range.address), bytes,
+                                                   withProgress);
+    context.presenter().hideProgress();
+    if (!sent)
+        return failure(err, "block read: the mouse refused the command");
+    if (const int status = checkComplete(context, err, "block read"); status != kExitOk) {
+        return status;
+    }
+    printHex(out, range.address, bytes);
+    return kExitOk;
+}
+
+int runDump(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
+        return usageError(err, error);
+    }
+    return runDeviceCommand(
+        args, out, err, true, own, [](DeviceContext& context, std::ostream& o, std::ostream& e) {
+            return readAndPrint(context, Range{0, image::kImageSize}, true, o, e);
+        });
+}
+
+int runRead(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    const Args words = devicePositional(args, own);
+    std::string error;
+    if (!expectArgs(words, 2, 2, "ADDR LEN", error))
+        return usageError(err, error);
+    const auto range = parseRange(words[0], words[1], image::kImageSize, error);
+    if (!range)
+        return usageError(err, error);
+    return runDeviceCommand(args, out, err, true, own,
+                            [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                return readAndPrint(context, *range, false, o, e);
+                            });
+}
+
+// ADDR and the bytes of a write, validated against `space`.
+struct WriteRequest {
+    std::uint32_t address = 0;
+    Bytes bytes;
+};
+std::optional<WriteRequest> parseWrite(const Args& words, std::uint32_t space, std::string& error) {
+    if (!expectArgs(words, 2, SIZE_MAX, "ADDR HEX...", error))
+        return std::nullopt;
+    const auto address = parseNumber(words[0], "ADDR", 0, space - 1, error);
+    if (!address)
+        return std::nullopt;
+    auto bytes = parseHexBytes(Args(words.begin() + 1, words.end()), error);
+    if (!bytes)
+        return std::nullopt;
+    if (bytes->size() > space - *address) {
+        error = std::to_string(bytes->size()) + " bytes at " + words[0] + " run past the end (" +
+                std::to_string(space) + " bytes)";
+        return std::nullopt;
+    }
+    return WriteRequest{*address, std::move(*bytes)};
+}
+
+int runWrite(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    std::string error;
+    const auto request = parseWrite(devicePositional(args, own), image::kImageSize, error);
+    if (!request)
+        return usageError(err, error);
+    return runDeviceCommand(args, out, err, true, own,
+                            [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                const bool sent = context.protocol().writeBlock(
+                                    static_cast<std::uint16_t>(request->address), request->bytes);
+                                context.presenter().hideProgress();
+                                if (!sent)
+                                    return failure(e, "block write: the mouse refused the command");
+                                if (const int status = checkComplete(context, e, "block write");
+                                    status != kExitOk) {
+                                    return status;
+                                }
+                                o << "wrote " << request->bytes.size() << " byte(s) at 0x"
+                                  << hex(request->address, 4) << "\n";
+                                return kExitOk;
+                            });
+}
+
+int runLiveRead(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    const Args words = devicePositional(args, own);
+    std::string error;
+    if (!expectArgs(words, 2, 2, "ADDR LEN", error))
+        return usageError(err, error);
+    const auto range = parseRange(words[0], words[1], kLiveSpace, error);
+    if (!range)
+        return usageError(err, error);
+    return runDeviceCommand(
+        args, out, err, true, own,
+        [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
+            Bytes bytes(range->length);
+            if (!context.protocol().liveRead(0, static_cast<std::uint8_t>(range->address), bytes)) {
+                return failure(e, "live read: the mouse refused the command");
+            }
+            if (const int status = checkComplete(context, e, "live read"); status != kExitOk) {
+                return status;
+            }
+            printHex(o, range->address, bytes);
+            return kExitOk;
+        });
+}
+
+int runLiveWrite(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    std::string error;
+    const auto request = parseWrite(devicePositional(args, own), kLiveSpace, error);
+    if (!request)
+        return usageError(err, error);
+    return runDeviceCommand(args, out, err, true, own,
+                            [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                context.protocol().liveWriteRange(
+                                    static_cast<std::uint8_t>(request->address), request->bytes);
+                                context.presenter().hideProgress();
+                                if (const int status = checkComplete(context, e, "live write");
+                                    status != kExitOk) {
+                                    return status;
+                                }
+                                o << "wrote " << request->bytes.size() << " byte(s) live at 0x"
+                                  << hex(request->address, 2) << "\n";
+                                return kExitOk;
+                            });
+}
+
+int runXDataRead(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    const Args words = devicePositional(args, own);
+    std::string error;
+    if (!expectArgs(words, 1, 1, "ADDR", error))
+        return usageError(err, error);
+    const auto address = parseNumber(words[0], "ADDR", 0, kXDataSpace - 1, error);
+    if (!address)
+        return usageError(err, error);
+    return runDeviceCommand(args, out, err, true, own,
+                            [address](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                const auto value = context.protocol().xdataRead(*address);
+                                if (!value)
+                                    return failure(e, "XDATA read: no answer from the mouse");
+                                o << "0x" << hex(*value, 2) << "\n";
+                                return kExitOk;
+                            });
+}
+
+int runXDataWrite(const Args& args, std::ostream& out, std::ostream& err) {
+    const CommandOptions own;
+    const Args words = devicePositional(args, own);
+    std::string error;
+    if (!expectArgs(words, 2, 2, "ADDR VALUE", error))
+        return usageError(err, error);
+    const auto address = parseNumber(words[0], "ADDR", 0, kXDataSpace - 1, error);
+    if (!address)
+        return usageError(err, error);
+    const auto value = parseNumber(words[1], "VALUE", 0, 0xFF, error);
+    if (!value)
+        return usageError(err, error);
+    return runDeviceCommand(
+        args, out, err, true, own,
+        [address, value](DeviceContext& context, std::ostream&, std::ostream& e) {
+            if (!context.protocol().xdataWrite(*address, static_cast<std::uint8_t>(*value))) {
+                return failure(e, "XDATA write: the mouse refused the command");
+            }
+            return kExitOk;
+        });
+}
+
+using Runner = int (*)(const Args&, std::ostream&, std::ostream&);
+
+void add(CommandRegistry& registry, const char* name, const char* usage, const char* summary,
+         const std::string& help, Runner run) {
+    registry.add(Command{name, std::string(usage) + (*usage ? " " : "") + "[DEVICE OPTIONS]",
+                         summary, help + (help.empty() ? "" : "\n") + kDeviceOptionsHelp, run});
+}
+
+}  // namespace
+
+void registerDeviceCommands(CommandRegistry& registry) {
+    const std::string numbers = "Numbers are decimal or 0x-hex.\n";
+    add(registry, "list", "", "list the HID interfaces with the mouse's ids",
+        "Shows path, vendor:product id, version and the longest input and feature report of\n"
+        "each interface; the one with 8-byte feature reports carries the commands.\n",
+        runList);
+    add(registry, "info", "", "identify the mouse: chip type, version, vendor and product id", "",
+        runInfo);
+    add(registry, "dump", "", "print the whole 2048-byte image as hex, 16 bytes a line", "",
+        runDump);
+    add(registry, "read", "ADDR LEN", "block read of LEN image bytes at ADDR (0..2047)", numbers,
+        runRead);
+    add(registry, "write", "ADDR HEX...", "block write of bytes at image address ADDR",
+        "Bytes are pairs of hex digits, one or more per argument (0A FF or 0AFF).\n" + numbers,
+        runWrite);
+    add(registry, "live-read", "ADDR LEN", "live read of LEN bytes at ADDR (first 256 bytes)",
+        numbers, runLiveRead);
+    add(registry, "live-write", "ADDR HEX...",
+        "live write of bytes at ADDR (first 256 bytes), 3 per report",
+        "Bytes are pairs of hex digits, one or more per argument (0A FF or 0AFF).\n" + numbers,
+        runLiveWrite);
+    add(registry, "xdata-read", "ADDR", "read one byte of the controller's XDATA (0..0xFFFF)",
+        numbers, runXDataRead);
+    add(registry, "xdata-write", "ADDR VALUE", "write one byte of the controller's XDATA", numbers,
+        runXDataWrite);
+}
 
 }  // namespace gm::ctl
