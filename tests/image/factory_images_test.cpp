@@ -51,7 +51,7 @@ struct Which {
 };
 
 class EveryFactoryImage : public testing::TestWithParam<Which> {
-  protected:
+protected:
     const Image& image() const { return factoryImage(GetParam().chip, GetParam().config); }
     bool is4230A() const { return GetParam().chip == ChipType::Chip4230A; }
 };
