@@ -37,7 +37,7 @@ struct IdentifyAnswer {
 };
 
 class CommandProtocol {
-  public:
+public:
     CommandProtocol(Transport& transport, Clock& clock, const Timing& timing, Presenter& presenter);
 
     // A transfer needs the command channel and, when data reports follow, the data channel;
@@ -49,7 +49,9 @@ class CommandProtocol {
     // progress window stays shown; the caller hides it.
     bool writeBlock(std::uint16_t address, std::span<const std::uint8_t> source);
     // Block read (0x09) of destination.size() bytes at `address`. The destination is preset to
-    // 0xFF; a refused data report leaves its chunk 0xFF and the read goes on.
+    // 0xFF; a refused data report leaves its chunk 0xFF and the read goes on. Only a refused
+    // command report fails the read, so a mouse that leaves midway still gives true, with 0xFF
+    // in the chunks it never sent; lastRefusedReports() tells that case apart.
     bool readBlock(std::uint16_t address, std::span<std::uint8_t> destination,
                    bool withProgress = false);
     // Live write, target 0: count (1..3) bytes at an 8-bit image address. Shows and hides the
@@ -86,10 +88,11 @@ class CommandProtocol {
 
     // Data reports and live-write chunks the mouse refused during the last operation to finish.
     // Transfers carry on past such refusals (only a refused command report aborts one), so a
-    // caller that must know every byte arrived checks this after a successful transfer.
+    // caller that must know every byte arrived checks this after a successful transfer. Where
+    // other threads use the protocol too, hold transport.transaction() across both calls.
     int lastRefusedReports() const { return lastRefusedReports_.load(); }
 
-  private:
+private:
     class Operation;
     // Shows the progress window, sends one live-write report, waits afterLiveWrite, hides.
     bool sendLiveWrite(std::span<const std::uint8_t, kFeatureReportLength> report);
