@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
 
     std::printf("\nFigures:\n");
     for (const gm::bench::Figure& f : gm::bench::figures()) {
-        std::printf("  %-44s %10.3f %-3s target %-8s %s\n", f.name.c_str(), f.value, f.unit.c_str(),
-                    f.target.c_str(), f.met ? "met" : "MISSED");
+        const char* verdict = f.target.empty() ? "" : f.met ? "met" : "MISSED";
+        std::printf("  %-44s %10.3f %-3s %-6s %-8s %s\n", f.name.c_str(), f.value, f.unit.c_str(),
+                    f.target.empty() ? "" : "target", f.target.c_str(), verdict);
     }
     return 0;
 }
