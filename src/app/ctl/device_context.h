@@ -61,7 +61,7 @@ Args devicePositional(const Args& args, const CommandOptions& own);
 
 // The device link of one command run. Single-threaded use.
 class DeviceContext {
-  public:
+public:
     // Builds the link; fails (nullptr, `error` set) when the EEPROM file cannot be read.
     static std::unique_ptr<DeviceContext> create(const DeviceOptions& options, std::ostream& err,
                                                  std::string& error);
@@ -88,7 +88,7 @@ class DeviceContext {
     // string on success, else what went wrong.
     std::string saveSimulation();
 
-  private:
+private:
     explicit DeviceContext(const DeviceOptions& options);
     void armFaults();
 

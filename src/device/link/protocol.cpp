@@ -43,7 +43,7 @@ void presetFF(std::span<std::uint8_t> bytes) {
 // Holds the transaction lock for a public operation and keeps the refused-report count of the
 // outermost one (operations such as the profile push call others).
 class CommandProtocol::Operation {
-  public:
+public:
     explicit Operation(CommandProtocol& protocol)
         : protocol_(protocol), lock_(protocol.transport_.transaction()) {
         if (protocol_.operationDepth_++ == 0)
@@ -57,7 +57,7 @@ class CommandProtocol::Operation {
     Operation(const Operation&) = delete;
     Operation& operator=(const Operation&) = delete;
 
-  private:
+private:
     CommandProtocol& protocol_;
     std::unique_lock<std::recursive_mutex> lock_;
 };

@@ -37,7 +37,7 @@ TEST_F(ImageTransfer, WrittenImageReadsBackUnchanged) {
 }
 
 class ProfilePush : public ProtocolTest {
-  protected:
+protected:
     void SetUp() override {
         ProtocolTest::SetUp();
         mouse.loadEeprom(patternedImage());

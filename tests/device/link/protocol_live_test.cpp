@@ -132,7 +132,7 @@ TEST_F(LiveTransfer, ReadFailuresLeaveFF) {
 }
 
 class LiveWritePacing : public ProtocolTest {
-  protected:
+protected:
     LiveWritePacing() : ProtocolTest(Timing{}) {}
 };
 

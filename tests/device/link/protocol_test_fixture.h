@@ -22,7 +22,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Records presenter calls as "show i/n", "hide" and "pump".
 class RecordingPresenter final : public Presenter {
-  public:
+public:
     void showProgress(int chunk, int chunks) override {
         events.push_back("show " + std::to_string(chunk) + "/" + std::to_string(chunks));
     }
@@ -33,7 +33,7 @@ class RecordingPresenter final : public Presenter {
 };
 
 class ProtocolTest : public ::testing::Test {
-  protected:
+protected:
     explicit ProtocolTest(Timing pacing = Timing::instant()) : timing(pacing) {}
 
     void SetUp() override {
