@@ -1,0 +1,230 @@
+#!/usr/bin/env bash
+# End-to-end cases of gmousectl's session commands on the virtual mouse.
+# Usage: session_commands_test.sh CASE GMOUSECTL
+set -euo pipefail
+
+case_name="$1"
+ctl="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+eeprom="$work/eeprom.bin"
+backups="$work/backups"
+sim=(--simulate --sim-eeprom "$eeprom")
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Runs gmousectl; keeps stdout, stderr and the exit status in $work/out, $work/err, $status.
+run() {
+    set +e
+    "$ctl" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    set -e
+}
+
+expect_status() {
+    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1; stderr: $(cat "$work/err")"
+}
+
+expect_out() {
+    grep -qE -- "$1" "$work/out" || fail "stdout lacks /$1/: $(cat "$work/out")"
+}
+
+expect_err() {
+    grep -qE -- "$1" "$work/err" || fail "stderr lacks /$1/: $(cat "$work/err")"
+}
+
+same() {
+    cmp -s "$1" "$2" || fail "$1 and $2 differ"
+}
+
+# Byte at OFFSET of FILE as two lower-case hex digits.
+byte_at() {
+    od -An -tx1 -j"$2" -N1 "$1" | tr -d ' \n'
+}
+
+# Sets the byte at OFFSET of FILE to the hex value VALUE.
+set_byte() {
+    printf "\\x$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
+}
+
+# The virtual mouse's EEPROM file, created by a first command.
+make_mouse() {
+    run save "$work/first" "${sim[@]}" "$@"
+    expect_status 0
+    [ -f "$eeprom" ] || fail "no EEPROM file"
+}
+
+backup_count() {
+    run backups --backup-dir "$backups"
+    expect_status 0
+    if grep -q '^no backups' "$work/out"; then echo 0; else wc -l <"$work/out"; fi
+}
+
+case "$case_name" in
+save-load)
+    make_mouse
+    run save "$work/profile" "${sim[@]}"
+    expect_status 0
+    expect_out "saved the mouse's image to .*/profile\.bin$"
+    same "$work/profile.bin" "$eeprom"
+    # A name already ending in .bin is kept as it is.
+    run save "$work/profile.bin" "${sim[@]}"
+    expect_status 0
+    [ ! -e "$work/profile.bin.bin" ] || fail "the extension was doubled"
+    # Change the mouse, then load the saved file back.
+    run write 400 42 "${sim[@]}"
+    expect_status 0
+    run load "$work/profile.bin" "${sim[@]}" --backup-dir "$backups"
+    expect_status 0
+    expect_out 'restarted and was read back'
+    same "$work/profile.bin" "$eeprom"
+    [ "$(backup_count)" -eq 1 ] || fail "expected one backup"
+    run backups --backup-dir "$backups"
+    expect_out '^1  [0-9-]+ [0-9:.]+ UTC  load  '
+    ;;
+load-refused)
+    make_mouse
+    cp "$eeprom" "$work/before.bin"
+    cp "$eeprom" "$work/bad.bin"
+    set_byte "$work/bad.bin" 495 e1
+    run load "$work/bad.bin" "${sim[@]}" --backup-dir "$backups"
+    expect_status 2
+    expect_err 'Loading \.bin is error!'
+    same "$eeprom" "$work/before.bin"
+    [ "$(backup_count)" -eq 0 ] || fail "a refused file left a backup"
+    # A 4230A profile is accepted by a 4210A mouse.
+    "$ctl" image new --chip 4230A --config 2 -o "$work/4230A.bin" >/dev/null
+    run load "$work/4230A.bin" "${sim[@]}" --backup-dir "$backups"
+    expect_status 0
+    same "$eeprom" "$work/4230A.bin"
+    ;;
+reset)
+    make_mouse
+    run write 0x100 DEADBEEF "${sim[@]}"
+    expect_status 0
+    run reset 2 "${sim[@]}" --backup-dir "$backups"
+    expect_status 0
+    expect_out '^wrote factory configuration 2 for the 4210A'
+    "$ctl" image new --chip 4210A --config 1 -o "$work/cfg1.bin" >/dev/null
+    same "$eeprom" "$work/cfg1.bin"
+    # The backup holds the image the reset replaced.
+    backup="$(ls "$backups"/backup-*.bin)"
+    [ "$(od -An -tx1 -j256 -N4 "$backup" | tr -d ' \n')" = "deadbeef" ] ||
+        fail "the backup does not hold the replaced image"
+    ;;
+backups)
+    make_mouse
+    cp "$eeprom" "$work/original.bin"
+    "$ctl" image new --chip 4230A --config 3 -o "$work/other.bin" >/dev/null
+    # Without --backup-dir the backups go to $XDG_DATA_HOME/gmouse/backups.
+    XDG_DATA_HOME="$work/xdg" run load "$work/other.bin" "${sim[@]}"
+    expect_status 0
+    ls "$work/xdg/gmouse/backups"/backup-*-load.bin >/dev/null || fail "no backup in XDG_DATA_HOME"
+    XDG_DATA_HOME="$work/xdg" run backups restore 1 "${sim[@]}"
+    expect_status 0
+    expect_out '^restored backup 1'
+    same "$eeprom" "$work/original.bin"
+    XDG_DATA_HOME="$work/xdg" run backups
+    expect_out '^1  .*  restore  '
+    expect_out '^2  .*  load  '
+    XDG_DATA_HOME="$work/xdg" run backups restore 3 "${sim[@]}"
+    expect_status 2
+    expect_err 'not a backup number'
+    ;;
+patch)
+    make_mouse
+    # Header: length 736, a wrong checksum that must be rebuilt, MCU LED bytes 1..8; then 784
+    # code bytes of 0x01: the checksum covers 736 of them while all 784 are written.
+    {
+        printf '\x04\x00\x02\xE0\x00\x1A\xDE\xAD\x01\x02\x03\x04\x05\x06\x07\x08'
+        head -c 784 /dev/zero | tr '\0' '\001'
+    } >"$work/patch.bin"
+    run patch "$work/patch.bin" "${sim[@]}"
+    expect_status 0
+    expect_out 'programmed the patch code'
+    # 736 * 1 = 0x02E0; XOR 0x015A = 0x03BA.
+    [ "$(od -An -tx1 -j1008 -N8 "$eeprom" | tr -d ' \n')" = "040002e0001a03ba" ] ||
+        fail "header: $(od -An -tx1 -j1008 -N16 "$eeprom")"
+    [ "$(byte_at "$eeprom" 1807)" = "01" ] || fail "the whole patch area was not written"
+    # A length beyond the 4210A's 784-byte area is refused before anything is written.
+    cp "$eeprom" "$work/before.bin"
+    printf '\x04\x00\x03\x20\x00\x1A\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$work/long.bin"
+    head -c 800 /dev/zero >>"$work/long.bin"
+    run patch "$work/long.bin" "${sim[@]}"
+    expect_status 2
+    expect_err 'patch length of 800 bytes, more than the chip.s patch area of 784'
+    same "$eeprom" "$work/before.bin"
+    ;;
+imports)
+    make_mouse
+    head -c 512 /dev/zero | tr '\0' '\125' >"$work/macros.bin"
+    run import-macros "$work/macros.bin" "${sim[@]}"
+    expect_status 0
+    [ "$(byte_at "$eeprom" 496)" = "55" ] && [ "$(byte_at "$eeprom" 1007)" = "55" ] ||
+        fail "macro area not written"
+    head -c 240 /dev/zero | tr '\0' '\146' >"$work/fire.bin"
+    run import-fire-macros "$work/fire.bin" "${sim[@]}"
+    expect_status 0
+    [ "$(byte_at "$eeprom" 1808)" = "66" ] && [ "$(byte_at "$eeprom" 2047)" = "66" ] ||
+        fail "fire macros not written to the 4210A tail"
+    # A short macro file is used and reported.
+    head -c 100 /dev/zero >"$work/short.bin"
+    run import-macros "$work/short.bin" "${sim[@]}"
+    expect_status 0
+    expect_err 'holds only 100 of 512 bytes'
+    [ "$(byte_at "$eeprom" 596)" = "55" ] || fail "bytes past a short file were not kept"
+    ;;
+watch)
+    run watch --simulate --for 4 --sim-press cpi-up,profile
+    expect_status 0
+    expect_out '^connected \(version 0100\)$'
+    expect_out '^identified chip 4210A$'
+    expect_out '^image read$'
+    expect_out '^cpi level 2$'
+    expect_out '^cpi level 3$'
+    expect_out '^profile 2$'
+    ;;
+faults)
+    make_mouse
+    # The mouse leaves the bus during the image read: no file is written.
+    run save "$work/partial" "${sim[@]}" --sim-fault vanish-after=40
+    expect_status 1
+    [ ! -e "$work/partial.bin" ] || fail "a partial image was saved"
+    run reset 1 "${sim[@]}" --sim-fault refuse-command --backup-dir "$backups"
+    [ "$status" -ne 0 ] || fail "a refused reset reported success"
+    run save "$work/x" "${sim[@]}" --sim-fault bad-identify
+    expect_status 1
+    # The trace shows every report of a save.
+    run save "$work/traced" "${sim[@]}" --trace
+    expect_status 0
+    expect_err '^set-feature 40 09 00 00 08 00 00 00$'
+    [ "$(grep -c '^get-feature 41' "$work/err")" -ge 293 ] || fail "missing data reports in trace"
+    ;;
+bad-input)
+    run load "$work/missing.bin" --simulate --backup-dir "$backups"
+    expect_status 2
+    expect_err 'missing\.bin: no such file'
+    run reset 4 --simulate --backup-dir "$backups"
+    expect_status 2
+    run save --simulate
+    expect_status 2
+    run watch --simulate --for soon
+    expect_status 2
+    run watch --for 1 --sim-press cpi
+    expect_status 2
+    expect_err 'needs --simulate'
+    run watch --simulate --for 1 --sim-press wheel
+    expect_status 2
+    run backups --bogus
+    expect_status 2
+    run load "$work/x.bin" --simulate --backup-dir
+    expect_status 2
+    ;;
+*)
+    fail "unknown case $case_name"
+    ;;
+esac
+echo "ok: $case_name"
