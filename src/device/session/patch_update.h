@@ -23,7 +23,7 @@ bool programPatch(Session& session, image::files::PatchFile patch);
 // The update page: a file is loaded first and programmed on request; opening the page forgets
 // what was loaded before.
 class PatchUpdate {
-  public:
+public:
     explicit PatchUpdate(Session& session) : session_(session) {}
 
     // Without a device: "Finding the specified device". Otherwise forgets the loaded file.
@@ -37,7 +37,7 @@ class PatchUpdate {
     bool loaded() const { return patch_.has_value(); }
     const std::string& fileName() const { return fileName_; }
 
-  private:
+private:
     Session& session_;
     std::optional<image::files::PatchFile> patch_;
     std::string fileName_;

@@ -12,13 +12,13 @@ namespace {
 
 // Clears the read busy flag however the operation ends.
 class ReadBusyScope {
-  public:
+public:
     explicit ReadBusyScope(Session& session) : session_(session) { session_.setReadBusy(true); }
     ~ReadBusyScope() { session_.setReadBusy(false); }
     ReadBusyScope(const ReadBusyScope&) = delete;
     ReadBusyScope& operator=(const ReadBusyScope&) = delete;
 
-  private:
+private:
     Session& session_;
 };
 

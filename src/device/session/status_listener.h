@@ -26,7 +26,7 @@ inline constexpr std::uint8_t kStatusLiveReadA = 0x16;
 inline constexpr std::uint8_t kStatusLiveReadB = 0x18;
 
 class StatusListener {
-  public:
+public:
     struct Sinks {
         std::function<void(std::uint8_t)> levelRead;    // byte at image 166
         std::function<void(std::uint8_t)> profileRead;  // byte at image 164
@@ -50,7 +50,7 @@ class StatusListener {
     // Handles one input report (the thread's body; public so a report can be fed directly).
     void handleReport(std::span<const std::uint8_t> report);
 
-  private:
+private:
     void run();
     // Blocks until a device is open or stop() was called, or at most `limit` when positive.
     void idle(std::chrono::milliseconds limit);

@@ -36,7 +36,7 @@ struct BackupLoadResult {
 };
 
 class BackupStore {
-  public:
+public:
     BackupStore(std::filesystem::path folder, WallClock now);
 
     const std::filesystem::path& folder() const { return folder_; }
@@ -52,7 +52,7 @@ class BackupStore {
     // exactly one image long.
     BackupLoadResult load(std::size_t number) const;
 
-  private:
+private:
     std::filesystem::path folder_;
     WallClock now_;
 };

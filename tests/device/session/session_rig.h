@@ -29,7 +29,7 @@ namespace gm::device::session::testing {
 // Records every call; safe from the status listener's thread. waitFor blocks (real time, with a
 // generous bound) until a predicate over the record holds.
 class RecordingPresenter final : public Presenter {
-  public:
+public:
     struct Indicator {
         StatusButton button;
         bool on;
@@ -92,7 +92,7 @@ class RecordingPresenter final : public Presenter {
     int progressShown = 0;
     std::function<void()> onPump;
 
-  private:
+private:
     template <typename Change>
     void update(Change change) {
         {
@@ -108,7 +108,7 @@ class RecordingPresenter final : public Presenter {
 // A backend that answers countPresent from a script while it lasts, then from the bus: the way
 // to make the population look unstable between two counts.
 class ScriptedCountBackend final : public hid::Backend {
-  public:
+public:
     explicit ScriptedCountBackend(hid::Backend& inner) : inner_(inner) {}
     std::vector<hid::InterfaceInfo> enumerate() override { return inner_.enumerate(); }
     int countPresent() override {
@@ -121,7 +121,7 @@ class ScriptedCountBackend final : public hid::Backend {
     hid::OpenResult open(const std::string& path) override { return inner_.open(path); }
     std::deque<int> script;
 
-  private:
+private:
     hid::Backend& inner_;
 };
 
@@ -180,7 +180,7 @@ struct SessionRig {
 
 // A fresh folder for files a test writes, removed afterwards.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
@@ -196,7 +196,7 @@ class TempFolder {
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     const std::filesystem::path& path() const { return path_; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

@@ -12,7 +12,7 @@
 namespace gm::image::files::testing {
 
 class TempFolder {
-  public:
+public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
@@ -35,7 +35,7 @@ class TempFolder {
         return file;
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
