@@ -225,11 +225,11 @@ int runBackupRestore(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 std::string withDeviceHelp(const std::string& text) {
-    return text + "\n" + kDeviceOptionsHelp;
+    return text + "\n\n" + kDeviceOptionsHelp;
 }
 
 std::string withBackupHelp(const std::string& text) {
-    return text + "\n" + kBackupDirHelp + "\n" + kDeviceOptionsHelp;
+    return text + "\n\n" + kBackupDirHelp + "\n" + kDeviceOptionsHelp;
 }
 
 }  // namespace

@@ -105,7 +105,13 @@ TEST(StatusListener, ShutdownJoinsPromptly) {
             rig.connect();
         rig.session.startListener();
         ASSERT_TRUE(rig.session.listenerRunning());
-        std::this_thread::sleep_for(milliseconds{20});  // let it block in its wait or read
+        if (withDevice) {
+            // Once a press has been handled the listener is back in its blocking read.
+            rig.mouse.press(StatusButton::Cpi);
+            ASSERT_TRUE(rig.presenter.waitFor([](RecordingPresenter& p) {
+                return std::count(p.views.begin(), p.views.end(), View::CurrentCpiStatus) == 1;
+            }));
+        }
         const auto start = steady_clock::now();
         rig.session.stopListener();
         EXPECT_LT(steady_clock::now() - start, milliseconds{1000}) << "device: " << withDevice;
