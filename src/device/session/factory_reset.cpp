@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "device/session/image_backup.h"
+#include "device/session/whole_image_write.h"
 #include "image/factory_images.h"
 #include "image/section_defaults.h"
 
@@ -23,21 +23,6 @@ void copyInto(image::Image& buffer, std::size_t offset, std::span<const std::uin
     std::copy_n(bytes.begin(), count, buffer.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-// Writes the model's buffer as the mouse's new image, with the progress window, and restarts.
-bool writeImageAndRestart(Session& session) {
-    session.protocol().writeImage(session.model());
-    session.presenter().hideProgress();
-    session.setPollEnabled(true);
-    session.setReadBusy(false);
-    return session.restartAndReconnect();
-}
-
-void beginWholeImageWrite(Session& session) {
-    session.setReadBusy(true);
-    session.setPollEnabled(false);
-    session.presenter().setOverlays(true);
-}
-
 }  // namespace
 
 bool defaultParameterConfirm(Session& session, int config) {
@@ -53,12 +38,8 @@ bool defaultParameterConfirm(Session& session, int config) {
     image::ImageModel& model = session.model();
     beginWholeImageWrite(session);
     const std::string chip = model.chip ? std::string(image::chipText(*model.chip)) : "";
-    model.buffer = image::factoryImageFor(chip, config);
-    image::split(model);
-    image::rebuildCodeTexts(model);
-    session.presenter().refresh(View::Everything);
-    session.presenter().refresh(View::MacroLists);
-    return writeImageAndRestart(session);
+    adoptImage(session, image::factoryImageFor(chip, config));
+    return finishWholeImageWrite(session);
 }
 
 bool tlDefaultParameter(Session& session) {
@@ -92,7 +73,7 @@ bool tlDefaultParameter(Session& session) {
     for (std::vector<std::uint8_t>& record : copies.fireMacroRecords) {
         std::fill_n(record.begin(), std::min(record.size(), kClearedRecordBytes), 0x00);
     }
-    return writeImageAndRestart(session);
+    return finishWholeImageWrite(session);
 }
 
 }  // namespace gm::device::session

@@ -1,6 +1,6 @@
 #include "device/session/profile_transfer.h"
 
-#include "device/session/image_backup.h"
+#include "device/session/whole_image_write.h"
 #include "image/files/file_io.h"
 #include "image/files/profile_file.h"
 
@@ -24,23 +24,6 @@ private:
 
 void tell(Session& session, std::string text) {
     session.presenter().showMessage(Message{"", std::move(text)});
-}
-
-// Writes `image` to the mouse as its whole new image and restarts it: the model takes the
-// image, the working copies and views follow, then the write and the reconnect.
-bool writeWholeImage(Session& session, const image::Image& image) {
-    image::ImageModel& model = session.model();
-    Presenter& presenter = session.presenter();
-    session.setPollEnabled(false);
-    presenter.setOverlays(true);
-    model.buffer = image;
-    image::split(model);
-    image::rebuildCodeTexts(model);
-    presenter.refresh(View::Everything);
-    session.protocol().writeImage(model);
-    presenter.hideProgress();
-    session.setPollEnabled(true);
-    return session.restartAndReconnect();
 }
 
 }  // namespace
@@ -82,7 +65,9 @@ bool loadProfile(Session& session, const fs::path& path) {
     const std::string note = image::files::sizeNote(path, file, "image");
     if (!note.empty())
         tell(session, note);
-    return writeWholeImage(session, loaded);
+    beginWholeImageWrite(session);
+    adoptImage(session, loaded);
+    return finishWholeImageWrite(session);
 }
 
 bool restoreBackup(Session& session, std::size_t number) {
@@ -101,7 +86,9 @@ bool restoreBackup(Session& session, std::size_t number) {
     }
     if (!keepBackup(session, "restore"))
         return false;
-    return writeWholeImage(session, backup.image);
+    beginWholeImageWrite(session);
+    adoptImage(session, backup.image);
+    return finishWholeImageWrite(session);
 }
 
 }  // namespace gm::device::session

@@ -1,6 +1,7 @@
-#include "device/session/image_backup.h"
+#include "device/session/whole_image_write.h"
 
 #include "device/session/complete_read.h"
+#include "image/image_model.h"
 
 namespace gm::device::session {
 
@@ -22,6 +23,29 @@ bool keepBackup(Session& session, std::string_view reason) {
         return false;
     }
     return true;
+}
+
+void beginWholeImageWrite(Session& session) {
+    session.setReadBusy(true);
+    session.setPollEnabled(false);
+    session.presenter().setOverlays(true);
+}
+
+void adoptImage(Session& session, const image::Image& image) {
+    image::ImageModel& model = session.model();
+    model.buffer = image;
+    image::split(model);
+    image::rebuildCodeTexts(model);
+    session.presenter().refresh(View::Everything);
+    session.presenter().refresh(View::MacroLists);
+}
+
+bool finishWholeImageWrite(Session& session) {
+    session.protocol().writeImage(session.model());
+    session.presenter().hideProgress();
+    session.setPollEnabled(true);
+    session.setReadBusy(false);
+    return session.restartAndReconnect();
 }
 
 }  // namespace gm::device::session
