@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "image/hex_text.h"
+
 namespace gm::device {
 
 enum class ReportKind { SetFeature, GetFeature, Input };
@@ -15,14 +17,12 @@ using TraceSink = std::function<void(ReportKind, std::span<const std::uint8_t>)>
 // "set-feature", "get-feature" or "input", a space, then the bytes as upper-case hex pairs
 // separated by spaces, report id first.
 inline std::string formatTraceLine(ReportKind kind, std::span<const std::uint8_t> bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string line = kind == ReportKind::SetFeature   ? "set-feature"
                        : kind == ReportKind::GetFeature ? "get-feature"
                                                         : "input";
     for (std::uint8_t b : bytes) {
         line += ' ';
-        line += kHex[b >> 4];
-        line += kHex[b & 0x0F];
+        image::appendHexByte(line, b);
     }
     return line;
 }

@@ -1,10 +1,10 @@
 #include "image/code_text.h"
 
+#include "image/hex_text.h"
+
 namespace gm::image {
 
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
@@ -22,8 +22,7 @@ std::string codeTextOf(std::span<const std::uint8_t, 4> code) {
     std::string text;
     text.reserve(8);
     for (const std::uint8_t byte : code) {
-        text.push_back(kHexDigits[byte >> 4]);
-        text.push_back(kHexDigits[byte & 0x0F]);
+        appendHexByte(text, byte);
     }
     return text;
 }

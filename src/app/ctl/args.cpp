@@ -11,8 +11,10 @@ bool hasFlag(const Args& args, const std::string& flag) {
 std::string optionValue(const Args& args, const std::string& name) {
     const std::string withEquals = name + "=";
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == name && i + 1 < args.size()) return args[i + 1];
-        if (args[i].rfind(withEquals, 0) == 0) return args[i].substr(withEquals.size());
+        if (args[i] == name && i + 1 < args.size())
+            return args[i + 1];
+        if (args[i].rfind(withEquals, 0) == 0)
+            return args[i].substr(withEquals.size());
     }
     return {};
 }
@@ -24,7 +26,8 @@ Args positional(const Args& args, const std::vector<std::string>& optionsWithVal
         if (arg.rfind("--", 0) == 0) {
             const bool takesValue = std::find(optionsWithValue.begin(), optionsWithValue.end(),
                                               arg) != optionsWithValue.end();
-            if (takesValue) ++i;
+            if (takesValue)
+                ++i;
             continue;
         }
         result.push_back(arg);

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -13,6 +12,7 @@
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
 #include "device/hid/report_descriptor.h"
+#include "image/hex_text.h"
 
 namespace gm::ctl {
 namespace {
@@ -22,12 +22,6 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::uint32_t kLiveSpace = 256;  // live transfers reach the first 256 image bytes
 constexpr std::uint32_t kXDataSpace = 0x10000;
 constexpr std::size_t kDumpBytesPerLine = 16;
-
-std::string hex(std::uint32_t value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
-    return text;
-}
 
 // A number given as 0x-hex or decimal, within [min, max]; nullopt with `error` set otherwise.
 std::optional<std::uint32_t> parseNumber(const std::string& text, const std::string& what,
@@ -75,10 +69,10 @@ std::optional<Bytes> parseHexBytes(const Args& words, std::string& error) {
 // Lines of "OFFSET: B0 B1 ..." with up to 16 bytes each; offsets count from `address`.
 void printHex(std::ostream& out, std::uint32_t address, std::span<const std::uint8_t> bytes) {
     for (std::size_t line = 0; line < bytes.size(); line += kDumpBytesPerLine) {
-        out << hex(static_cast<std::uint32_t>(address + line), 4) << ":";
+        out << image::hexText(static_cast<std::uint32_t>(address + line), 4) << ":";
         const std::size_t end = std::min(bytes.size(), line + kDumpBytesPerLine);
         for (std::size_t i = line; i < end; ++i)
-            out << " " << hex(bytes[i], 2);
+            out << " " << image::hexText(bytes[i], 2);
         out << "\n";
     }
 }
@@ -142,8 +136,9 @@ int runList(const Args& args, std::ostream& out, std::ostream& err) {
                     continue;
                 }
                 ++shown;
-                o << info.path << "  " << hex(info.vendorId, 4) << ":" << hex(info.productId, 4)
-                  << "  version " << hex(info.version, 4);
+                o << info.path << "  " << image::hexText(info.vendorId, 4) << ":"
+                  << image::hexText(info.productId, 4) << "  version "
+                  << image::hexText(info.version, 4);
                 const hid::ParsedDescriptor parsed =
                     hid::parseReportDescriptor(info.reportDescriptor);
                 if (!parsed.ok) {
@@ -172,15 +167,15 @@ int runInfo(const Args& args, std::ostream& out, std::ostream& err) {
     if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
         return usageError(err, error);
     }
-    return runDeviceCommand(args, out, err, true, own,
-                            [](DeviceContext& context, std::ostream& o, std::ostream&) {
-                                const device::LinkState link = context.transport().link();
-                                o << "chip        " << image::chipText(context.chip()) << "\n"
-                                  << "version     0x" << hex(context.version(), 4) << "\n"
-                                  << "vendor id   0x" << hex(link.vendorId, 4) << "\n"
-                                  << "product id  0x" << hex(link.productId, 4) << "\n";
-                                return kExitOk;
-                            });
+    return runDeviceCommand(
+        args, out, err, true, own, [](DeviceContext& context, std::ostream& o, std::ostream&) {
+            const device::LinkState link = context.transport().link();
+            o << "chip        " << image::chipText(context.chip()) << "\n"
+              << "version     0x" << image::hexText(context.version(), 4) << "\n"
+              << "vendor id   0x" << image::hexText(link.vendorId, 4) << "\n"
+              << "product id  0x" << image::hexText(link.productId, 4) << "\n";
+            return kExitOk;
+        });
 }
 
 // Reads `range` of the image with a block read and prints it.
@@ -265,7 +260,7 @@ int runWrite(const Args& args, std::ostream& out, std::ostream& err) {
                                     return status;
                                 }
                                 o << "wrote " << request->bytes.size() << " byte(s) at 0x"
-                                  << hex(request->address, 4) << "\n";
+                                  << image::hexText(request->address, 4) << "\n";
                                 return kExitOk;
                             });
 }
@@ -310,7 +305,7 @@ int runLiveWrite(const Args& args, std::ostream& out, std::ostream& err) {
                                     return status;
                                 }
                                 o << "wrote " << request->bytes.size() << " byte(s) live at 0x"
-                                  << hex(request->address, 2) << "\n";
+                                  << image::hexText(request->address, 2) << "\n";
                                 return kExitOk;
                             });
 }
@@ -329,7 +324,7 @@ int runXDataRead(const Args& args, std::ostream& out, std::ostream& err) {
                                 const auto value = context.protocol().xdataRead(*address);
                                 if (!value)
                                     return failure(e, "XDATA read: no answer from the mouse");
-                                o << "0x" << hex(*value, 2) << "\n";
+                                o << "0x" << image::hexText(*value, 2) << "\n";
                                 return kExitOk;
                             });
 }

@@ -1,11 +1,10 @@
 #include "app/ctl/device_context.h"
+#include "image/hex_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <iomanip>
 #include <ostream>
-#include <sstream>
 
 #include "device/clock.h"
 #include "device/presenter.h"
@@ -43,12 +42,6 @@ public:
 private:
     std::ostream& err_;
 };
-
-std::string hex(std::uint32_t value, int digits) {
-    std::ostringstream text;
-    text << std::hex << std::uppercase << std::setfill('0') << std::setw(digits) << value;
-    return text.str();
-}
 
 bool startsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;
@@ -226,8 +219,9 @@ bool DeviceContext::openMouse(std::string& error) {
     if (!opened.found) {
         error = !opened.problem.empty()
                     ? opened.problem
-                    : "no mouse found (vendor id 0x" + hex(device::kMouseIdentity.vendorId, 4) +
-                          ", product id 0x" + hex(device::kMouseIdentity.productId, 4) + ")";
+                    : "no mouse found (vendor id 0x" +
+                          image::hexText(device::kMouseIdentity.vendorId, 4) + ", product id 0x" +
+                          image::hexText(device::kMouseIdentity.productId, 4) + ")";
         return false;
     }
     if (!transport_->hasCommandChannel() || !transport_->hasDataChannel()) {
@@ -247,7 +241,7 @@ bool DeviceContext::openMouse(std::string& error) {
     }
     if (!answer->valid()) {
         error = "the mouse's identify answer is not valid (byte 1 is 0x" +
-                hex(answer->payload[1], 2) + ", expected 0x3A)";
+                image::hexText(answer->payload[1], 2) + ", expected 0x3A)";
         return false;
     }
     chip_ = image::chipFromIdentify(answer->payload[0]);

@@ -1,10 +1,10 @@
 // gmousectl image check: the check bytes, the marker and the patch checksum of an image file.
 
-#include <cstdio>
 #include <span>
 
 #include "app/ctl/image_cli.h"
 #include "image/check_byte.h"
+#include "image/hex_text.h"
 #include "image/image_model.h"
 
 namespace gm::ctl {
@@ -12,9 +12,7 @@ namespace gm::ctl {
 namespace {
 
 std::string hex(unsigned value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
-    return text;
+    return "0x" + image::hexText(value, digits);
 }
 
 // One line per checked section; true when all are right.

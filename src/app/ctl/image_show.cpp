@@ -1,12 +1,12 @@
 // gmousectl image show: what an image file holds, in words.
 
 #include <array>
-#include <cstdio>
 #include <span>
 
 #include "app/ctl/image_cli.h"
 #include "image/check_byte.h"
 #include "image/code_text.h"
+#include "image/hex_text.h"
 #include "image/patch_header.h"
 
 namespace gm::ctl {
@@ -21,12 +21,6 @@ constexpr std::size_t kCpiValuesOffset = 44;    // Vendor: two 4-bit value index
 constexpr std::size_t kCpiColoursOffset = 87;   // Vendor: 3 bytes per level
 constexpr std::size_t kCurrentCpiOffset = 166;  // User 2: current level - 1
 constexpr std::size_t kCpiLevels = 8;
-
-std::string hex(unsigned value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
-    return text;
-}
 
 // The chip by the patch length of the factory images, else --chip, else unknown.
 std::string chipLine(const image::Image& image, std::optional<image::ChipType> given) {
@@ -53,7 +47,7 @@ std::string productText(const image::Image& image) {
         if (byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '"') {
             text.push_back(static_cast<char>(byte));
         } else {
-            text += "\\x" + hex(byte, 2);
+            text += "\\x" + image::hexText(byte, 2);
         }
     }
     return "\"" + text + "\"";
@@ -70,7 +64,7 @@ void showCpi(const image::Image& image, std::ostream& out) {
     const unsigned levels = countByte < kCpiLevels ? countByte + 1 : 0;
     out << "CPI levels: ";
     if (levels == 0) {
-        out << "invalid count (Vendor 43 = " << hex(countByte, 2) << ")";
+        out << "invalid count (Vendor 43 = " << image::hexText(countByte, 2) << ")";
     } else {
         out << levels << " in use";
     }
@@ -79,15 +73,16 @@ void showCpi(const image::Image& image, std::ostream& out) {
     if (current < kCpiLevels) {
         out << current + 1 << "\n";
     } else {
-        out << "invalid (User 2 = " << hex(current, 2) << ")\n";
+        out << "invalid (User 2 = " << image::hexText(current, 2) << ")\n";
     }
     for (std::size_t level = 0; level < kCpiLevels; ++level) {
         const std::uint8_t pair = image[kCpiValuesOffset + level / 2];
         const unsigned index = level % 2 == 0 ? pair & 0x0F : pair >> 4;
         const std::size_t colour = kCpiColoursOffset + 3 * level;
         out << "  level " << level + 1 << ": " << cpiValueText(index) << ", colour "
-            << hex(image[colour], 2) << hex(image[colour + 1], 2) << hex(image[colour + 2], 2)
-            << (level < levels ? "" : " (not in use)") << "\n";
+            << image::hexText(image[colour], 2) << image::hexText(image[colour + 1], 2)
+            << image::hexText(image[colour + 2], 2) << (level < levels ? "" : " (not in use)")
+            << "\n";
     }
 }
 
@@ -143,8 +138,8 @@ int runImageShow(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const image::Image& img = *image;
     out << "Chip: " << chipLine(img, chip) << "\n"
-        << "USB ids: vendor " << hex(img[0], 2) << hex(img[1], 2) << ", product " << hex(img[2], 2)
-        << hex(img[3], 2) << "\n"
+        << "USB ids: vendor " << image::hexText(img[0], 2) << image::hexText(img[1], 2)
+        << ", product " << image::hexText(img[2], 2) << image::hexText(img[3], 2) << "\n"
         << "Manufacturer number: " << unsigned{img[image::kFireKeys.offset]}
         << ", product number: " << unsigned{img[image::kFireKeys.offset + 1]} << "\n"
         << "Product text: " << productText(img) << "\n"

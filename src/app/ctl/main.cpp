@@ -18,12 +18,13 @@ void printCommandList(const CommandRegistry& registry, std::ostream& out) {
 }
 
 void printHelp(const Command& command, std::ostream& out) {
-    out << "usage: gmousectl " << command.name
-        << (command.usage.empty() ? "" : " " + command.usage) << "\n\n"
+    out << "usage: gmousectl " << command.name << (command.usage.empty() ? "" : " " + command.usage)
+        << "\n\n"
         << command.summary << "\n";
     if (!command.help.empty()) {
         out << "\n" << command.help;
-        if (command.help.back() != '\n') out << "\n";
+        if (command.help.back() != '\n')
+            out << "\n";
     }
 }
 

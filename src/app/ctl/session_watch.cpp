@@ -1,8 +1,8 @@
 #include "app/ctl/session_watch.h"
+#include "image/hex_text.h"
 
 #include <charconv>
 #include <csignal>
-#include <cstdio>
 #include <mutex>
 #include <optional>
 #include <ostream>
@@ -78,11 +78,9 @@ std::optional<std::vector<StatusButton>> parsePresses(const std::string& list, s
 }
 
 std::string describe(const SessionEvent& event) {
-    char hex[8];
     switch (event.kind) {
         case SessionEventKind::Connected:
-            std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(event.value));
-            return std::string("connected (version ") + hex + ")";
+            return "connected (version " + image::hexText(event.value, 4) + ")";
         case SessionEventKind::Identified:
             return "identified chip " + event.text;
         case SessionEventKind::ImageRead:
@@ -92,8 +90,7 @@ std::string describe(const SessionEvent& event) {
         case SessionEventKind::CpiLevel:
             if (event.value < 8)
                 return "cpi level " + std::to_string(event.value + 1);
-            std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned>(event.value));
-            return std::string("cpi level none (User 2 holds 0x") + hex + ")";
+            return "cpi level none (User 2 holds 0x" + image::hexText(event.value, 2) + ")";
         case SessionEventKind::Profile:
             return "profile " + std::to_string(event.value + 1);
     }

@@ -1,7 +1,8 @@
 #include "device/hid/report_descriptor.h"
 
+#include "image/hex_text.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <utility>
 
@@ -52,9 +53,7 @@ const char* kindName(ReportKind kind) {
 }
 
 std::string hexByte(std::uint32_t value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(value & 0xFF));
-    return text;
+    return "0x" + image::hexText(value & 0xFF, 2);
 }
 
 // Global items: kept across main items, saved and restored by push and pop.
@@ -79,7 +78,7 @@ struct ReportBits {
 };
 
 class Parser {
-  public:
+public:
     ParsedDescriptor run(std::span<const std::uint8_t> descriptor) {
         ParsedDescriptor result;
         if (descriptor.empty()) {
@@ -106,7 +105,7 @@ class Parser {
         return result;
     }
 
-  private:
+private:
     std::string handle(const DescriptorItem& item) {
         switch (item.type) {
             case ItemType::Main: {

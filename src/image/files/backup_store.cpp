@@ -116,8 +116,8 @@ BackupStoreResult BackupStore::store(const Image& image, std::string_view reason
         result.error = folder_.string() + ": too many backups within one millisecond";
         return result;
     }
-    char sequenceText[4];
-    std::snprintf(sequenceText, sizeof sequenceText, "%02d", sequence);
+    const std::string sequenceText{static_cast<char>('0' + sequence / 10),
+                                   static_cast<char>('0' + sequence % 10)};
     result.path = folder_ / (std::string(kPrefix) + stamp + "-" + sequenceText + "-" +
                              cleanReason(reason) + std::string(kSuffix));
     result.error = writeFileAtomically(result.path, image);
