@@ -11,12 +11,12 @@ namespace gm::image {
 enum class ChipType { Chip4210A, Chip4230A };
 
 struct ChipGeometry {
-    std::size_t patchLength;         // patch code area, from image offset 1024
-    std::size_t tailOffset;          // image offset of the tail area
-    std::size_t tailLength;          // up to the end of the image
-    std::size_t recordSize;          // one of the 10 fire macro records
-    std::size_t firstRecordOffset;   // of record 0, within the tail
-    bool hasFireMacroNames;          // 10 names of 16 bytes at tail offset 0
+    std::size_t patchLength;        // patch code area, from image offset 1024
+    std::size_t tailOffset;         // image offset of the tail area
+    std::size_t tailLength;         // up to the end of the image
+    std::size_t recordSize;         // one of the 10 fire macro records
+    std::size_t firstRecordOffset;  // of record 0, within the tail
+    bool hasFireMacroNames;         // 10 names of 16 bytes at tail offset 0
 };
 
 inline constexpr std::size_t kFireMacroCount = 10;
@@ -35,8 +35,10 @@ constexpr std::string_view chipText(ChipType chip) {
 }
 
 inline std::optional<ChipType> chipFromText(std::string_view text) {
-    if (text == "4210A") return ChipType::Chip4210A;
-    if (text == "4230A") return ChipType::Chip4230A;
+    if (text == "4210A")
+        return ChipType::Chip4210A;
+    if (text == "4230A")
+        return ChipType::Chip4230A;
     return std::nullopt;
 }
 

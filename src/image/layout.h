@@ -46,22 +46,32 @@ inline constexpr std::array<Section, 5> kCheckedSections{
 
 constexpr Area areaOf(Section section) {
     switch (section) {
-        case Section::Vendor: return kVendor;
-        case Section::User: return kUser;
-        case Section::Profile1: return kProfile1;
-        case Section::Profile2: return kProfile2;
-        case Section::Profile3: return kProfile3;
+        case Section::Vendor:
+            return kVendor;
+        case Section::User:
+            return kUser;
+        case Section::Profile1:
+            return kProfile1;
+        case Section::Profile2:
+            return kProfile2;
+        case Section::Profile3:
+            return kProfile3;
     }
     return kVendor;
 }
 
 constexpr const char* nameOf(Section section) {
     switch (section) {
-        case Section::Vendor: return "Vendor";
-        case Section::User: return "User";
-        case Section::Profile1: return "Profile1";
-        case Section::Profile2: return "Profile2";
-        case Section::Profile3: return "Profile3";
+        case Section::Vendor:
+            return "Vendor";
+        case Section::User:
+            return "User";
+        case Section::Profile1:
+            return "Profile1";
+        case Section::Profile2:
+            return "Profile2";
+        case Section::Profile3:
+            return "Profile3";
     }
     return "";
 }

@@ -13,7 +13,7 @@
 namespace gm::host::testing {
 
 class FakeHidrawTree {
-  public:
+public:
     FakeHidrawTree() {
         std::string pattern = (std::filesystem::temp_directory_path() / "gm-hidraw-XXXXXX");
         root_ = ::mkdtemp(pattern.data());
@@ -60,7 +60,7 @@ class FakeHidrawTree {
         std::ofstream(path, std::ios::binary) << text;
     }
 
-  private:
+private:
     std::filesystem::path root_;
 };
 

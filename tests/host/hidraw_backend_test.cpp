@@ -37,7 +37,7 @@ TEST(SysfsHidraw, ParsesTheHidIdLine) {
 }
 
 class HidrawBackendTest : public ::testing::Test {
-  protected:
+protected:
     HidrawBackend backend() { return HidrawBackend(tree.classDir(), tree.devDir()); }
 
     FakeHidrawTree tree;

@@ -39,7 +39,7 @@ struct FakeFeatureIoctl {
 
 // A device over one end of a packet socket pair: each write to the peer is one input report.
 class InputReports : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         int ends[2];
         ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK, 0, ends), 0);

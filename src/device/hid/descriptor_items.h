@@ -22,7 +22,7 @@ struct DescriptorItem {
 };
 
 class DescriptorItemReader {
-  public:
+public:
     explicit DescriptorItemReader(std::span<const std::uint8_t> descriptor) : bytes_(descriptor) {}
 
     // The next item; nullopt at the end of the descriptor or at a truncated item, in which
@@ -30,7 +30,7 @@ class DescriptorItemReader {
     std::optional<DescriptorItem> next();
     const std::string& error() const { return error_; }
 
-  private:
+private:
     std::optional<DescriptorItem> fail(std::size_t offset, const std::string& what);
 
     std::span<const std::uint8_t> bytes_;

@@ -52,7 +52,7 @@ struct LinkState {
 };
 
 class Transport {
-  public:
+public:
     Transport(hid::Backend& backend, Clock& clock, const Timing& timing);
 
     // Number of present HID interfaces.
@@ -94,7 +94,7 @@ class Transport {
     // Called with every report sent, and every report received; safe to set while in use.
     void setTrace(TraceSink sink);
 
-  private:
+private:
     void trace(ReportKind kind, std::span<const std::uint8_t> bytes) const;
 
     hid::Backend& backend_;

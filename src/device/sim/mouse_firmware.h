@@ -37,7 +37,7 @@ struct KeyStatusWrite {
 std::uint8_t statusBitOf(device::StatusButton button);
 
 class MouseFirmware {
-  public:
+public:
     using Payload = std::array<std::uint8_t, 7>;
 
     explicit MouseFirmware(image::ChipType chip);
@@ -72,7 +72,7 @@ class MouseFirmware {
 
     const std::vector<KeyStatusWrite>& keyStatusWrites() const { return keyStatusWrites_; }
 
-  private:
+private:
     void startReadStream(std::vector<std::uint8_t> bytes);
     void liveWrite(std::span<const std::uint8_t, 8> report);
 

@@ -25,7 +25,7 @@ std::string nextPathPrefix() {
 
 // One opened interface of the mouse. Dies when the mouse leaves the bus after it was opened.
 class InterfaceHandle final : public hid::Device {
-  public:
+public:
     InterfaceHandle(std::shared_ptr<VirtualMouse::State> state, MouseInterface which,
                     std::uint64_t generation)
         : state_(std::move(state)), which_(which), generation_(generation) {}
@@ -41,7 +41,7 @@ class InterfaceHandle final : public hid::Device {
         return state_->readInput(which_, generation_, buffer, timeout);
     }
 
-  private:
+private:
     std::shared_ptr<VirtualMouse::State> state_;
     MouseInterface which_;
     std::uint64_t generation_;

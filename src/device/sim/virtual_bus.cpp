@@ -19,7 +19,7 @@ namespace {
 
 // An opened unrelated interface: refuses every feature report and sends no input report.
 class GenericDevice final : public hid::Device {
-  public:
+public:
     explicit GenericDevice(std::shared_ptr<VirtualBus::GenericSlot> slot)
         : slot_(std::move(slot)) {}
 
@@ -32,7 +32,7 @@ class GenericDevice final : public hid::Device {
         return {gone ? hid::ReadStatus::Error : hid::ReadStatus::Timeout, 0};
     }
 
-  private:
+private:
     std::shared_ptr<VirtualBus::GenericSlot> slot_;
 };
 

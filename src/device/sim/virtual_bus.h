@@ -16,7 +16,7 @@
 namespace gm::sim {
 
 class VirtualBus final : public hid::Backend {
-  public:
+public:
     VirtualBus();
     ~VirtualBus() override;
 
@@ -39,7 +39,7 @@ class VirtualBus final : public hid::Backend {
 
     struct GenericSlot;
 
-  private:
+private:
     using Slot = std::variant<std::shared_ptr<GenericSlot>, std::shared_ptr<VirtualMouse::State>>;
     mutable std::mutex mutex_;
     std::vector<Slot> slots_;

@@ -36,7 +36,7 @@ struct SeenReport {
 };
 
 class VirtualMouse {
-  public:
+public:
     static constexpr std::uint16_t kDefaultVendorId = 0x7A3E;
     static constexpr std::uint16_t kDefaultProductId = 0x08B8;
     static constexpr std::uint16_t kDefaultVersion = 0x0100;
@@ -110,7 +110,7 @@ class VirtualMouse {
 
     struct State;
 
-  private:
+private:
     friend class VirtualBus;  // keeps the state, so a bus outliving the mouse sees it gone
     std::shared_ptr<State> state_;
 };

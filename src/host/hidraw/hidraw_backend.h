@@ -20,7 +20,7 @@ inline constexpr const char* kUdevRuleInstall =
     "trigger";
 
 class HidrawBackend final : public hid::Backend {
-  public:
+public:
     // `classDir` lists the nodes (sysfs), `devDir` holds them; tests point both at a fake tree.
     explicit HidrawBackend(std::filesystem::path classDir = "/sys/class/hidraw",
                            std::filesystem::path devDir = "/dev",
@@ -30,7 +30,7 @@ class HidrawBackend final : public hid::Backend {
     int countPresent() override;
     hid::OpenResult open(const std::string& path) override;
 
-  private:
+private:
     std::filesystem::path classDir_;
     std::filesystem::path devDir_;
     HidrawSystemCalls calls_;

@@ -8,7 +8,7 @@
 namespace gm::host {
 
 class HidrawDevice final : public hid::Device {
-  public:
+public:
     // Takes ownership of `fd` (opened non-blocking) and closes it when destroyed.
     HidrawDevice(int fd, IoctlCall ioctl);
     ~HidrawDevice() override;
@@ -20,7 +20,7 @@ class HidrawDevice final : public hid::Device {
     hid::ReadResult readInput(std::span<std::uint8_t> buffer,
                               std::chrono::milliseconds timeout) override;
 
-  private:
+private:
     int fd_;
     IoctlCall ioctl_;
 };

@@ -11,7 +11,7 @@ namespace {
 using sim::VirtualMouse;
 
 class TransportOpenTest : public ::testing::Test {
-  protected:
+protected:
     TransportOpenTest()
         : timing(Timing::instant()),
           first(clock, image::ChipType::Chip4210A),

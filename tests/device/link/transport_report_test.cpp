@@ -23,7 +23,7 @@ image::Image patternImage() {
 
 // Real pacing on a manual clock: the paced amount shows as clock time, at no real cost.
 class TransportReportTest : public ::testing::Test {
-  protected:
+protected:
     TransportReportTest()
         : mouse(clock, image::ChipType::Chip4210A, patternImage()), transport(bus, clock, timing) {
         bus.attach(mouse);

@@ -10,7 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class EepromFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder =
             fs::temp_directory_path() /

@@ -13,7 +13,7 @@ using device::StatusButton;
 using Report = std::array<std::uint8_t, 8>;
 
 class MouseFirmwareTest : public ::testing::Test {
-  protected:
+protected:
     MouseFirmwareTest() : firmware(image::ChipType::Chip4210A) {
         for (std::size_t i = 0; i < image::kImageSize; ++i) {
             firmware.eeprom()[i] = static_cast<std::uint8_t>(i * 7);

@@ -26,7 +26,7 @@ image::Image patternImage() {
 }
 
 class VirtualMouseTest : public ::testing::Test {
-  protected:
+protected:
     VirtualMouseTest() : mouse(clock, image::ChipType::Chip4210A, patternImage()) {
         bus.plugGeneric({"", 0x046D, 0xC077, 0x0111, pointerReportDescriptor()});
         bus.attach(mouse);
