@@ -5,6 +5,7 @@
 #include <limits>
 #include <mutex>
 
+#include "device/pumped_wait.h"
 #include "image/check_byte.h"
 
 namespace gm::device {
@@ -99,20 +100,27 @@ bool CommandProtocol::writeBlock(std::uint16_t address, std::span<const std::uin
 bool CommandProtocol::readBlock(std::uint16_t address, std::span<std::uint8_t> destination,
                                 bool withProgress) {
     Operation operation(*this);
-    presetFF(destination);
-    presetFF(transport_.response());
-    if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
-        return false;
-    if (destination.size() > kMaxBlockLength)
+    if (!prepareRead(destination, kMaxBlockLength))
         return false;
     if (destination.empty())
         return true;
-
     const auto length = static_cast<std::uint32_t>(destination.size());
     if (!transport_.sendCommand(command::kBlockRead, highByte(address), lowByte(address),
                                 highByte(length), lowByte(length))) {
         return false;
     }
+    receiveChunks(destination, withProgress);
+    return true;
+}
+
+bool CommandProtocol::prepareRead(std::span<std::uint8_t> destination, std::size_t maxLength) {
+    presetFF(destination);
+    presetFF(transport_.response());
+    return transport_.hasCommandChannel() && transport_.hasDataChannel() &&
+           destination.size() <= maxLength;
+}
+
+void CommandProtocol::receiveChunks(std::span<std::uint8_t> destination, bool withProgress) {
     const std::size_t chunks = chunkCount(destination.size(), kPayloadLength);
     for (std::size_t i = 0; i < chunks; ++i) {
         if (withProgress) {
@@ -126,7 +134,6 @@ bool CommandProtocol::readBlock(std::uint16_t address, std::span<std::uint8_t> d
         std::copy_n(response.begin(), n,
                     destination.begin() + static_cast<long>(i * kPayloadLength));
     }
-    return true;
 }
 
 bool CommandProtocol::liveWrite(std::uint8_t address, std::uint8_t d0, std::uint8_t d1,
@@ -157,21 +164,10 @@ bool CommandProtocol::sendLiveWrite(std::span<const std::uint8_t, kFeatureReport
         return false;
     presenter_.showProgress(0, 1);
     const bool accepted = transport_.sendCommandReport(report);
-    waitPumping(timing_.afterLiveWrite);
+    waitPumping(clock_, timing_, presenter_, timing_.afterLiveWrite);
     presenter_.hideProgress();
     presenter_.pumpEvents();
     return accepted;
-}
-
-void CommandProtocol::waitPumping(Micros duration) {
-    const Micros step = timing_.pumpStep.count() > 0 ? timing_.pumpStep : duration;
-    Micros remaining = duration;
-    while (remaining.count() > 0) {
-        const Micros slice = std::min(step, remaining);
-        clock_.sleepFor(slice);
-        presenter_.pumpEvents();
-        remaining -= slice;
-    }
 }
 
 bool CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::uint8_t> source) {
@@ -201,27 +197,14 @@ bool CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::ui
 bool CommandProtocol::liveRead(std::uint8_t target, std::uint8_t address,
                                std::span<std::uint8_t> destination) {
     Operation operation(*this);
-    presetFF(destination);
-    presetFF(transport_.response());
-    if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
-        return false;
-    if (destination.size() > kMaxLiveReadLength)
+    if (!prepareRead(destination, kMaxLiveReadLength))
         return false;
     if (destination.empty())
         return true;
-
     const auto count = static_cast<std::uint8_t>(destination.size());
     if (!transport_.sendCommand(command::kLiveRead, target, address, 0x00, count))
         return false;
-    const std::size_t chunks = chunkCount(destination.size(), kPayloadLength);
-    for (std::size_t i = 0; i < chunks; ++i) {
-        if (!transport_.readData())
-            noteRefused();
-        const std::size_t n = chunkLengthAt(i, destination.size(), kPayloadLength);
-        const Payload& response = transport_.response();
-        std::copy_n(response.begin(), n,
-                    destination.begin() + static_cast<long>(i * kPayloadLength));
-    }
+    receiveChunks(destination, false);
     return true;
 }
 

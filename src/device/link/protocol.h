@@ -96,8 +96,11 @@ private:
     class Operation;
     // Shows the progress window, sends one live-write report, waits afterLiveWrite, hides.
     bool sendLiveWrite(std::span<const std::uint8_t, kFeatureReportLength> report);
-    // Sleeps `duration` on the clock in steps of pumpStep, pumping the presenter after each.
-    void waitPumping(Micros duration);
+    // Presets the destination and the response to 0xFF; false when the link cannot read or
+    // the length does not fit the command.
+    bool prepareRead(std::span<std::uint8_t> destination, std::size_t maxLength);
+    // Reads the data reports of a sent read command into the destination, 7 bytes each.
+    void receiveChunks(std::span<std::uint8_t> destination, bool withProgress);
     // Counts a refused data report or live-write chunk of the running operation.
     void noteRefused() { ++refusedReports_; }
 

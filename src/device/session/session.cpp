@@ -1,7 +1,7 @@
 #include "device/session/session.h"
 
+#include "device/pumped_wait.h"
 #include "device/session/complete_read.h"
-#include "device/session/pumped_wait.h"
 #include "image/image_model.h"
 
 namespace gm::device::session {
