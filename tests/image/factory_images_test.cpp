@@ -50,6 +50,10 @@ struct Which {
     int config;
 };
 
+void PrintTo(const Which& which, std::ostream* out) {
+    *out << image::chipText(which.chip) << " Cfg" << which.config;
+}
+
 class EveryFactoryImage : public testing::TestWithParam<Which> {
 protected:
     const Image& image() const { return factoryImage(GetParam().chip, GetParam().config); }

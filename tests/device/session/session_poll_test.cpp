@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image/factory_images.h"
+#include "image/hex_text.h"
 #include "session_rig.h"
 
 namespace gm::device::session {
@@ -109,6 +110,11 @@ struct IdentifyCase {
     ChipType chip;
 };
 
+void PrintTo(const IdentifyCase& identify, std::ostream* out) {
+    *out << "byte 0 = 0x" << image::hexText(identify.byte0, 2) << " -> "
+         << image::chipText(identify.chip);
+}
+
 class SessionIdentify : public ::testing::TestWithParam<IdentifyCase> {};
 
 TEST_P(SessionIdentify, ByteZeroSelectsTheChipAndItsGeometry) {
@@ -124,7 +130,10 @@ INSTANTIATE_TEST_SUITE_P(Bytes, SessionIdentify,
                          ::testing::Values(IdentifyCase{0x40, ChipType::Chip4210A},
                                            IdentifyCase{0xFF, ChipType::Chip4210A},
                                            IdentifyCase{0x3F, ChipType::Chip4230A},
-                                           IdentifyCase{0x00, ChipType::Chip4230A}));
+                                           IdentifyCase{0x00, ChipType::Chip4230A}),
+                         [](const ::testing::TestParamInfo<IdentifyCase>& param) {
+                             return "Byte0x" + image::hexText(param.param.byte0, 2);
+                         });
 
 TEST(SessionIdentify, AWrongAnswerShowsStr102AndTheErrorPageWithoutReading) {
     SessionRig rig;
