@@ -122,13 +122,12 @@ std::optional<Range> parseRange(const std::string& addressText, const std::strin
     return Range{*address, *length};
 }
 
-int runList(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
+int runList(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (std::string error; !expectArgs(args.positional, 0, 0, "no arguments", error)) {
         return usageError(err, error);
     }
     return runDeviceCommand(
-        args, out, err, false, own, [](DeviceContext& context, std::ostream& o, std::ostream&) {
+        args, out, err, false, [](DeviceContext& context, std::ostream& o, std::ostream&) {
             int shown = 0;
             for (const hid::InterfaceInfo& info : context.backend().enumerate()) {
                 if (info.vendorId != device::kMouseIdentity.vendorId ||
@@ -162,13 +161,12 @@ int runList(const Args& args, std::ostream& out, std::ostream& err) {
         });
 }
 
-int runInfo(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
+int runInfo(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (std::string error; !expectArgs(args.positional, 0, 0, "no arguments", error)) {
         return usageError(err, error);
     }
     return runDeviceCommand(
-        args, out, err, true, own, [](DeviceContext& context, std::ostream& o, std::ostream&) {
+        args, out, err, true, [](DeviceContext& context, std::ostream& o, std::ostream&) {
             const device::LinkState link = context.transport().link();
             o << "chip        " << image::chipText(context.chip()) << "\n"
               << "version     0x" << image::hexText(context.version(), 4) << "\n"
@@ -194,27 +192,25 @@ int readAndPrint(DeviceContext& context, Range range, bool withProgress, std::os
     return kExitOk;
 }
 
-int runDump(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    if (std::string error; !expectArgs(devicePositional(args, own), 0, 0, "no arguments", error)) {
+int runDump(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (std::string error; !expectArgs(args.positional, 0, 0, "no arguments", error)) {
         return usageError(err, error);
     }
     return runDeviceCommand(
-        args, out, err, true, own, [](DeviceContext& context, std::ostream& o, std::ostream& e) {
+        args, out, err, true, [](DeviceContext& context, std::ostream& o, std::ostream& e) {
             return readAndPrint(context, Range{0, image::kImageSize}, true, o, e);
         });
 }
 
-int runRead(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    const Args words = devicePositional(args, own);
+int runRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const Args& words = args.positional;
     std::string error;
     if (!expectArgs(words, 2, 2, "ADDR LEN", error))
         return usageError(err, error);
     const auto range = parseRange(words[0], words[1], image::kImageSize, error);
     if (!range)
         return usageError(err, error);
-    return runDeviceCommand(args, out, err, true, own,
+    return runDeviceCommand(args, out, err, true,
                             [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 return readAndPrint(context, *range, false, o, e);
                             });
@@ -242,32 +238,29 @@ std::optional<WriteRequest> parseWrite(const Args& words, std::uint32_t space, s
     return WriteRequest{*address, std::move(*bytes)};
 }
 
-int runWrite(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
+int runWrite(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto request = parseWrite(devicePositional(args, own), image::kImageSize, error);
+    const auto request = parseWrite(args.positional, image::kImageSize, error);
     if (!request)
         return usageError(err, error);
-    return runDeviceCommand(args, out, err, true, own,
-                            [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
-                                const bool sent = context.protocol().writeBlock(
-                                    static_cast<std::uint16_t>(request->address), request->bytes);
-                                context.presenter().hideProgress();
-                                if (!sent)
-                                    return failure(e, "block write: the mouse refused the command");
-                                if (const int status = checkComplete(context, e, "block write");
-                                    status != kExitOk) {
-                                    return status;
-                                }
-                                o << "wrote " << request->bytes.size() << " byte(s) at 0x"
-                                  << image::hexText(request->address, 4) << "\n";
-                                return kExitOk;
-                            });
+    return runDeviceCommand(
+        args, out, err, true, [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
+            const bool sent = context.protocol().writeBlock(
+                static_cast<std::uint16_t>(request->address), request->bytes);
+            context.presenter().hideProgress();
+            if (!sent)
+                return failure(e, "block write: the mouse refused the command");
+            if (const int status = checkComplete(context, e, "block write"); status != kExitOk) {
+                return status;
+            }
+            o << "wrote " << request->bytes.size() << " byte(s) at 0x"
+              << image::hexText(request->address, 4) << "\n";
+            return kExitOk;
+        });
 }
 
-int runLiveRead(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    const Args words = devicePositional(args, own);
+int runLiveRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const Args& words = args.positional;
     std::string error;
     if (!expectArgs(words, 2, 2, "ADDR LEN", error))
         return usageError(err, error);
@@ -275,8 +268,7 @@ int runLiveRead(const Args& args, std::ostream& out, std::ostream& err) {
     if (!range)
         return usageError(err, error);
     return runDeviceCommand(
-        args, out, err, true, own,
-        [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
+        args, out, err, true, [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
             Bytes bytes(range->length);
             if (!context.protocol().liveRead(0, static_cast<std::uint8_t>(range->address), bytes)) {
                 return failure(e, "live read: the mouse refused the command");
@@ -289,37 +281,34 @@ int runLiveRead(const Args& args, std::ostream& out, std::ostream& err) {
         });
 }
 
-int runLiveWrite(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
+int runLiveWrite(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto request = parseWrite(devicePositional(args, own), kLiveSpace, error);
+    const auto request = parseWrite(args.positional, kLiveSpace, error);
     if (!request)
         return usageError(err, error);
-    return runDeviceCommand(args, out, err, true, own,
-                            [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
-                                context.protocol().liveWriteRange(
-                                    static_cast<std::uint8_t>(request->address), request->bytes);
-                                context.presenter().hideProgress();
-                                if (const int status = checkComplete(context, e, "live write");
-                                    status != kExitOk) {
-                                    return status;
-                                }
-                                o << "wrote " << request->bytes.size() << " byte(s) live at 0x"
-                                  << image::hexText(request->address, 2) << "\n";
-                                return kExitOk;
-                            });
+    return runDeviceCommand(
+        args, out, err, true, [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
+            context.protocol().liveWriteRange(static_cast<std::uint8_t>(request->address),
+                                              request->bytes);
+            context.presenter().hideProgress();
+            if (const int status = checkComplete(context, e, "live write"); status != kExitOk) {
+                return status;
+            }
+            o << "wrote " << request->bytes.size() << " byte(s) live at 0x"
+              << image::hexText(request->address, 2) << "\n";
+            return kExitOk;
+        });
 }
 
-int runXDataRead(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    const Args words = devicePositional(args, own);
+int runXDataRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const Args& words = args.positional;
     std::string error;
     if (!expectArgs(words, 1, 1, "ADDR", error))
         return usageError(err, error);
     const auto address = parseNumber(words[0], "ADDR", 0, kXDataSpace - 1, error);
     if (!address)
         return usageError(err, error);
-    return runDeviceCommand(args, out, err, true, own,
+    return runDeviceCommand(args, out, err, true,
                             [address](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 const auto value = context.protocol().xdataRead(*address);
                                 if (!value)
@@ -329,9 +318,8 @@ int runXDataRead(const Args& args, std::ostream& out, std::ostream& err) {
                             });
 }
 
-int runXDataWrite(const Args& args, std::ostream& out, std::ostream& err) {
-    const CommandOptions own;
-    const Args words = devicePositional(args, own);
+int runXDataWrite(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const Args& words = args.positional;
     std::string error;
     if (!expectArgs(words, 2, 2, "ADDR VALUE", error))
         return usageError(err, error);
@@ -342,7 +330,7 @@ int runXDataWrite(const Args& args, std::ostream& out, std::ostream& err) {
     if (!value)
         return usageError(err, error);
     return runDeviceCommand(
-        args, out, err, true, own,
+        args, out, err, true,
         [address, value](DeviceContext& context, std::ostream&, std::ostream& e) {
             if (!context.protocol().xdataWrite(*address, static_cast<std::uint8_t>(*value))) {
                 return failure(e, "XDATA write: the mouse refused the command");
@@ -351,12 +339,13 @@ int runXDataWrite(const Args& args, std::ostream& out, std::ostream& err) {
         });
 }
 
-using Runner = int (*)(const Args&, std::ostream&, std::ostream&);
+using Runner = int (*)(const ParsedArgs&, std::ostream&, std::ostream&);
 
 void add(CommandRegistry& registry, const char* name, const char* usage, const char* summary,
          const std::string& help, Runner run) {
     registry.add(Command{name, std::string(usage) + (*usage ? " " : "") + "[DEVICE OPTIONS]",
-                         summary, help + (help.empty() ? "" : "\n") + kDeviceOptionsHelp, run});
+                         summary, help + (help.empty() ? "" : "\n") + kDeviceOptionsHelp,
+                         withDeviceOptions(), run});
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "app/ctl/device_context.h"
 #include "image/hex_text.h"
 
-#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 
 #include "device/clock.h"
 #include "device/presenter.h"
@@ -29,8 +29,6 @@ const char* const kDeviceOptionsHelp =
 
 namespace {
 
-const std::vector<std::string> kSharedWithValue{"--sim-eeprom", "--sim-fault"};
-
 // Messages on standard error; progress is not shown (output stays clean for pipes).
 class PrintingPresenter final : public device::Presenter {
 public:
@@ -45,10 +43,6 @@ private:
 
 bool startsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;
-}
-
-bool contains(const std::vector<std::string>& names, const std::string& name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 std::optional<int> positiveCount(const std::string& text) {
@@ -102,73 +96,41 @@ bool addFaults(const std::string& list, SimFaults& faults, std::string& error) {
     return any;
 }
 
-// Value of an option given as "--name VALUE" or "--name=VALUE" at args[i]; advances i past a
-// separate value. nullopt when the option at args[i] is not `name`.
-std::optional<std::string> valueOf(const Args& args, std::size_t& i, const std::string& name,
-                                   std::string& error) {
-    if (startsWith(args[i], name + "="))
-        return args[i].substr(name.size() + 1);
-    if (args[i] != name)
-        return std::nullopt;
-    if (i + 1 >= args.size()) {
-        error = name + " needs a value";
-        return std::string{};
-    }
-    return args[++i];
-}
-
 }  // namespace
 
-std::optional<DeviceOptions> parseDeviceOptions(const Args& args, const CommandOptions& own,
-                                                std::string& error) {
-    DeviceOptions options;
-    error.clear();
-    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
-        const std::string& arg = args[i];
-        if (!startsWith(arg, "--"))
-            continue;
-        if (arg == "--simulate" || startsWith(arg, "--simulate=")) {
-            options.simulate = true;
-            if (arg != "--simulate") {
-                const auto chip = image::chipFromText(arg.substr(11));
-                if (!chip)
-                    error = "unknown chip in " + arg + " (4210A or 4230A)";
-                options.simChip = chip.value_or(image::ChipType::Chip4210A);
-            }
-        } else if (arg == "--trace") {
-            options.trace = true;
-        } else if (auto file = valueOf(args, i, "--sim-eeprom", error)) {
-            if (error.empty() && file->empty())
-                error = "--sim-eeprom needs a FILE";
-            options.simEeprom = *file;
-        } else if (auto kinds = valueOf(args, i, "--sim-fault", error)) {
-            if (error.empty())
-                addFaults(*kinds, options.faults, error);
-        } else if (contains(own.withValue, arg)) {
-            ++i;
-        } else if (!contains(own.flags, arg) &&
-                   !contains(own.withValue, arg.substr(0, arg.find('=')))) {
-            error = "unknown option " + arg;
-        }
-    }
-    if (error.empty() && !options.simulate) {
-        const SimFaults none;
-        const bool faults = options.faults.refuseCommand || options.faults.badIdentify ||
-                            options.faults.refuseDataFrom != none.refuseDataFrom ||
-                            options.faults.vanishAfter != none.vanishAfter;
-        if (!options.simEeprom.empty() || faults) {
-            error = "--sim-eeprom and --sim-fault need --simulate";
-        }
-    }
-    if (!error.empty())
-        return std::nullopt;
+OptionList withDeviceOptions(OptionList own) {
+    OptionList options{{{"--simulate"}, OptionValue::Optional},
+                       {{"--sim-eeprom"}, OptionValue::Required},
+                       {{"--sim-fault"}, OptionValue::Required, true},
+                       {{"--trace"}, OptionValue::None}};
+    options.insert(options.end(), own.begin(), own.end());
     return options;
 }
 
-Args devicePositional(const Args& args, const CommandOptions& own) {
-    std::vector<std::string> withValue = kSharedWithValue;
-    withValue.insert(withValue.end(), own.withValue.begin(), own.withValue.end());
-    return positional(args, withValue);
+std::optional<DeviceOptions> deviceOptionsOf(const ParsedArgs& args, std::string& error) {
+    DeviceOptions options;
+    if (const auto chipText = args.value("--simulate")) {
+        options.simulate = true;
+        if (!chipText->empty()) {
+            const auto chip = image::chipFromText(*chipText);
+            if (!chip) {
+                error = "unknown chip in --simulate=" + *chipText + " (4210A or 4230A)";
+                return std::nullopt;
+            }
+            options.simChip = *chip;
+        }
+    }
+    options.trace = args.has("--trace");
+    options.simEeprom = args.value("--sim-eeprom").value_or("");
+    for (const std::string& kinds : args.values("--sim-fault")) {
+        if (!addFaults(kinds, options.faults, error))
+            return std::nullopt;
+    }
+    if (!options.simulate && (args.has("--sim-eeprom") || args.has("--sim-fault"))) {
+        error = "--sim-eeprom and --sim-fault need --simulate";
+        return std::nullopt;
+    }
+    return options;
 }
 
 DeviceContext::DeviceContext(const DeviceOptions& options)
@@ -268,10 +230,10 @@ std::string DeviceContext::saveSimulation() {
     return sim::writeEepromFile(options_.simEeprom, mouse_->eeprom());
 }
 
-int runDeviceCommand(const Args& args, std::ostream& out, std::ostream& err, bool needsMouse,
-                     const CommandOptions& own, const DeviceCommandBody& body) {
+int runDeviceCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err, bool needsMouse,
+                     const DeviceCommandBody& body) {
     std::string error;
-    const auto options = parseDeviceOptions(args, own, error);
+    const auto options = deviceOptionsOf(args, error);
     if (!options) {
         err << "gmousectl: " << error << "\n";
         return kExitUsage;

@@ -46,18 +46,11 @@ struct DeviceOptions {
 // The help paragraph on the shared options, for each device command's --help.
 extern const char* const kDeviceOptionsHelp;
 
-// Names of a command's own options, beside the shared ones; anything else starting with "--"
-// is refused so that a mistyped --simulate never reaches a real mouse.
-struct CommandOptions {
-    std::vector<std::string> flags;
-    std::vector<std::string> withValue;
-};
+// The shared device options followed by a command's own.
+OptionList withDeviceOptions(OptionList own = {});
 
-// Parses the shared options out of `args`; nullopt with `error` set on bad input.
-std::optional<DeviceOptions> parseDeviceOptions(const Args& args, const CommandOptions& own,
-                                                std::string& error);
-// The arguments that are neither shared nor own options nor their values.
-Args devicePositional(const Args& args, const CommandOptions& own);
+// The shared options of parsed arguments; nullopt with `error` set on bad values.
+std::optional<DeviceOptions> deviceOptionsOf(const ParsedArgs& args, std::string& error);
 
 // The device link of one command run. Single-threaded use.
 class DeviceContext {
@@ -107,11 +100,11 @@ private:
 using DeviceCommandBody =
     std::function<int(DeviceContext& context, std::ostream& out, std::ostream& err)>;
 
-// The frame of a device command: parses the options (usage error on bad ones), builds the
-// context, opens and identifies the mouse when `needsMouse`, runs `body` and saves the virtual
-// mouse's EEPROM, whatever the outcome. Returns the exit status. A command checks its own
-// arguments (devicePositional) before calling this, so bad input never reaches the mouse.
-int runDeviceCommand(const Args& args, std::ostream& out, std::ostream& err, bool needsMouse,
-                     const CommandOptions& own, const DeviceCommandBody& body);
+// The frame of a device command: reads the shared options (usage error on bad ones), builds
+// the context, opens and identifies the mouse when `needsMouse`, runs `body` and saves the
+// virtual mouse's EEPROM, whatever the outcome. Returns the exit status. A command checks its
+// own arguments before calling this, so bad input never reaches the mouse.
+int runDeviceCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err, bool needsMouse,
+                     const DeviceCommandBody& body);
 
 }  // namespace gm::ctl

@@ -63,25 +63,14 @@ bool reportPatchChecksum(const image::Image& image, image::ChipType chip, std::o
 
 }  // namespace
 
-int runImageCheck(const Args& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = parseArgs(args, {"--chip"});
-    std::string error = parsed.error;
-    const auto chip = chipOption(parsed, error);
-    if (error.empty() && parsed.positional.size() != 1)
-        error = "give exactly one FILE";
-    if (!error.empty()) {
-        err << "gmousectl image check: " << error << "\n";
+int runImageCheck(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto input = readImageFileArgs(args, "image check", err);
+    if (!input)
         return kExitUsage;
-    }
-    const auto image = readImageFile(parsed.positional.front(), error);
-    if (!image) {
-        err << "gmousectl image check: " << error << "\n";
-        return kExitUsage;
-    }
-    const bool sectionsOk = reportSections(*image, out);
-    const bool markerOk = reportMarker(*image, out);
+    const bool sectionsOk = reportSections(input->image, out);
+    const bool markerOk = reportMarker(input->image, out);
     const bool patchOk =
-        reportPatchChecksum(*image, chip.value_or(image::ChipType::Chip4210A), out);
+        reportPatchChecksum(input->image, input->chip.value_or(image::ChipType::Chip4210A), out);
     return sectionsOk && markerOk && patchOk ? kExitOk : kExitFailure;
 }
 

@@ -6,48 +6,9 @@
 
 namespace gm::ctl {
 
-ParsedArgs parseArgs(const Args& args, const std::vector<std::string>& optionsWithValue) {
-    ParsedArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.empty() || arg[0] != '-' || arg == "-") {
-            parsed.positional.push_back(arg);
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        if (std::find(optionsWithValue.begin(), optionsWithValue.end(), name) ==
-            optionsWithValue.end()) {
-            parsed.error = "unknown option '" + name + "'";
-            return parsed;
-        }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            parsed.error = "option '" + name + "' needs a value";
-            return parsed;
-        }
-        if (!parsed.options.emplace(name, value).second) {
-            parsed.error = "option '" + name + "' given twice";
-            return parsed;
-        }
-    }
-    return parsed;
-}
+namespace {
 
-std::optional<image::ChipType> chipOption(const ParsedArgs& parsed, std::string& error) {
-    const auto it = parsed.options.find("--chip");
-    if (it == parsed.options.end())
-        return std::nullopt;
-    const auto chip = image::chipFromText(it->second);
-    if (!chip)
-        error = "--chip must be 4210A or 4230A, not '" + it->second + "'";
-    return chip;
-}
-
+// Reads a 2048-byte image file; on failure `error` names the file and what is wrong with it.
 std::optional<image::Image> readImageFile(const std::string& path, std::string& error) {
     // One byte more than an image, so a longer file is told apart without reading it whole.
     const image::files::ReadResult read = image::files::readFile(path, image::kImageSize + 1);
@@ -65,6 +26,36 @@ std::optional<image::Image> readImageFile(const std::string& path, std::string& 
     }
     image::Image result;
     std::copy(read.bytes.begin(), read.bytes.end(), result.begin());
+    return result;
+}
+
+}  // namespace
+
+std::optional<image::ChipType> chipOption(const ParsedArgs& args, std::string& error) {
+    const auto text = args.value("--chip");
+    if (!text)
+        return std::nullopt;
+    const auto chip = image::chipFromText(*text);
+    if (!chip)
+        error = "--chip must be 4210A or 4230A, not '" + *text + "'";
+    return chip;
+}
+
+std::optional<ImageFileArgs> readImageFileArgs(const ParsedArgs& args, const std::string& command,
+                                               std::ostream& err) {
+    std::string error;
+    ImageFileArgs result;
+    result.chip = chipOption(args, error);
+    if (error.empty() && args.positional.size() != 1)
+        error = "give exactly one FILE";
+    if (error.empty()) {
+        if (auto image = readImageFile(args.positional.front(), error))
+            result.image = *image;
+    }
+    if (!error.empty()) {
+        err << "gmousectl " << command << ": " << error << "\n";
+        return std::nullopt;
+    }
     return result;
 }
 

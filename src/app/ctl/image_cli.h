@@ -1,12 +1,10 @@
 #pragma once
-// Shared pieces of the `gmousectl image` commands: option parsing, chip and config values, and
-// reading an image file whole.
+// Shared pieces of the `gmousectl image` commands: the --chip value and the FILE of image check
+// and image show, read whole.
 
-#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "app/ctl/command.h"
 #include "image/geometry.h"
@@ -14,24 +12,24 @@
 
 namespace gm::ctl {
 
-struct ParsedArgs {
-    std::map<std::string, std::string> options;  // option name -> value
-    Args positional;
-    std::string error;  // empty when the arguments are well formed
-};
-
-// Accepts only the given options, each once and each with a value ("--name VALUE",
-// "--name=VALUE"); everything not starting with '-' is positional.
-ParsedArgs parseArgs(const Args& args, const std::vector<std::string>& optionsWithValue);
+inline const Option kChipOption{{"--chip"}, OptionValue::Required};
 
 // Value of --chip: nothing when absent; `error` set when it is neither 4210A nor 4230A.
-std::optional<image::ChipType> chipOption(const ParsedArgs& parsed, std::string& error);
+std::optional<image::ChipType> chipOption(const ParsedArgs& args, std::string& error);
 
-// Reads a 2048-byte image file; on failure `error` names the file and what is wrong with it.
-std::optional<image::Image> readImageFile(const std::string& path, std::string& error);
+// The one FILE of image check and image show, read whole, and their --chip.
+struct ImageFileArgs {
+    image::Image image{};
+    std::optional<image::ChipType> chip;
+};
 
-int runImageNew(const Args& args, std::ostream& out, std::ostream& err);
-int runImageCheck(const Args& args, std::ostream& out, std::ostream& err);
-int runImageShow(const Args& args, std::ostream& out, std::ostream& err);
+// Nullopt after telling `err`, as "gmousectl <command>: ...", what is wrong with the arguments
+// or the file (missing, unreadable, not 2048 bytes).
+std::optional<ImageFileArgs> readImageFileArgs(const ParsedArgs& args, const std::string& command,
+                                               std::ostream& err);
+
+int runImageNew(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+int runImageCheck(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+int runImageShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace gm::ctl

@@ -121,23 +121,12 @@ void showCheckBytes(const image::Image& image, std::ostream& out) {
 
 }  // namespace
 
-int runImageShow(const Args& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = parseArgs(args, {"--chip"});
-    std::string error = parsed.error;
-    const auto chip = chipOption(parsed, error);
-    if (error.empty() && parsed.positional.size() != 1)
-        error = "give exactly one FILE";
-    if (!error.empty()) {
-        err << "gmousectl image show: " << error << "\n";
+int runImageShow(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto input = readImageFileArgs(args, "image show", err);
+    if (!input)
         return kExitUsage;
-    }
-    const auto image = readImageFile(parsed.positional.front(), error);
-    if (!image) {
-        err << "gmousectl image show: " << error << "\n";
-        return kExitUsage;
-    }
-    const image::Image& img = *image;
-    out << "Chip: " << chipLine(img, chip) << "\n"
+    const image::Image& img = input->image;
+    out << "Chip: " << chipLine(img, input->chip) << "\n"
         << "USB ids: vendor " << image::hexText(img[0], 2) << image::hexText(img[1], 2)
         << ", product " << image::hexText(img[2], 2) << image::hexText(img[3], 2) << "\n"
         << "Manufacturer number: " << unsigned{img[image::kFireKeys.offset]}

@@ -1,5 +1,6 @@
 // gmousectl: the command-line tool of the mouse editor.
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -66,11 +67,19 @@ int run(const Args& args) {
         return kExitUsage;
     }
     const Args rest(args.begin() + static_cast<long>(words), args.end());
-    if (hasFlag(rest, "--help") || hasFlag(rest, "-h")) {
+    // --help anywhere wins, so a half-written command line still gets its help.
+    if (std::any_of(rest.begin(), rest.end(),
+                    [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
         printHelp(*command, std::cout);
         return kExitOk;
     }
-    return command->run(rest, std::cout, std::cerr);
+    std::string error;
+    const auto parsed = parseArgs(rest, command->options, error);
+    if (!parsed) {
+        std::cerr << "gmousectl " << command->name << ": " << error << "\n";
+        return kExitUsage;
+    }
+    return command->run(*parsed, std::cout, std::cerr);
 }
 
 }  // namespace gm::ctl

@@ -23,23 +23,19 @@ namespace {
 namespace fs = std::filesystem;
 namespace dev = device::session;
 
-const CommandOptions kNoOptions{};
-const CommandOptions kBackupOptions{{}, {"--backup-dir"}};
-
 int usageError(std::ostream& err, const std::string& message) {
     err << "gmousectl: " << message << "\n";
     return kExitUsage;
 }
 
 // The single positional argument of a command, or a usage error naming `what`.
-std::optional<std::string> onlyArgument(const Args& args, const CommandOptions& own,
-                                        const std::string& what, std::ostream& err) {
-    const Args positional = devicePositional(args, own);
-    if (positional.size() != 1) {
+std::optional<std::string> onlyArgument(const ParsedArgs& args, const std::string& what,
+                                        std::ostream& err) {
+    if (args.positional.size() != 1) {
         usageError(err, "expected " + what);
         return std::nullopt;
     }
-    return positional[0];
+    return args.positional[0];
 }
 
 // A whole number in [min, max], or nullopt.
@@ -64,9 +60,9 @@ bool readable(const std::string& path, std::ostream& err) {
 
 // Runs `operation` on a session holding the opened mouse's image.
 template <typename Operation>
-int runOnMouse(const Args& args, std::ostream& out, std::ostream& err, const CommandOptions& own,
+int runOnMouse(const ParsedArgs& args, std::ostream& out, std::ostream& err,
                std::optional<fs::path> backups, bool readImage, Operation operation) {
-    return runDeviceCommand(args, out, err, true, own,
+    return runDeviceCommand(args, out, err, true,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 SessionHost host(context, e, backups);
                                 if (!host.adoptOpenMouse(context, readImage))
@@ -75,22 +71,21 @@ int runOnMouse(const Args& args, std::ostream& out, std::ostream& err, const Com
                             });
 }
 
-int runSave(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto file = onlyArgument(args, kNoOptions, "FILE", err);
+int runSave(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto file = onlyArgument(args, "FILE", err);
     if (!file)
         return kExitUsage;
-    return runOnMouse(args, out, err, kNoOptions, std::nullopt, false,
-                      [&](SessionHost& host, std::ostream& o) {
-                          const fs::path saved = dev::saveProfile(host.session(), *file);
-                          if (saved.empty())
-                              return kExitFailure;
-                          o << "saved the mouse's image to " << saved.string() << "\n";
-                          return kExitOk;
-                      });
+    return runOnMouse(args, out, err, std::nullopt, false, [&](SessionHost& host, std::ostream& o) {
+        const fs::path saved = dev::saveProfile(host.session(), *file);
+        if (saved.empty())
+            return kExitFailure;
+        o << "saved the mouse's image to " << saved.string() << "\n";
+        return kExitOk;
+    });
 }
 
-int runLoad(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto file = onlyArgument(args, kBackupOptions, "FILE", err);
+int runLoad(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto file = onlyArgument(args, "FILE", err);
     if (!file)
         return kExitUsage;
     const image::files::SizedFile profile = image::files::readProfileFile(*file);
@@ -104,17 +99,16 @@ int runLoad(const Args& args, std::ostream& out, std::ostream& err) {
     const auto backups = backupFolder(args, error);
     if (!backups)
         return usageError(err, error);
-    return runOnMouse(args, out, err, kBackupOptions, backups, true,
-                      [&](SessionHost& host, std::ostream& o) {
-                          if (!dev::loadProfile(host.session(), *file))
-                              return kExitFailure;
-                          o << "loaded " << *file << "; the mouse restarted and was read back\n";
-                          return kExitOk;
-                      });
+    return runOnMouse(args, out, err, backups, true, [&](SessionHost& host, std::ostream& o) {
+        if (!dev::loadProfile(host.session(), *file))
+            return kExitFailure;
+        o << "loaded " << *file << "; the mouse restarted and was read back\n";
+        return kExitOk;
+    });
 }
 
-int runReset(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto text = onlyArgument(args, kBackupOptions, "1, 2 or 3", err);
+int runReset(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto text = onlyArgument(args, "1, 2 or 3", err);
     if (!text)
         return kExitUsage;
     const auto config = wholeNumber(*text, 1, dev::kFactoryConfigCount);
@@ -124,60 +118,51 @@ int runReset(const Args& args, std::ostream& out, std::ostream& err) {
     const auto backups = backupFolder(args, error);
     if (!backups)
         return usageError(err, error);
-    return runOnMouse(
-        args, out, err, kBackupOptions, backups, true, [&](SessionHost& host, std::ostream& o) {
-            if (!dev::defaultParameterConfirm(host.session(), *config)) {
-                return kExitFailure;
-            }
-            o << "wrote factory configuration " << *config << " for the "
-              << image::chipText(host.model().chip.value_or(image::ChipType::Chip4210A))
-              << "; the mouse restarted and was read back\n";
-            return kExitOk;
-        });
+    return runOnMouse(args, out, err, backups, true, [&](SessionHost& host, std::ostream& o) {
+        if (!dev::defaultParameterConfirm(host.session(), *config)) {
+            return kExitFailure;
+        }
+        o << "wrote factory configuration " << *config << " for the "
+          << image::chipText(host.model().chip.value_or(image::ChipType::Chip4210A))
+          << "; the mouse restarted and was read back\n";
+        return kExitOk;
+    });
 }
 
-int runPatch(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto file = onlyArgument(args, kNoOptions, "FILE", err);
+int runPatch(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto file = onlyArgument(args, "FILE", err);
     if (!file || !readable(*file, err))
         return kExitUsage;
-    return runOnMouse(args, out, err, kNoOptions, std::nullopt, true,
-                      [&](SessionHost& host, std::ostream& o) {
-                          dev::PatchUpdate update(host.session());
-                          update.openPage();
-                          if (!update.loadFile(*file))
-                              return kExitUsage;
-                          if (!update.program())
-                              return kExitFailure;
-                          o << "programmed the patch code of " << *file
-                            << "; the mouse restarted and was read back\n";
-                          return kExitOk;
-                      });
+    return runOnMouse(args, out, err, std::nullopt, true, [&](SessionHost& host, std::ostream& o) {
+        dev::PatchUpdate update(host.session());
+        update.openPage();
+        if (!update.loadFile(*file))
+            return kExitUsage;
+        if (!update.program())
+            return kExitFailure;
+        o << "programmed the patch code of " << *file
+          << "; the mouse restarted and was read back\n";
+        return kExitOk;
+    });
 }
 
 template <typename Import>
-int runImport(const Args& args, std::ostream& out, std::ostream& err, const char* what,
+int runImport(const ParsedArgs& args, std::ostream& out, std::ostream& err, const char* what,
               Import import) {
-    const auto file = onlyArgument(args, kNoOptions, "FILE", err);
+    const auto file = onlyArgument(args, "FILE", err);
     if (!file || !readable(*file, err))
         return kExitUsage;
-    return runOnMouse(args, out, err, kNoOptions, std::nullopt, true,
-                      [&](SessionHost& host, std::ostream& o) {
-                          if (!import(host.session(), *file))
-                              return kExitFailure;
-                          o << "wrote " << what << " of " << *file << " to the mouse\n";
-                          return kExitOk;
-                      });
+    return runOnMouse(args, out, err, std::nullopt, true, [&](SessionHost& host, std::ostream& o) {
+        if (!import(host.session(), *file))
+            return kExitFailure;
+        o << "wrote " << what << " of " << *file << " to the mouse\n";
+        return kExitOk;
+    });
 }
 
-int runBackups(const Args& args, std::ostream& out, std::ostream& err) {
-    if (!positional(args, {"--backup-dir"}).empty()) {
+int runBackups(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (!args.positional.empty()) {
         return usageError(err, "unexpected argument (did you mean 'backups restore N'?)");
-    }
-    for (const std::string& arg : args) {
-        const bool option = arg.rfind("--", 0) == 0;
-        const bool backupDir = arg == "--backup-dir" || arg.rfind("--backup-dir=", 0) == 0;
-        if (option && !backupDir)
-            return usageError(err, "unknown option " + arg);
     }
     std::string error;
     const auto folder = backupFolder(args, error);
@@ -196,8 +181,8 @@ int runBackups(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
-int runBackupRestore(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto text = onlyArgument(args, kBackupOptions, "N (see 'gmousectl backups')", err);
+int runBackupRestore(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto text = onlyArgument(args, "N (see 'gmousectl backups')", err);
     if (!text)
         return kExitUsage;
     std::string error;
@@ -214,14 +199,13 @@ int runBackupRestore(const Args& args, std::ostream& out, std::ostream& err) {
     const image::files::BackupLoadResult backup = store.load(static_cast<std::size_t>(*number));
     if (!backup.ok())
         return usageError(err, backup.error);
-    return runOnMouse(
-        args, out, err, kBackupOptions, folder, true, [&](SessionHost& host, std::ostream& o) {
-            if (!dev::restoreBackup(host.session(), static_cast<std::size_t>(*number))) {
-                return kExitFailure;
-            }
-            o << "restored backup " << *number << "; the mouse restarted and was read back\n";
-            return kExitOk;
-        });
+    return runOnMouse(args, out, err, folder, true, [&](SessionHost& host, std::ostream& o) {
+        if (!dev::restoreBackup(host.session(), static_cast<std::size_t>(*number))) {
+            return kExitFailure;
+        }
+        o << "restored backup " << *number << "; the mouse restarted and was read back\n";
+        return kExitOk;
+    });
 }
 
 std::string withDeviceHelp(const std::string& text) {
@@ -238,19 +222,19 @@ void registerSessionCommands(CommandRegistry& registry) {
     registry.add({"save", "FILE [DEVICE OPTIONS]", "save the mouse's whole image to a profile file",
                   withDeviceHelp("Reads the whole image from the mouse and writes its 2048 bytes "
                                  "to FILE;\n\".bin\" is added unless the name ends in it."),
-                  runSave});
+                  withDeviceOptions(), runSave});
     registry.add({"load", "FILE [--backup-dir DIR] [DEVICE OPTIONS]",
                   "load a profile file into the mouse",
                   withBackupHelp("Writes the 2048-byte image of FILE to the mouse and restarts it. "
                                  "FILE must have\n0xE0 at byte 495. A shorter file keeps the "
                                  "mouse's bytes past its end; a longer\none is cut at 2048 "
                                  "bytes; both are reported."),
-                  runLoad});
+                  withDeviceOptions({kBackupDirOption}), runLoad});
     registry.add({"reset", "1|2|3 [--backup-dir DIR] [DEVICE OPTIONS]",
                   "write a factory configuration to the mouse",
                   withBackupHelp("Writes factory image Cfg1, Cfg2 or Cfg3 of the mouse's chip type "
                                  "and restarts it."),
-                  runReset});
+                  withDeviceOptions({kBackupDirOption}), runReset});
     registry.add({"patch", "FILE [DEVICE OPTIONS]", "program a new patch code",
                   withDeviceHelp("FILE holds a 16-byte patch header (length at bytes 2..3, high "
                                  "byte first) and\nthe patch code. The header's checksum is "
@@ -259,11 +243,11 @@ void registerSessionCommands(CommandRegistry& registry) {
                                  "length larger than the chip's patch area (784 bytes on the "
                                  "4210A, 512 on\nthe 4230A), and files holding fewer code bytes "
                                  "than the length."),
-                  runPatch});
+                  withDeviceOptions(), runPatch});
     registry.add({"import-macros", "FILE [DEVICE OPTIONS]",
                   "write a 512-byte base macro file to the mouse's macro area",
                   withDeviceHelp("Writes FILE's 512 bytes to image offsets 496..1007."),
-                  [](const Args& a, std::ostream& o, std::ostream& e) {
+                  withDeviceOptions(), [](const ParsedArgs& a, std::ostream& o, std::ostream& e) {
                       return runImport(a, o, e, "the macro area", dev::importBaseMacros);
                   }});
     registry.add({"import-fire-macros", "FILE [DEVICE OPTIONS]",
@@ -271,19 +255,22 @@ void registerSessionCommands(CommandRegistry& registry) {
                   withDeviceHelp("Record i is read at file offset 24*i. On the 4230A each fills "
                                  "the first 24 bytes\nof its 32-byte record (the last 8 become "
                                  "zero) and the fire macro names stay."),
-                  [](const Args& a, std::ostream& o, std::ostream& e) {
+                  withDeviceOptions(), [](const ParsedArgs& a, std::ostream& o, std::ostream& e) {
                       return runImport(a, o, e, "the fire macros", dev::importFireMacros);
                   }});
     registry.add(watchCommand());
-    registry.add({"backups", "[--backup-dir DIR]",
-                  "list the images kept before whole-image writes, newest first", kBackupDirHelp,
+    registry.add({"backups",
+                  "[--backup-dir DIR]",
+                  "list the images kept before whole-image writes, newest first",
+                  kBackupDirHelp,
+                  {kBackupDirOption},
                   runBackups});
     registry.add(
         {"backups restore", "N [--backup-dir DIR] [DEVICE OPTIONS]",
          "write backup N back to the mouse",
          withBackupHelp("Writes backup N (1 = newest, see 'gmousectl backups') to the mouse like "
                         "'load'\nand restarts it; the image it replaces is kept as a new backup."),
-         runBackupRestore});
+         withDeviceOptions({kBackupDirOption}), runBackupRestore});
 }
 
 }  // namespace gm::ctl

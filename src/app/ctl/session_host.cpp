@@ -36,14 +36,9 @@ std::string environment(const char* name) {
 
 }  // namespace
 
-std::optional<fs::path> backupFolder(const Args& args, std::string& error) {
-    const std::string given = optionValue(args, "--backup-dir");
-    if (!given.empty())
-        return fs::path(given);
-    if (hasFlag(args, "--backup-dir")) {
-        error = "--backup-dir needs a folder";
-        return std::nullopt;
-    }
+std::optional<fs::path> backupFolder(const ParsedArgs& args, std::string& error) {
+    if (const auto given = args.value("--backup-dir"))
+        return fs::path(*given);
     const std::string dataHome = environment("XDG_DATA_HOME");
     if (!dataHome.empty() && fs::path(dataHome).is_absolute()) {
         return fs::path(dataHome) / "gmouse" / "backups";

@@ -20,7 +20,9 @@ namespace gm::ctl {
 
 // The folder of backups: --backup-dir when given, else $XDG_DATA_HOME/gmouse/backups, else
 // ~/.local/share/gmouse/backups. nullopt with `error` set when none can be found.
-std::optional<std::filesystem::path> backupFolder(const Args& args, std::string& error);
+std::optional<std::filesystem::path> backupFolder(const ParsedArgs& args, std::string& error);
+
+inline const Option kBackupDirOption{{"--backup-dir"}, OptionValue::Required};
 
 extern const char* const kBackupDirHelp;
 

@@ -21,7 +21,6 @@ using device::StatusButton;
 using device::session::SessionEvent;
 using device::session::SessionEventKind;
 
-const CommandOptions kWatchOptions{{}, {"--for", "--sim-press"}};
 constexpr double kMaxSeconds = 1e6;
 // Between two --sim-press presses: room for the release to be handled and read back.
 constexpr device::Micros kPressGap{600'000};
@@ -155,37 +154,34 @@ int watch(DeviceContext& context, const WatchPlan& plan, std::ostream& out, std:
     return kExitOk;
 }
 
-int runWatch(const Args& args, std::ostream& out, std::ostream& err) {
-    if (!devicePositional(args, kWatchOptions).empty()) {
+int runWatch(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (!args.positional.empty()) {
         err << "gmousectl: watch takes no arguments besides its options\n";
         return kExitUsage;
     }
     WatchPlan plan;
-    std::string error;
-    const std::string seconds = optionValue(args, "--for");
-    if (hasFlag(args, "--for") || !seconds.empty()) {
-        const auto parsed = parseSeconds(seconds);
+    if (const auto seconds = args.value("--for")) {
+        const auto parsed = parseSeconds(*seconds);
         if (!parsed) {
             err << "gmousectl: --for needs a number of seconds above 0\n";
             return kExitUsage;
         }
         plan.duration = device::Micros{static_cast<long long>(*parsed * 1e6)};
     }
-    const std::string pressList = optionValue(args, "--sim-press");
-    if (hasFlag(args, "--sim-press") || !pressList.empty()) {
-        const auto presses = parsePresses(pressList, error);
+    if (const auto pressList = args.value("--sim-press")) {
+        std::string error;
+        const auto presses = parsePresses(*pressList, error);
         if (!presses) {
             err << "gmousectl: " << error << "\n";
             return kExitUsage;
         }
-        const auto options = parseDeviceOptions(args, kWatchOptions, error);
-        if (options && !options->simulate) {
+        if (!args.has("--simulate")) {
             err << "gmousectl: --sim-press needs --simulate\n";
             return kExitUsage;
         }
         plan.presses = *presses;
     }
-    return runDeviceCommand(args, out, err, false, kWatchOptions,
+    return runDeviceCommand(args, out, err, false,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 return watch(context, plan, o, e);
                             });
@@ -194,7 +190,8 @@ int runWatch(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command watchCommand() {
-    return {"watch", "[--for SECONDS] [--sim-press LIST] [DEVICE OPTIONS]",
+    return {"watch",
+            "[--for SECONDS] [--sim-press LIST] [DEVICE OPTIONS]",
             "run the device session and print what happens to the mouse",
             std::string("Polls the HID population every 3.5 s, as the editor does, and prints "
                         "one line per\nevent: connected, identified chip, image read, "
@@ -204,6 +201,8 @@ Command watchCommand() {
                         "virtual mouse's buttons once it is\n                    connected; LIST "
                         "of cpi, cpi-up, cpi-down, profile, comma-separated\n\n") +
                 kDeviceOptionsHelp,
+            withDeviceOptions(
+                {{{"--for"}, OptionValue::Required}, {{"--sim-press"}, OptionValue::Required}}),
             runWatch};
 }
 
