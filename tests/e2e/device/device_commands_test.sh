@@ -1,38 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end cases of gmousectl's device commands on the virtual mouse.
 # Usage: device_commands_test.sh CASE GMOUSECTL
-set -euo pipefail
-
-case_name="$1"
-ctl="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-eeprom="$work/eeprom.bin"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Runs gmousectl; keeps stdout, stderr and the exit status in $work/out, $work/err, $status.
-run() {
-    set +e
-    "$ctl" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    set -e
-}
-
-expect_status() {
-    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1; stderr: $(cat "$work/err")"
-}
-
-expect_out() {
-    grep -qE -- "$1" "$work/out" || fail "stdout lacks /$1/: $(cat "$work/out")"
-}
-
-expect_err() {
-    grep -qE -- "$1" "$work/err" || fail "stderr lacks /$1/: $(cat "$work/err")"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../lib.sh" "$@"
 
 case "$case_name" in
 info)
@@ -74,7 +43,7 @@ block-round-trip)
     expect_status 0
     expect_out '^0100: DE AD BE EF 01 '
     # The file holds what the mouse holds.
-    [ "$(od -An -tx1 -j256 -N5 "$eeprom" | tr -d ' \n')" = "deadbeef01" ] ||
+    [ "$(bytes_at "$eeprom" 256 5)" = "deadbeef01" ] ||
         fail "EEPROM file does not hold the written bytes"
     ;;
 live-round-trip)
@@ -150,6 +119,39 @@ bad-input)
     expect_status 2
     expect_err 'not an EEPROM file'
     [ "$(cat "$eeprom")" = "short" ] || fail "the refused EEPROM file was changed"
+    ;;
+options)
+    # Options go anywhere among the arguments, with their value after a space or '='.
+    run read --simulate=4230A 0 --trace 2
+    expect_status 0
+    expect_out '^0000: 7A 3E$'
+    # An option of another command is refused by name, not taken for a byte to write.
+    run write 44 11 22 --simulate --sim-eeprom "$eeprom" --backup-dir "$work/bk"
+    expect_usage_error '^gmousectl write: unknown option --backup-dir$'
+    [ ! -e "$eeprom" ] && [ ! -e "$work/bk" ] || fail "a refused write left a file"
+    run info --simulate --colour=red
+    expect_usage_error '^gmousectl info: unknown option --colour$'
+    # The next option is not taken for the missing value.
+    run info --simulate --sim-eeprom --trace
+    expect_usage_error '^gmousectl info: --sim-eeprom needs a value$'
+    run info --simulate --sim-eeprom=
+    expect_usage_error '^gmousectl info: --sim-eeprom needs a value$'
+    run info --simulate --simulate=4230A
+    expect_usage_error '^gmousectl info: --simulate given twice$'
+    run dump --simulate --trace=all
+    expect_usage_error '^gmousectl dump: --trace takes no value$'
+    # --sim-fault is the one shared option that repeats: each given fault is armed, whatever
+    # the order (refuse-data=9 alone lets an XDATA read through).
+    for faults in "refuse-data=9 vanish-after=1" "vanish-after=1 refuse-data=9"; do
+        set -- $faults
+        run xdata-read 0 --simulate --sim-fault "$1" --sim-fault "$2"
+        expect_status 1
+        expect_err 'XDATA read: no answer'
+    done
+    # --help anywhere shows the command's help, even beside a refused option.
+    run write --backup-dir --help
+    expect_status 0
+    expect_out '^usage: gmousectl write ADDR HEX\.\.\. \[DEVICE OPTIONS\]$'
     ;;
 *)
     fail "unknown case $case_name"

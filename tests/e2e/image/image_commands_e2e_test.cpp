@@ -123,9 +123,13 @@ TEST_F(ImageCommands, NewRefusesBadArgumentsAndWritesNothing) {
         {{"--chip", "4210A", "--config", "12", "-o", out}, "--config must be 1, 2 or 3"},
         {{"--chip", "4210A", "--config", "1"}, "-o FILE is required"},
         {{"--config", "1", "-o", out}, "--chip 4210A|4230A is required"},
-        {{"--chip", "4210A", "--config", "1", "-o", out, "--colour", "red"}, "unknown option"},
-        {{"--chip", "4210A", "--config", "1", "-o"}, "needs a value"},
-        {{"--chip", "4210A", "--chip", "4230A", "--config", "1", "-o", out}, "given twice"},
+        {{"--chip", "4210A", "--config", "1", "-o", out, "--colour", "red"},
+         "image new: unknown option --colour\n"},
+        {{"--chip", "4210A", "--config", "1", "-o"}, "-o needs a value"},
+        {{"--chip", "4210A", "--config", "1", "-o="}, "-o needs a value"},
+        {{"--chip", "4210A", "--chip", "4230A", "--config", "1", "-o", out}, "--chip given twice"},
+        {{"--chip", "4210A", "--config", "1", "-o", out, "--output", out},
+         "-o or --output given twice"},
         {{"--chip", "4210A", "--config", "1", "-o", out, "extra"}, "unexpected argument"},
     };
     for (const auto& [args, message] : cases) {
@@ -211,6 +215,22 @@ TEST_F(ImageCommands, UnusableFilesAreNamedAndGiveStatus2) {
     }
     EXPECT_EQ(run({"image", "check"}).status, 2);
     EXPECT_EQ(run({"image", "check", file("short.bin"), "--chip", "4220A"}).status, 2);
+}
+
+TEST_F(ImageCommands, CheckAndShowRefuseOptionsTheyDoNotTake) {
+    const auto path = writeImage("a.bin", factoryImage(ChipType::Chip4210A, 1));
+    for (const char* command : {"check", "show"}) {
+        RunResult r = run({"image", command, path, "--config", "1"});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "gmousectl image " + std::string(command) + ": unknown option --config\n");
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        r = run({"image", command, path, "--chip"});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("--chip needs a value"), std::string::npos) << r.err;
+        r = run({"image", command, path, path});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("give exactly one FILE"), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(ImageCommands, ShowDescribesAFactoryImage) {

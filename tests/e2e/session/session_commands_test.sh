@@ -1,49 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end cases of gmousectl's session commands on the virtual mouse.
 # Usage: session_commands_test.sh CASE GMOUSECTL
-set -euo pipefail
-
-case_name="$1"
-ctl="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-eeprom="$work/eeprom.bin"
+. "$(dirname "${BASH_SOURCE[0]}")/../lib.sh" "$@"
 backups="$work/backups"
 sim=(--simulate --sim-eeprom "$eeprom")
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Runs gmousectl; keeps stdout, stderr and the exit status in $work/out, $work/err, $status.
-run() {
-    set +e
-    "$ctl" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    set -e
-}
-
-expect_status() {
-    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1; stderr: $(cat "$work/err")"
-}
-
-expect_out() {
-    grep -qE -- "$1" "$work/out" || fail "stdout lacks /$1/: $(cat "$work/out")"
-}
-
-expect_err() {
-    grep -qE -- "$1" "$work/err" || fail "stderr lacks /$1/: $(cat "$work/err")"
-}
-
-same() {
-    cmp -s "$1" "$2" || fail "$1 and $2 differ"
-}
-
-# Byte at OFFSET of FILE as two lower-case hex digits.
-byte_at() {
-    od -An -tx1 -j"$2" -N1 "$1" | tr -d ' \n'
-}
 
 # Sets the byte at OFFSET of FILE to the hex value VALUE.
 set_byte() {
@@ -112,7 +72,7 @@ reset)
     same "$eeprom" "$work/cfg1.bin"
     # The backup holds the image the reset replaced.
     backup="$(ls "$backups"/backup-*.bin)"
-    [ "$(od -An -tx1 -j256 -N4 "$backup" | tr -d ' \n')" = "deadbeef" ] ||
+    [ "$(bytes_at "$backup" 256 4)" = "deadbeef" ] ||
         fail "the backup does not hold the replaced image"
     ;;
 backups)
@@ -146,9 +106,9 @@ patch)
     expect_status 0
     expect_out 'programmed the patch code'
     # 736 * 1 = 0x02E0; XOR 0x015A = 0x03BA.
-    [ "$(od -An -tx1 -j1008 -N8 "$eeprom" | tr -d ' \n')" = "040002e0001a03ba" ] ||
-        fail "header: $(od -An -tx1 -j1008 -N16 "$eeprom")"
-    [ "$(byte_at "$eeprom" 1807)" = "01" ] || fail "the whole patch area was not written"
+    [ "$(bytes_at "$eeprom" 1008 8)" = "040002e0001a03ba" ] ||
+        fail "header: $(bytes_at "$eeprom" 1008 16)"
+    [ "$(bytes_at "$eeprom" 1807)" = "01" ] || fail "the whole patch area was not written"
     # A length beyond the 4210A's 784-byte area is refused before anything is written.
     cp "$eeprom" "$work/before.bin"
     printf '\x04\x00\x03\x20\x00\x1A\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$work/long.bin"
@@ -163,19 +123,19 @@ imports)
     head -c 512 /dev/zero | tr '\0' '\125' >"$work/macros.bin"
     run import-macros "$work/macros.bin" "${sim[@]}"
     expect_status 0
-    [ "$(byte_at "$eeprom" 496)" = "55" ] && [ "$(byte_at "$eeprom" 1007)" = "55" ] ||
+    [ "$(bytes_at "$eeprom" 496)" = "55" ] && [ "$(bytes_at "$eeprom" 1007)" = "55" ] ||
         fail "macro area not written"
     head -c 240 /dev/zero | tr '\0' '\146' >"$work/fire.bin"
     run import-fire-macros "$work/fire.bin" "${sim[@]}"
     expect_status 0
-    [ "$(byte_at "$eeprom" 1808)" = "66" ] && [ "$(byte_at "$eeprom" 2047)" = "66" ] ||
+    [ "$(bytes_at "$eeprom" 1808)" = "66" ] && [ "$(bytes_at "$eeprom" 2047)" = "66" ] ||
         fail "fire macros not written to the 4210A tail"
     # A short macro file is used and reported.
     head -c 100 /dev/zero >"$work/short.bin"
     run import-macros "$work/short.bin" "${sim[@]}"
     expect_status 0
     expect_err 'holds only 100 of 512 bytes'
-    [ "$(byte_at "$eeprom" 596)" = "55" ] || fail "bytes past a short file were not kept"
+    [ "$(bytes_at "$eeprom" 596)" = "55" ] || fail "bytes past a short file were not kept"
     ;;
 watch)
     run watch --simulate --for 4 --sim-press cpi-up,profile
@@ -219,9 +179,32 @@ bad-input)
     run watch --simulate --for 1 --sim-press wheel
     expect_status 2
     run backups --bogus
-    expect_status 2
+    expect_usage_error '^gmousectl backups: unknown option --bogus$'
     run load "$work/x.bin" --simulate --backup-dir
-    expect_status 2
+    expect_usage_error '^gmousectl load: --backup-dir needs a value$'
+    ;;
+options)
+    make_mouse
+    cp "$eeprom" "$work/before.bin"
+    # save keeps no backups: its --backup-dir is refused by name, not dropped with its value
+    # taken for a second FILE.
+    run save "$work/profile" "${sim[@]}" --backup-dir "$backups"
+    expect_usage_error '^gmousectl save: unknown option --backup-dir$'
+    [ ! -e "$work/profile.bin" ] && [ ! -e "$backups" ] || fail "a refused save wrote a file"
+    run patch "$work/before.bin" "${sim[@]}" --for 1
+    expect_usage_error '^gmousectl patch: unknown option --for$'
+    run reset 1 "${sim[@]}" --backup-dir "$backups" --backup-dir="$work/other"
+    expect_usage_error '^gmousectl reset: --backup-dir given twice$'
+    run backups restore 1 "${sim[@]}" --backup-dir --trace
+    expect_usage_error '^gmousectl backups restore: --backup-dir needs a value$'
+    run watch --simulate --for 1 --sim-press cpi --sim-press profile
+    expect_usage_error '^gmousectl watch: --sim-press given twice$'
+    same "$eeprom" "$work/before.bin"
+    [ ! -e "$backups" ] || fail "a refused command made the backup folder"
+    # The same options are taken as "--name VALUE" and "--name=VALUE".
+    run backups --backup-dir="$backups"
+    expect_status 0
+    expect_out "^no backups in $backups\$"
     ;;
 *)
     fail "unknown case $case_name"
