@@ -8,9 +8,9 @@ namespace gm::ctl {
 
 int runImageNew(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
-    if (!args.positional.empty())
-        error = "unexpected argument '" + args.positional.front() + "'";
     const auto chip = chipOption(args, error);
+    if (error.empty() && !args.positional.empty())
+        error = "unexpected argument '" + args.positional.front() + "'";
     if (error.empty() && !chip)
         error = "--chip 4210A|4230A is required";
 
