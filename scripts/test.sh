@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test; then builds the core with
-# AddressSanitizer and UndefinedBehaviorSanitizer and runs the core tests under them.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and again with ThreadSanitizer (the session's
+# status listener runs beside the driver's transfers), and runs the core tests under each.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -12,3 +13,7 @@ BUILD_DIR="$root/build-asan" BUILD_TYPE=Debug "$root/scripts/build.sh" \
     -DGM_CORE_ONLY=ON -DGM_SANITIZE=address,undefined
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j2
+
+BUILD_DIR="$root/build-tsan" BUILD_TYPE=Debug "$root/scripts/build.sh" \
+    -DGM_CORE_ONLY=ON -DGM_SANITIZE=thread
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -j2
