@@ -14,26 +14,16 @@
 #include "device/link/transport.h"
 #include "device/presenter.h"
 #include "device/timing.h"
+#include "device/wire.h"
 #include "image/image_model.h"
 #include "image/layout.h"
 
 namespace gm::device {
 
-namespace command {
-inline constexpr std::uint8_t kXDataWrite = 0x01;
-inline constexpr std::uint8_t kXDataRead = 0x02;
-inline constexpr std::uint8_t kLiveWrite = 0x05;
-inline constexpr std::uint8_t kLiveRead = 0x06;
-inline constexpr std::uint8_t kBlockWrite = 0x07;
-inline constexpr std::uint8_t kBlockRead = 0x09;
-inline constexpr std::uint8_t kIdentify = 0x0D;
-inline constexpr std::uint8_t kRestart = 0x0E;
-}  // namespace command
-
 // Answer of the identify command.
 struct IdentifyAnswer {
     Payload payload{};
-    bool valid() const { return payload[1] == 0x3A; }
+    bool valid() const { return payload[1] == kIdentifyMarker; }
 };
 
 class CommandProtocol {

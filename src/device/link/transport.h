@@ -15,16 +15,9 @@
 #include "device/hid/hid_backend.h"
 #include "device/timing.h"
 #include "device/trace.h"
+#include "device/wire.h"
 
 namespace gm::device {
-
-inline constexpr std::uint8_t kCommandReportId = 0x40;
-inline constexpr std::uint8_t kDataReportId = 0x41;
-inline constexpr std::uint8_t kStatusReportId = 0x42;
-inline constexpr std::size_t kFeatureReportLength = 8;
-inline constexpr std::size_t kPayloadLength = 7;
-
-using Payload = std::array<std::uint8_t, kPayloadLength>;
 
 // Vendor and product id of the mouse, and the identity table the session searches.
 struct DeviceIdentity {

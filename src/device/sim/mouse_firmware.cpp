@@ -2,20 +2,14 @@
 
 #include <algorithm>
 
+#include "device/wire.h"
 #include "image/check_byte.h"
 
 namespace gm::sim {
 
 namespace {
 
-constexpr std::uint8_t kXDataWrite = 0x01;
-constexpr std::uint8_t kXDataRead = 0x02;
-constexpr std::uint8_t kLiveWrite = 0x05;
-constexpr std::uint8_t kLiveRead = 0x06;
-constexpr std::uint8_t kBlockWrite = 0x07;
-constexpr std::uint8_t kBlockRead = 0x09;
-constexpr std::uint8_t kIdentify = 0x0D;
-constexpr std::uint8_t kRestart = 0x0E;
+namespace command = device::command;
 
 constexpr std::size_t kLiveSpace = 256;  // live transfers address the first 256 image bytes
 
@@ -49,14 +43,14 @@ MouseFirmware::MouseFirmware(image::ChipType chip)
 bool MouseFirmware::command(std::span<const std::uint8_t, 8> report) {
     const std::uint8_t code = report[1];
     switch (code) {
-        case kXDataWrite:
+        case command::kXDataWrite:
             resetTransfers();
             xdata_[bigEndian(report[2], report[3])] = report[4];
             return true;
-        case kXDataRead:
+        case command::kXDataRead:
             startReadStream({xdata_[bigEndian(report[2], report[3])]});
             return true;
-        case kLiveWrite: {
+        case command::kLiveWrite: {
             const std::uint8_t target = report[2];
             const std::uint8_t count = report[7];
             if (target > 1 || (target == 0 && (count < 1 || count > 3))) {
@@ -66,7 +60,7 @@ bool MouseFirmware::command(std::span<const std::uint8_t, 8> report) {
             liveWrite(report);
             return true;
         }
-        case kLiveRead: {
+        case command::kLiveRead: {
             if (report[2] != 0) {
                 return false;
             }
@@ -77,12 +71,12 @@ bool MouseFirmware::command(std::span<const std::uint8_t, 8> report) {
             startReadStream(std::move(bytes));
             return true;
         }
-        case kBlockWrite:
+        case command::kBlockWrite:
             resetTransfers();
             writeAddress_ = bigEndian(report[2], report[3]);
             writeRemaining_ = bigEndian(report[4], report[5]);
             return true;
-        case kBlockRead: {
+        case command::kBlockRead: {
             const std::size_t address = bigEndian(report[2], report[3]);
             std::vector<std::uint8_t> bytes(bigEndian(report[4], report[5]), 0xFF);
             for (std::size_t i = 0; i < bytes.size() && address + i < image::kImageSize; ++i) {
@@ -91,10 +85,11 @@ bool MouseFirmware::command(std::span<const std::uint8_t, 8> report) {
             startReadStream(std::move(bytes));
             return true;
         }
-        case kIdentify:
-            startReadStream({identifyByte0_, badIdentify_ ? std::uint8_t{0x00} : kIdentifyMarker});
+        case command::kIdentify:
+            startReadStream(
+                {identifyByte0_, badIdentify_ ? std::uint8_t{0x00} : device::kIdentifyMarker});
             return true;
-        case kRestart:
+        case command::kRestart:
             resetTransfers();
             return true;
         default:

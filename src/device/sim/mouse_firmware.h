@@ -16,7 +16,6 @@
 namespace gm::sim {
 
 inline constexpr std::size_t kXDataSize = 0x10000;
-inline constexpr std::uint8_t kIdentifyMarker = 0x3A;
 inline constexpr std::uint8_t kIdentify4210A = 0x40;
 inline constexpr std::uint8_t kIdentify4230A = 0x3F;
 

@@ -4,16 +4,16 @@
 #include <atomic>
 
 #include "device/sim/report_descriptors.h"
+#include "device/wire.h"
 
 namespace gm::sim {
 
 namespace {
 
-constexpr std::uint8_t kCommandReportId = 0x40;
-constexpr std::uint8_t kDataReportId = 0x41;
-constexpr std::uint8_t kStatusReportId = 0x42;
-constexpr std::size_t kFeatureLength = 8;
-constexpr std::uint8_t kRestartCode = 0x0E;
+using device::kCommandReportId;
+using device::kDataReportId;
+using device::kFeatureReportLength;
+using device::kStatusReportId;
 
 constexpr std::array<const char*, kMouseInterfaceCount> kInterfaceNames{"pointer", "keyboard",
                                                                         "vendor"};
@@ -109,11 +109,11 @@ bool VirtualMouse::State::setFeature(MouseInterface which, std::uint64_t handleG
     }
     bool accepted = false;
     bool restart = false;
-    if (which == MouseInterface::Vendor && report.size() == kFeatureLength) {
-        const auto fixed = report.first<kFeatureLength>();
+    if (which == MouseInterface::Vendor && report.size() == kFeatureReportLength) {
+        const auto fixed = report.first<kFeatureReportLength>();
         if (report[0] == kCommandReportId) {
             accepted = !refuseCommands && firmware.command(fixed);
-            restart = accepted && report[1] == kRestartCode;
+            restart = accepted && report[1] == device::command::kRestart;
         } else if (report[0] == kDataReportId && takeDataOperationLocked()) {
             MouseFirmware::Payload payload{};
             std::copy(report.begin() + 1, report.end(), payload.begin());
@@ -138,7 +138,7 @@ bool VirtualMouse::State::getFeature(MouseInterface which, std::uint64_t handleG
         return false;
     }
     bool accepted = false;
-    if (which == MouseInterface::Vendor && report.size() == kFeatureLength &&
+    if (which == MouseInterface::Vendor && report.size() == kFeatureReportLength &&
         report[0] == kDataReportId && takeDataOperationLocked()) {
         const auto payload = firmware.nextDataReport();
         std::copy(payload.begin(), payload.end(), report.begin() + 1);
