@@ -3,7 +3,6 @@
 // replace the mouse's image.
 
 #include <chrono>
-#include <fstream>
 
 #include "image/files/backup_store.h"
 #include "session_rig.h"
@@ -20,11 +19,7 @@ struct OperationsRig : SessionRig {
 
     std::filesystem::path writeFile(const std::string& name,
                                     std::span<const std::uint8_t> bytes) const {
-        const auto path = temp / name;
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        return path;
+        return temp.write(name, bytes);
     }
 
     // The block writes the mouse received: address and length of each.

@@ -23,6 +23,7 @@
 #include "device/sim/virtual_mouse.h"
 #include "device/timing.h"
 #include "image/image_model.h"
+#include "support/temp_folder.h"
 
 namespace gm::device::session::testing {
 
@@ -178,26 +179,6 @@ struct SessionRig {
     Session session{SessionParts{transport, protocol, clock, timing, presenter, model}};
 };
 
-// A fresh folder for files a test writes, removed afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "-" + info->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        path_ = std::filesystem::temp_directory_path() / ("gm-session-" + name);
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using gm::testing::TempFolder;
 
 }  // namespace gm::device::session::testing

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace gm::image::files {
 namespace {
 
 using namespace std::chrono;
-using testing::TempFolder;
+using gm::testing::TempFolder;
 
 // 2024-05-01 12:30:05.123 UTC, advanced by the test as it likes.
 struct FakeWallClock {

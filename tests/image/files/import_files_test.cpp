@@ -4,12 +4,12 @@
 
 #include <numeric>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace gm::image::files {
 namespace {
 
-using testing::TempFolder;
+using gm::testing::TempFolder;
 
 // Record i of the file: 24 bytes of value 0x10 + i.
 std::vector<std::uint8_t> fireFile(std::size_t records) {

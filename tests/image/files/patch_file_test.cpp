@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace gm::image::files {
 namespace {
 
-using testing::TempFolder;
+using gm::testing::TempFolder;
 
 constexpr std::size_t k4210AArea = 784;
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace gm::image::files {
 namespace {
 
-using testing::TempFolder;
+using gm::testing::TempFolder;
 
 std::vector<std::uint8_t> profileBytes(std::size_t size, std::uint8_t marker = kMarker) {
     std::vector<std::uint8_t> bytes(size);

@@ -1,22 +1,25 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder for the files one test writes, named after the test and removed with
+// everything in it afterwards.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <span>
 #include <string>
-#include <vector>
 
-namespace gm::image::files::testing {
+namespace gm::testing {
 
 class TempFolder {
 public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("gm-files-" + std::string(info->test_suite_name()) + "-" + info->name());
+        std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        path_ = std::filesystem::temp_directory_path() / ("gm-test-" + name);
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -24,8 +27,13 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
-    const std::filesystem::path& path() const { return path_; }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+    // Writes `bytes` to a file of that name in the folder and returns its path.
     std::filesystem::path write(const std::string& name,
                                 std::span<const std::uint8_t> bytes) const {
         const auto file = path_ / name;
@@ -39,4 +47,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace gm::image::files::testing
+}  // namespace gm::testing
