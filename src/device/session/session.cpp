@@ -115,6 +115,8 @@ bool Session::readWholeImage() {
     presenter.refresh(View::Everything);
     presenter.hideProgress();
     presenter.pumpEvents();
+    // The pages are back: the no-device page ends with the read.
+    errorPage_ = false;
     pollEnabled_ = true;
     presenter.setOverlays(false);
     readBusy_ = false;

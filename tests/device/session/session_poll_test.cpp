@@ -64,6 +64,7 @@ TEST(SessionPoll, UnpluggingAnyDeviceDropsTheSessionAndTheNextRiseReconnects) {
     rig.session.poll();
     EXPECT_TRUE(rig.session.hasDevice());
     EXPECT_EQ(rig.model.chip, ChipType::Chip4210A);
+    EXPECT_FALSE(rig.session.errorPage()) << "the page buttons must work again after the read";
 }
 
 TEST(SessionPoll, FewerThanTwoStableRoundsChangeNothing) {
