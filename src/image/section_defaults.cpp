@@ -64,7 +64,7 @@ constexpr std::array<std::uint8_t, 24> kLevelColours{
     0xFF, 0x00, 0x80, 0xFF, 0x00, 0xFF, 0x80, 0x00, 0xFF, 0x00, 0x00, 0xFF};
 constexpr std::string_view kProductText = "HID Gaming mouse";
 // Vendor 127..162: Combo Key3 = 08010000 ("LED Switch"), the others 00000000.
-constexpr std::size_t kComboKey3Offset = kVendorComboKeysOffset + 2 * 4;
+constexpr std::size_t kComboKey3Offset = kVendorComboKeysOffset + 2 * kKeyCodeSize;
 constexpr std::array<std::uint8_t, 4> kComboKey3{0x08, 0x01, 0x00, 0x00};
 
 // Profile key tables, Key1..Key12.

@@ -61,7 +61,7 @@ bool readable(const std::string& path, std::ostream& err) {
 // Runs `operation` on a session holding the opened mouse's image.
 template <typename Operation>
 int runOnMouse(const ParsedArgs& args, std::ostream& out, std::ostream& err,
-               std::optional<fs::path> backups, bool readImage, Operation operation) {
+               const std::optional<fs::path>& backups, bool readImage, Operation operation) {
     return runDeviceCommand(args, out, err, true,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 SessionHost host(context, e, backups);

@@ -31,7 +31,7 @@ void tell(Session& session, std::string text) {
 fs::path saveProfile(Session& session, const fs::path& chosen) {
     if (!session.requireDevice())
         return {};
-    const fs::path target = image::files::profileSaveName(chosen);
+    fs::path target = image::files::profileSaveName(chosen);
     if (!session.readWholeImage()) {
         tell(session,
              "The mouse did not answer the image read; " + target.string() + " was not written.");

@@ -151,14 +151,10 @@ std::uint8_t MouseFirmware::press(device::StatusButton button) {
     } else {
         const int count = std::min<int>(eeprom_[kLevelCountOffset], 7) + 1;
         const int level = std::min<int>(currentLevel(), count - 1);
-        int next = level;
-        if (button == device::StatusButton::Cpi) {
-            next = level + 1 >= count ? 0 : level + 1;
-        } else if (button == device::StatusButton::CpiUp) {
-            next = std::min(level + 1, count - 1);
-        } else {
-            next = std::max(level - 1, 0);
-        }
+        // CPI loops through the levels; CPI+ and CPI- stop at the ends.
+        const int next = button == device::StatusButton::Cpi     ? (level + 1) % count
+                         : button == device::StatusButton::CpiUp ? std::min(level + 1, count - 1)
+                                                                 : std::max(level - 1, 0);
         eeprom_[kCurrentLevelOffset] = static_cast<std::uint8_t>(next);
     }
     // The firmware keeps its own User section consistent when it changes it.

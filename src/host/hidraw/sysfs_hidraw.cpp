@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kNodePrefix = "hidraw";
 // Sysfs attributes are a page at most; a report descriptor at most 4 KiB. Anything longer is
 // not what we expect and is not read in full.
-constexpr std::size_t kMaxAttributeBytes = 64 * 1024;
+constexpr std::size_t kMaxAttributeBytes = std::size_t{64} * 1024;
 
 std::optional<std::string> readAttribute(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
