@@ -62,6 +62,9 @@ struct ImageRecipe {
 
 // Fields both chips share, and the six recipes in resource order (4210A Cfg1..3, 4230A Cfg1..3).
 Fields commonFields();
+// Key1..Key9 of the office key tables both chips share; Key3 holds `fireKey1Code`, and profile 3
+// has Desktop on Key6 and LED Switch on Key9.
+Fields officeKeys(int profile, std::uint32_t fireKey1Code);
 std::vector<ImageRecipe> recipes4210A();
 std::vector<ImageRecipe> recipes4230A();
 

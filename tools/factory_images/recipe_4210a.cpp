@@ -11,19 +11,13 @@ Fields fields4210A() {
     Fields fields = commonFields();
     const Fields chip = {
         // Device options.
-        vendor(4, {0xBF}, "chip type item 2, 1000 Hz, sensor enhance on"),
         vendor(5, {0x1F}, "A-Tech LED, IO keys, no CPI indication, legacy set 800..2400 from 2nd"),
-        vendor(6, {0x7F}, "rotation 180, prescaler 1.00x, fire key 5 Hz, 2 times"),
         vendor(7, {0x4F}, "LED open drain, low active, mode fuse 1/F3, 3 s combo, CDR1, sleep off"),
-        vendor(8, {0xAF}, "EFT NAK on, EFT on, keep profile info on, profile LED flash on"),
 
         // Lighting: MCU LED, modes of checkboxes 0..5 offered, starting in mode 0 (DPI Mode).
         vendor(42, {0x7F}, "MCU LED mode mask"),
         vendor(48, {0x00, 0x00}, "breath lower level 0"),
         vendor(50, {0x00, 0xFF}, "breath upper level 255"),
-        vendor(52, {0x00, 0x64}, "delay at the lower level 100"),
-        vendor(54, {0x00, 0x64}, "delay at the upper level 100"),
-        vendor(56, {0x08}, "LED step time 8"),
         user(1, {0x81}, "LED type MCU LED, mode 0"),
         patchHeader(8, {0x03}, "MCU LED step 3"),
         patchHeader(9, {0x85}, "MCU LED full brightness, 8 lamps (code 13 - 8)"),
@@ -45,24 +39,14 @@ Fields fields4210A() {
     fields.insert(fields.end(), chip.begin(), chip.end());
 
     for (int profile = 1; profile <= 3; ++profile) {
-        const bool third = profile == 3;
-        const Fields keys = {
-            key(profile, 1, 0x01010000, "Left Click"),
-            key(profile, 2, 0x01080002, "Backward; right + back runs Combo Key2"),
-            key(profile, 3, 0x0692003C, "Fire Key1, continue on"),
-            key(profile, 4, 0x01020000, "Right Click"),
-            key(profile, 5, 0x01100000, "Forward"),
-            third ? key(profile, 6, 0x02080700, "Desktop (Win+D)")
-                  : key(profile, 6, 0x09010000, "DPI Up"),
-            key(profile, 7, 0x01040000, "Middle Click"),
-            key(profile, 8, 0x09000000, "DPI Loop"),
-            third ? key(profile, 9, 0x08000000, "LED Switch")
-                  : key(profile, 9, 0x09020000, "DPI Down"),
+        const Fields office = officeKeys(profile, 0x0692003C);
+        const Fields rest = {
             key(profile, 10, 0x00000000, "Key Off"),
             key(profile, 11, 0x00000000, "Key Off"),
             key(profile, 12, 0x00000000, "Key Off"),
         };
-        fields.insert(fields.end(), keys.begin(), keys.end());
+        fields.insert(fields.end(), office.begin(), office.end());
+        fields.insert(fields.end(), rest.begin(), rest.end());
     }
     return fields;
 }

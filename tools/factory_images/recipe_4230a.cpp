@@ -12,19 +12,13 @@ Fields chipFields4230A() {
     Fields fields = commonFields();
     const Fields chip = {
         // Device options.
-        vendor(4, {0xBF}, "chip type item 2, 1000 Hz, sensor enhance on"),
         vendor(5, {0xFF}, "RGB LED, multi key, flash indication, legacy set 800..2400 from 2nd"),
-        vendor(6, {0x7F}, "rotation 180, prescaler 1.00x, fire key 5 Hz, 2 times"),
         vendor(7, {0xFF}, "LED drive high, low active, mode fuse 4/2, 3 s combo, CDR1, sleep off"),
-        vendor(8, {0xAF}, "EFT NAK on, EFT on, keep profile info on, profile LED flash on"),
 
         // Lighting: RGB LED, modes 0..5 offered, starting in mode 5 (DPI Color).
         vendor(42, {0x3F}, "RGB LED mode mask"),
         vendor(48, {0x01, 0x00}, "breath lower level 256"),
         vendor(50, {0x80, 0x00}, "breath upper level 32768"),
-        vendor(52, {0x00, 0x64}, "delay at the lower level 100"),
-        vendor(54, {0x00, 0x64}, "delay at the upper level 100"),
-        vendor(56, {0x08}, "LED step time 8"),
         user(1, {0x05}, "LED type RGB LED, mode 5"),
         patchHeader(8, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, "MCU LED bytes unused"),
 
@@ -42,24 +36,14 @@ Fields chipFields4230A() {
 
     // Profiles 1 and 3: the office tables; Key3 is Fire Key1 (2 shots, 60, continue on).
     for (int profile : {1, 3}) {
-        const bool third = profile == 3;
-        const Fields keys = {
-            key(profile, 1, 0x01010000, "Left Click"),
-            key(profile, 2, 0x01080002, "Backward; right + back runs Combo Key2"),
-            key(profile, 3, 0x0691003C, "Fire Key1, continue on"),
-            key(profile, 4, 0x01020000, "Right Click"),
-            key(profile, 5, 0x01100000, "Forward"),
-            third ? key(profile, 6, 0x02080700, "Desktop (Win+D)")
-                  : key(profile, 6, 0x09010000, "DPI Up"),
-            key(profile, 7, 0x01040000, "Middle Click"),
-            key(profile, 8, 0x09000000, "DPI Loop"),
-            third ? key(profile, 9, 0x08000000, "LED Switch")
-                  : key(profile, 9, 0x09020000, "DPI Down"),
+        const Fields office = officeKeys(profile, 0x0691003C);
+        const Fields rest = {
             key(profile, 10, 0x0E000000, "LED Mode"),
             key(profile, 11, 0x0C000000, "Report Rate"),
             key(profile, 12, 0x00000000, "Key Off"),
         };
-        fields.insert(fields.end(), keys.begin(), keys.end());
+        fields.insert(fields.end(), office.begin(), office.end());
+        fields.insert(fields.end(), rest.begin(), rest.end());
     }
 
     // Profile 2, the game profile: fire-macro key on Key1 and gun presets (0B first record,

@@ -12,6 +12,15 @@ Fields commonFields() {
         vendor(2, {0x08, 0xB8}, "USB product id 08B8"),
         text(kVendorProductTextOffset, "HID Gaming Mouse", "USB product string, 16 characters"),
 
+        // Device options both chips share.
+        vendor(4, {0xBF}, "chip type item 2, 1000 Hz, sensor enhance on"),
+        vendor(6, {0x7F}, "rotation 180, prescaler 1.00x, fire key 5 Hz, 2 times"),
+        vendor(8, {0xAF}, "EFT NAK on, EFT on, keep profile info on, profile LED flash on"),
+        // Breathing delays and LED speed.
+        vendor(52, {0x00, 0x64}, "delay at the lower level 100"),
+        vendor(54, {0x00, 0x64}, "delay at the upper level 100"),
+        vendor(56, {0x08}, "LED step time 8"),
+
         // Sensor tuning registers, handed to the sensor at start-up.
         vendor(9, {0x20}, "Avg_lb_lq"),
         vendor(10, {0x35}, "Avg_hb_lq"),
@@ -99,6 +108,22 @@ Fields commonFields() {
 
         patchHeader(0, {0x04, 0x00}, "patch header tag"),
         patchHeader(4, {0x00, 0x1A}, "patch header tag"),
+    };
+}
+
+Fields officeKeys(int profile, std::uint32_t fireKey1Code) {
+    const bool third = profile == 3;
+    return {
+        key(profile, 1, 0x01010000, "Left Click"),
+        key(profile, 2, 0x01080002, "Backward; right + back runs Combo Key2"),
+        key(profile, 3, fireKey1Code, "Fire Key1, continue on"),
+        key(profile, 4, 0x01020000, "Right Click"),
+        key(profile, 5, 0x01100000, "Forward"),
+        third ? key(profile, 6, 0x02080700, "Desktop (Win+D)")
+              : key(profile, 6, 0x09010000, "DPI Up"),
+        key(profile, 7, 0x01040000, "Middle Click"),
+        key(profile, 8, 0x09000000, "DPI Loop"),
+        third ? key(profile, 9, 0x08000000, "LED Switch") : key(profile, 9, 0x09020000, "DPI Down"),
     };
 }
 
