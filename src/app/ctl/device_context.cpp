@@ -1,4 +1,6 @@
 #include "app/ctl/device_context.h"
+
+#include "app/ctl/printing_presenter.h"
 #include "image/hex_text.h"
 
 #include <charconv>
@@ -28,18 +30,6 @@ const char* const kDeviceOptionsHelp =
     "Without --simulate the mouse is reached through its hidraw node.\n";
 
 namespace {
-
-// Messages on standard error; progress is not shown (output stays clean for pipes).
-class PrintingPresenter final : public device::Presenter {
-public:
-    explicit PrintingPresenter(std::ostream& err) : err_(err) {}
-    void showMessage(const device::Message& message) override {
-        err_ << "gmousectl: " << message.text << "\n";
-    }
-
-private:
-    std::ostream& err_;
-};
 
 bool startsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;

@@ -1,7 +1,8 @@
 #include "app/ctl/session_host.h"
 
+#include "app/ctl/printing_presenter.h"
+
 #include <cstdlib>
-#include <mutex>
 #include <ostream>
 
 namespace gm::ctl {
@@ -14,20 +15,6 @@ const char* const kBackupDirHelp =
     "~/.local/share/gmouse/backups. 'gmousectl backups' lists them.\n";
 
 namespace {
-
-// Messages on standard error, one line each; safe from the status listener's thread.
-class SessionPresenter final : public device::Presenter {
-public:
-    explicit SessionPresenter(std::ostream& err) : err_(err) {}
-    void showMessage(const device::Message& message) override {
-        std::lock_guard lock(mutex_);
-        err_ << "gmousectl: " << message.text << "\n" << std::flush;
-    }
-
-private:
-    std::ostream& err_;
-    std::mutex mutex_;
-};
 
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
@@ -51,7 +38,7 @@ std::optional<fs::path> backupFolder(const ParsedArgs& args, std::string& error)
 }
 
 SessionHost::SessionHost(DeviceContext& context, std::ostream& err, std::optional<fs::path> backups)
-    : err_(err), presenter_(std::make_unique<SessionPresenter>(err)) {
+    : err_(err), presenter_(std::make_unique<PrintingPresenter>(err)) {
     if (backups) {
         backups_ = std::make_unique<image::files::BackupStore>(
             *backups, [] { return std::chrono::system_clock::now(); });
