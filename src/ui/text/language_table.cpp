@@ -8,6 +8,12 @@
 
 namespace gm::ui::text {
 
+std::optional<Language> languageFromNumber(int number) {
+    if (number < 1 || number > kLanguageCount)
+        return std::nullopt;
+    return static_cast<Language>(number);
+}
+
 std::string sectionName(Language language) {
     return "lang" + std::to_string(languageNumber(language));
 }

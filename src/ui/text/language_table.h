@@ -7,6 +7,7 @@
 // header [langN], every other one key=value; they are read as the INI section langN.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ inline constexpr int kLanguageCount = 3;
 constexpr int languageNumber(Language language) {
     return static_cast<int>(language);
 }
+
+// The language of number 1..3 (a language button, a command-line choice); nothing otherwise.
+std::optional<Language> languageFromNumber(int number);
 
 // "lang1", "lang2", "lang3".
 std::string sectionName(Language language);

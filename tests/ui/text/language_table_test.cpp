@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,34 @@ TEST(LanguageTable, DamagedTablesReadWhatTheyHold) {
     EXPECT_TRUE(readLanguageTable(Bytes{0xFF, 0xFE, 0x00, 0xD8}, Language::English).empty());
 }
 
-TEST(LanguageTable, KeysAreStrAndThreeDigits) {
-    EXPECT_EQ(textKey(22), "Str022");
-    EXPECT_EQ(textKey(1), "Str001");
-    EXPECT_EQ(textKey(868), "Str868");
-    EXPECT_EQ(sectionName(Language::NeutralEnglish), "lang3");
+TEST(LanguageTable, OnlyNumbersOneToThreeNameALanguage) {
+    EXPECT_EQ(languageFromNumber(1), Language::English);
+    EXPECT_EQ(languageFromNumber(2), Language::Chinese);
+    EXPECT_EQ(languageFromNumber(3), Language::NeutralEnglish);
+    EXPECT_FALSE(languageFromNumber(0));
+    EXPECT_FALSE(languageFromNumber(4));
+}
+
+// Random tables built from the characters the reader acts on (quotes, blanks, line ends, "=",
+// brackets, surrogate halves) must read without crash or over-read (run under the sanitizers),
+// and every text read must be valid UTF-8.
+TEST(LanguageTable, RandomTablesReadIntoValidText) {
+    std::mt19937 random(2052);
+    const std::uint8_t interesting[] = {'"', ' ', '\r', '\n', '=',  '[',  ']',  'l',  'a',
+                                        'n', 'g', '1',  'S',  0x00, 0xD8, 0xDC, 0xFE, 0xFF};
+    for (int round = 0; round < 2000; ++round) {
+        Bytes table = round % 2 ? Bytes{0xFF, 0xFE} : Bytes{};
+        const std::size_t length = random() % 97;
+        for (std::size_t i = 0; i < length; ++i) {
+            const bool pick = random() % 4 != 0;
+            table.push_back(pick ? interesting[random() % sizeof interesting]
+                                 : static_cast<std::uint8_t>(random()));
+        }
+        ASSERT_TRUE(utf16LeFromUtf8(utf8FromUtf16Le(table))) << round;
+        const auto section = readLanguageTable(table, Language::English);
+        for (const char* key : {"Str001", "S", "lang1", ""})
+            ASSERT_TRUE(utf16LeFromUtf8(section.text(key))) << round;
+    }
 }
 
 }  // namespace
