@@ -1,6 +1,5 @@
 #include "ui/text/text_table.h"
 
-#include <optional>
 #include <utility>
 
 #include "ui/text/language_data.h"
