@@ -33,7 +33,11 @@ namespace gm::device::session::testing {
 // on every pump (where a test plays the driver handling an event).
 class RecordingPresenter final : public Presenter {
 public:
-    void showProgress(int, int) override { ++progressShown; }
+    void showProgress(int, int) override {
+        ++progressShown;
+        if (onProgress)
+            onProgress();
+    }
     void pumpEvents() override {
         if (onPump)
             onPump();
@@ -50,6 +54,7 @@ public:
     std::vector<Message> messages;
     int progressShown = 0;
     std::function<void()> onPump;
+    std::function<void()> onProgress;
 };
 
 // Records the workspace's change notifications (on the test's thread, the driver's), and lets
