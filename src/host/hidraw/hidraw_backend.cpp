@@ -31,7 +31,7 @@ hid::OpenResult HidrawBackend::open(const std::string& path) {
     // the feature ioctls do not depend on it.
     const int fd = calls_.open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
-        return {std::make_shared<HidrawDevice>(fd, calls_.ioctl), hid::OpenError::None, {}};
+        return {std::make_shared<HidrawDevice>(fd, calls_), hid::OpenError::None, {}};
     }
     const int error = errno;
     const std::string reason = std::generic_category().message(error);
