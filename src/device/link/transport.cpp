@@ -1,9 +1,8 @@
 #include "device/link/transport.h"
 
 #include <algorithm>
-#include <optional>
 
-#include "device/hid/report_descriptor.h"
+#include "device/hid/mouse_reports.h"
 
 namespace gm::device {
 
@@ -11,24 +10,6 @@ namespace {
 
 bool sameId(std::uint32_t wanted, std::uint16_t actual) {
     return (wanted & 0xFFFF) == actual;
-}
-
-// What an interface's report descriptor says it carries of the mouse's reports. One hidraw node
-// is a whole interface, and the kernel passes any report id to it, so the probes alone cannot
-// tell the mouse's interfaces apart; the declared reports can.
-struct InterfaceRoles {
-    bool carriesCommands = false;  // feature reports 0x40 and 0x41 of 7 data bytes each
-    std::optional<hid::DeclaredReport> status;  // input report 0x42
-};
-
-InterfaceRoles rolesOf(const hid::InterfaceInfo& info) {
-    const hid::ParsedDescriptor parsed = hid::parseReportDescriptor(info.reportDescriptor);
-    const auto isPayloadFeature = [&](std::uint8_t id) {
-        const auto report = hid::findReport(parsed, hid::ReportType::Feature, id);
-        return report && report->dataBytes == kPayloadLength;
-    };
-    return {isPayloadFeature(kCommandReportId) && isPayloadFeature(kDataReportId),
-            hid::findReport(parsed, hid::ReportType::Input, kStatusReportId)};
 }
 
 }  // namespace
@@ -50,8 +31,8 @@ OpenMouseResult Transport::openMouse(std::uint32_t vendorId, std::uint32_t produ
         if (!sameId(vendorId, info.vendorId) || !sameId(productId, info.productId)) {
             continue;
         }
-        const InterfaceRoles roles = rolesOf(info);
-        if (!roles.carriesCommands && !roles.status) {
+        const hid::MouseReports roles = hid::mouseReportsOf(info.reportDescriptor);
+        if (!roles.commandAndData && !roles.status) {
             continue;
         }
         const hid::OpenResult opened = backend_.open(info.path);
@@ -67,7 +48,7 @@ OpenMouseResult Transport::openMouse(std::uint32_t vendorId, std::uint32_t produ
             found.readWriteHandle = opened.device;
             found.inputLength = static_cast<std::uint32_t>(roles.status->dataBytes + 1);
         }
-        if (!roles.carriesCommands) {
+        if (!roles.commandAndData) {
             continue;
         }
         result.found = true;
