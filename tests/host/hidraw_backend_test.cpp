@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 #include "fake_hidraw_tree.h"
 #include "host/hidraw/sysfs_hidraw.h"
@@ -137,7 +138,11 @@ TEST_P(OpenErrorTest, MapsErrnoToTheOpenError) {
     EXPECT_NE(result.message.find("/dev/hidraw7"), std::string::npos) << result.message;
     EXPECT_EQ(seenFlags, O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (expected == hid::OpenError::PermissionDenied) {
-        EXPECT_NE(result.message.find(kUdevRuleInstall), std::string::npos) << result.message;
+        // The whole install sequence, and the way out for a session without a seat.
+        for (const std::string& part : {std::string(kUdevRuleInstall), std::string("uaccess"),
+                                        std::string("SSH"), std::string(kUdevGroupRuleExample)}) {
+            EXPECT_NE(result.message.find(part), std::string::npos) << part;
+        }
     }
 }
 
@@ -152,7 +157,28 @@ TEST(HidrawBackend, TheRuleTheMessageNamesIsInTheSourceTree) {
     const std::string install = kUdevRuleInstall;
     const std::string ruleName = "resources/udev/70-gmouse.rules";
     ASSERT_NE(install.find(ruleName), std::string::npos);
+    EXPECT_NE(install.find("udevadm control --reload"), std::string::npos);
+    EXPECT_NE(install.find("udevadm trigger --subsystem-match=hidraw"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(GM_SOURCE_DIR) / ruleName));
+}
+
+TEST(HidrawBackend, EveryRuleOfTheUdevFileNamesVendorAndProduct) {
+    std::ifstream in(std::filesystem::path(GM_SOURCE_DIR) / "resources/udev/70-gmouse.rules");
+    ASSERT_TRUE(in);
+    int rules = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        ++rules;
+        // Only the mouse gets user access, never another device of the same maker.
+        const bool usb = line.find("ATTRS{idVendor}==\"7a3e\"") != std::string::npos &&
+                         line.find("ATTRS{idProduct}==\"08b8\"") != std::string::npos;
+        const bool anyBus = line.find("KERNELS==\"????:7A3E:08B8.*\"") != std::string::npos;
+        EXPECT_TRUE(usb || anyBus) << line;
+        EXPECT_NE(line.find("SUBSYSTEM==\"hidraw\""), std::string::npos) << line;
+    }
+    EXPECT_EQ(rules, 2);
 }
 
 }  // namespace

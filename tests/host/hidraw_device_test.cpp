@@ -12,30 +12,115 @@
 #include <cstdint>
 #include <vector>
 
+#include "fake_hidraw_node.h"
+
 namespace gm::host {
 namespace {
 
-// A fake feature ioctl: records the request and answers with a chosen result.
-struct FakeFeatureIoctl {
-    unsigned long request = 0;
-    std::vector<std::uint8_t> sent;
-    std::vector<std::uint8_t> reply;  // copied into the buffer of a get request
-    int result = 0;
+using hid::ReadStatus;
+using hid::TransferStatus;
+using testing::FakeHidrawNode;
+using Report = std::array<std::uint8_t, 8>;
+constexpr std::chrono::milliseconds kNoWait{0};
 
-    IoctlCall call() {
-        return [this](int, unsigned long req, void* argument) {
-            request = req;
-            auto* bytes = static_cast<std::uint8_t*>(argument);
-            const std::size_t length = _IOC_SIZE(req);
-            sent.assign(bytes, bytes + length);
-            std::copy_n(reply.begin(), std::min(reply.size(), length), bytes);
-            if (result < 0) {
-                errno = EIO;
-            }
-            return result;
-        };
-    }
+// A device on a fake node; the descriptor it closes is a duplicate of standard input.
+class FakeNodeDevice : public ::testing::Test {
+protected:
+    FakeNodeDevice() : device(::dup(STDIN_FILENO), node.calls()) {}
+
+    FakeHidrawNode node;
+    HidrawDevice device;
 };
+
+TEST_F(FakeNodeDevice, SetSendsTheWholeReportAndNeedsAFullTransfer) {
+    const Report report = {0x40, 0x0D, 0, 0, 0, 0, 0, 0};
+    const auto sent = device.setFeature(report);
+    EXPECT_EQ(sent.status, TransferStatus::Ok);
+    EXPECT_EQ(sent.length, 8u);
+    EXPECT_EQ(node.lastRequest, static_cast<unsigned long>(HIDIOCSFEATURE(8)));
+    EXPECT_EQ(node.lastSent, std::vector<std::uint8_t>(report.begin(), report.end()));
+
+    node.featureResult = 7;  // short transfer
+    EXPECT_EQ(device.setFeature(report).status, TransferStatus::Refused);
+    node.featureResult = -1;  // stalled (EPIPE)
+    EXPECT_EQ(device.setFeature(report).status, TransferStatus::Refused);
+    EXPECT_EQ(device.setFeature({}).status, TransferStatus::Refused);
+}
+
+TEST_F(FakeNodeDevice, GetCopiesWhatCameAndAShortAnswerLeavesTheRest) {
+    node.reply = {0x41, 1, 2, 3, 4, 5, 6, 7};
+    Report report = {0x41};
+    auto got = device.getFeature(report);
+    ASSERT_EQ(got.status, TransferStatus::Ok);
+    EXPECT_EQ(got.length, 8u);
+    EXPECT_EQ(node.lastRequest, static_cast<unsigned long>(HIDIOCGFEATURE(8)));
+    EXPECT_EQ(node.lastSent[0], 0x41);  // the wanted id goes in the request
+    EXPECT_EQ(report, (Report{0x41, 1, 2, 3, 4, 5, 6, 7}));
+
+    // The kernel hands back fewer bytes when the device answers short.
+    node.featureResult = 3;
+    Report shortReport = {0x41, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    got = device.getFeature(shortReport);
+    ASSERT_EQ(got.status, TransferStatus::Ok);
+    EXPECT_EQ(got.length, 3u);
+    EXPECT_EQ(shortReport, (Report{0x41, 1, 2, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
+
+    node.featureResult = 0;
+    EXPECT_EQ(device.getFeature(shortReport).status, TransferStatus::Refused);
+    node.featureResult = -1;
+    EXPECT_EQ(device.getFeature(shortReport).status, TransferStatus::Refused);
+}
+
+TEST_F(FakeNodeDevice, EioIsGoneOnlyWhenTheNodeHungUp) {
+    // A live device whose transfer failed (uhid's refusal, a USB error) answers EIO too.
+    node.featureResult = -1;
+    node.ioctlErrno = EIO;
+    Report report = {0x41};
+    EXPECT_EQ(device.getFeature(report).status, TransferStatus::Refused);
+    EXPECT_EQ(device.setFeature(report).status, TransferStatus::Refused);
+
+    node.queued.push_back({0x42, 0, 0, 1});  // POLLIN alone is no hang-up
+    EXPECT_EQ(device.getFeature(report).status, TransferStatus::Refused);
+}
+
+TEST_F(FakeNodeDevice, AGoneNodeFailsEveryCallAsGone) {
+    node.gone = true;  // unplugged, or revoked: ENODEV from ioctls, POLLERR|POLLHUP from poll
+    Report report = {0x41};
+    EXPECT_EQ(device.setFeature(report).status, TransferStatus::Gone);
+    EXPECT_EQ(device.getFeature(report).status, TransferStatus::Gone);
+    std::array<std::uint8_t, 4> buffer{};
+    EXPECT_EQ(device.readInput(buffer, std::chrono::milliseconds{250}).status, ReadStatus::Error);
+}
+
+TEST_F(FakeNodeDevice, ReportsQueuedBeforeTheUnplugStillArriveThenTheReadFails) {
+    node.queued.push_back({0x42, 0, 0, 0x08});
+    node.gone = true;  // poll: POLLIN | POLLERR | POLLHUP
+    std::array<std::uint8_t, 4> buffer{};
+    const auto first = device.readInput(buffer, kNoWait);
+    ASSERT_EQ(first.status, ReadStatus::Ok);
+    EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{0x42, 0, 0, 0x08}));
+    EXPECT_EQ(device.readInput(buffer, kNoWait).status, ReadStatus::Error);
+}
+
+TEST_F(FakeNodeDevice, AnEioReadAfterPollInIsGone) {
+    // The device left between poll() and read().
+    HidrawSystemCalls calls = node.calls();
+    calls.poll = [](pollfd* descriptor, int) {
+        descriptor->revents = POLLIN;
+        return 1;
+    };
+    HidrawDevice racing(::dup(STDIN_FILENO), calls);
+    node.gone = true;
+    std::array<std::uint8_t, 4> buffer{};
+    EXPECT_EQ(racing.readInput(buffer, kNoWait).status, ReadStatus::Error);
+}
+
+TEST(HidrawDeviceFeature, AFileThatIsNotAHidrawNodeRefusesFeatures) {
+    HidrawDevice device(::dup(STDIN_FILENO), HidrawSystemCalls::real());
+    Report report = {0x41};
+    EXPECT_EQ(device.getFeature(report).status, TransferStatus::Refused);
+    EXPECT_EQ(device.setFeature(report).status, TransferStatus::Refused);
+}
 
 // A device over one end of a packet socket pair: each write to the peer is one input report.
 class InputReports : public ::testing::Test {
@@ -44,7 +129,7 @@ protected:
         int ends[2];
         ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK, 0, ends), 0);
         peer = ends[1];
-        device = std::make_unique<HidrawDevice>(ends[0], HidrawSystemCalls::real().ioctl);
+        device = std::make_unique<HidrawDevice>(ends[0], HidrawSystemCalls::real());
     }
     void TearDown() override {
         if (peer >= 0) {
@@ -59,77 +144,30 @@ protected:
     std::unique_ptr<HidrawDevice> device;
 };
 
-TEST(HidrawDeviceFeature, SetSendsTheWholeReportAndNeedsAFullTransfer) {
-    FakeFeatureIoctl fake;
-    HidrawDevice device(::dup(STDIN_FILENO), fake.call());
-    const std::array<std::uint8_t, 8> report = {0x40, 0x0D, 0, 0, 0, 0, 0, 0};
-
-    fake.result = 8;
-    EXPECT_TRUE(device.setFeature(report));
-    EXPECT_EQ(fake.request, static_cast<unsigned long>(HIDIOCSFEATURE(8)));
-    EXPECT_EQ(fake.sent, std::vector<std::uint8_t>(report.begin(), report.end()));
-
-    fake.result = 7;  // short transfer
-    EXPECT_FALSE(device.setFeature(report));
-    fake.result = -1;
-    EXPECT_FALSE(device.setFeature(report));
-    EXPECT_FALSE(device.setFeature({}));
-}
-
-TEST(HidrawDeviceFeature, GetFillsTheReportOnlyWhenItCameWhole) {
-    FakeFeatureIoctl fake;
-    HidrawDevice device(::dup(STDIN_FILENO), fake.call());
-    fake.reply = {0x41, 1, 2, 3, 4, 5, 6, 7};
-
-    std::array<std::uint8_t, 8> report = {0x41};
-    fake.result = 8;
-    ASSERT_TRUE(device.getFeature(report));
-    EXPECT_EQ(fake.request, static_cast<unsigned long>(HIDIOCGFEATURE(8)));
-    EXPECT_EQ(fake.sent[0], 0x41);  // the wanted id goes in the request
-    EXPECT_EQ(std::vector<std::uint8_t>(report.begin(), report.end()), fake.reply);
-
-    std::array<std::uint8_t, 8> shortReport = {0x41};
-    fake.result = 5;
-    EXPECT_FALSE(device.getFeature(shortReport));
-    EXPECT_EQ(shortReport, (std::array<std::uint8_t, 8>{0x41}));  // untouched
-    fake.result = -1;
-    EXPECT_FALSE(device.getFeature(shortReport));
-}
-
-TEST(HidrawDeviceFeature, AFileThatIsNotAHidrawNodeRefusesFeatures) {
-    HidrawDevice device(::dup(STDIN_FILENO), HidrawSystemCalls::real().ioctl);
-    std::array<std::uint8_t, 8> report = {0x41};
-    EXPECT_FALSE(device.getFeature(report));
-    EXPECT_FALSE(device.setFeature(report));
-}
-
 TEST_F(InputReports, ReadsOneReportAtATimeAndCutsItToTheBuffer) {
     sendReport({0x42, 0x00, 0x00, 0x04});
     sendReport({0x42, 0x00, 0x00, 0x00, 0x99, 0x99});
     std::array<std::uint8_t, 4> buffer{};
-    auto result = device->readInput(buffer, std::chrono::milliseconds{0});
-    ASSERT_EQ(result.status, hid::ReadStatus::Ok);
+    auto result = device->readInput(buffer, kNoWait);
+    ASSERT_EQ(result.status, ReadStatus::Ok);
     EXPECT_EQ(result.length, 4u);
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{0x42, 0, 0, 0x04}));
 
-    result = device->readInput(buffer, std::chrono::milliseconds{0});
-    ASSERT_EQ(result.status, hid::ReadStatus::Ok);
+    result = device->readInput(buffer, kNoWait);
+    ASSERT_EQ(result.status, ReadStatus::Ok);
     EXPECT_EQ(result.length, 4u);
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{0x42, 0, 0, 0}));
 }
 
-TEST_F(InputReports, NothingToReadIsATimeoutAndAVanishedDeviceAnError) {
+TEST_F(InputReports, NothingToReadIsATimeoutAndAClosedPeerAnError) {
     std::array<std::uint8_t, 4> buffer{};
-    EXPECT_EQ(device->readInput(buffer, std::chrono::milliseconds{0}).status,
-              hid::ReadStatus::Timeout);
-    EXPECT_EQ(device->readInput(buffer, std::chrono::milliseconds{-5}).status,
-              hid::ReadStatus::Timeout);
-    EXPECT_EQ(device->readInput({}, std::chrono::milliseconds{0}).status, hid::ReadStatus::Error);
+    EXPECT_EQ(device->readInput(buffer, kNoWait).status, ReadStatus::Timeout);
+    EXPECT_EQ(device->readInput(buffer, std::chrono::milliseconds{-5}).status, ReadStatus::Timeout);
+    EXPECT_EQ(device->readInput({}, kNoWait).status, ReadStatus::Error);
 
     ::close(peer);
     peer = -1;
-    EXPECT_EQ(device->readInput(buffer, std::chrono::milliseconds{0}).status,
-              hid::ReadStatus::Error);
+    EXPECT_EQ(device->readInput(buffer, kNoWait).status, ReadStatus::Error);
 }
 
 TEST_F(InputReports, ClosesTheNodeWhenTheLastReferenceGoes) {

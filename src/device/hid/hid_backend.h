@@ -20,6 +20,8 @@ struct InterfaceInfo {
     std::vector<std::uint8_t> reportDescriptor;
 };
 
+// Error: the handle is of no further use, as when the device went away (the hidraw node hangs
+// up); the device must be searched again.
 enum class ReadStatus { Ok, Timeout, Error };
 
 struct ReadResult {
@@ -27,15 +29,28 @@ struct ReadResult {
     std::size_t length = 0;  // bytes received when status is Ok
 };
 
+// Refused: the device is there but did not take or answer the report. Gone: the device went
+// away (unplugged, or its node revoked); every later call on the handle fails the same way.
+enum class TransferStatus { Ok, Refused, Gone };
+
+struct TransferResult {
+    TransferStatus status = TransferStatus::Refused;
+    // Bytes moved, report id included, when status is Ok. A device may answer a get request
+    // with fewer bytes than asked; the rest of the caller's buffer is then left as it was.
+    std::size_t length = 0;
+
+    explicit operator bool() const { return status == TransferStatus::Ok; }
+};
+
 // One opened interface. Closed when the last reference goes away.
 class Device {
 public:
     virtual ~Device() = default;
-    // Sends a feature report; report[0] is the report id. False when the device refused it.
-    virtual bool setFeature(std::span<const std::uint8_t> report) = 0;
-    // Fetches a feature report; report[0] holds the wanted id on entry, the whole report on
-    // success. False when the device refused.
-    virtual bool getFeature(std::span<std::uint8_t> report) = 0;
+    // Sends a feature report; report[0] is the report id. Ok only when all of it was taken.
+    virtual TransferResult setFeature(std::span<const std::uint8_t> report) = 0;
+    // Fetches a feature report; report[0] holds the wanted id on entry, and the first `length`
+    // bytes hold the answer on success (report id first).
+    virtual TransferResult getFeature(std::span<std::uint8_t> report) = 0;
     // Waits at most `timeout` for one input report and copies at most buffer.size() bytes of it
     // (report id first). Never spins.
     virtual ReadResult readInput(std::span<std::uint8_t> buffer,

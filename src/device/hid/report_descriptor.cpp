@@ -12,8 +12,6 @@ namespace gm::hid {
 
 namespace {
 
-enum class ReportKind : std::uint8_t { Input, Output, Feature };
-
 namespace main_tag {
 constexpr std::uint8_t kInput = 0x8;
 constexpr std::uint8_t kOutput = 0x9;
@@ -40,13 +38,13 @@ constexpr std::uint64_t kMaxReportBits = kMaxReportDataBytes * 8;
 // stack with every byte.
 constexpr std::size_t kMaxPushDepth = 16;
 
-const char* kindName(ReportKind kind) {
+const char* kindName(ReportType kind) {
     switch (kind) {
-        case ReportKind::Input:
+        case ReportType::Input:
             return "input";
-        case ReportKind::Output:
+        case ReportType::Output:
             return "output";
-        case ReportKind::Feature:
+        case ReportType::Feature:
             return "feature";
     }
     return "?";
@@ -101,6 +99,7 @@ public:
         if (result.error.empty()) {
             result.ok = true;
             result.collections = std::move(collections_);
+            result.reports = std::move(declared_);
         }
         return result;
     }
@@ -128,11 +127,11 @@ private:
     std::string onMain(const DescriptorItem& item) {
         switch (item.tag) {
             case main_tag::kInput:
-                return addReportBits(ReportKind::Input);
+                return addReportBits(ReportType::Input);
             case main_tag::kOutput:
-                return addReportBits(ReportKind::Output);
+                return addReportBits(ReportType::Output);
             case main_tag::kFeature:
-                return addReportBits(ReportKind::Feature);
+                return addReportBits(ReportType::Feature);
             case main_tag::kCollection:
                 openCollection();
                 return {};
@@ -161,7 +160,7 @@ private:
         ++depth_;
     }
 
-    std::string addReportBits(ReportKind kind) {
+    std::string addReportBits(ReportType kind) {
         if (depth_ == 0) {
             return std::string("an ") + kindName(kind) + " item outside any collection";
         }
@@ -249,10 +248,12 @@ private:
             return "some reports have a report id and others have none";
         }
         for (const auto& [key, report] : reports_) {
-            const auto length = static_cast<std::uint16_t>((report.bits + 7) / 8 + 1);
+            const std::size_t dataBytes = (report.bits + 7) / 8;
+            declared_.push_back({key.first, key.second, dataBytes, report.collection});
+            const auto length = static_cast<std::uint16_t>(dataBytes + 1);
             CollectionCaps& caps = collections_[report.collection];
-            std::uint16_t& field = key.first == ReportKind::Input    ? caps.inputReportByteLength
-                                   : key.first == ReportKind::Output ? caps.outputReportByteLength
+            std::uint16_t& field = key.first == ReportType::Input    ? caps.inputReportByteLength
+                                   : key.first == ReportType::Output ? caps.outputReportByteLength
                                                                      : caps.featureReportByteLength;
             field = std::max(field, length);
         }
@@ -264,13 +265,25 @@ private:
     LocalState local_;
     std::size_t depth_ = 0;
     std::vector<CollectionCaps> collections_;
-    std::map<std::pair<ReportKind, std::uint8_t>, ReportBits> reports_;
+    std::map<std::pair<ReportType, std::uint8_t>, ReportBits> reports_;
+    std::vector<DeclaredReport> declared_;
 };
 
 }  // namespace
 
 ParsedDescriptor parseReportDescriptor(std::span<const std::uint8_t> descriptor) {
     return Parser{}.run(descriptor);
+}
+
+std::optional<DeclaredReport> findReport(const ParsedDescriptor& parsed, ReportType type,
+                                         std::uint8_t id) {
+    const auto found = std::find_if(
+        parsed.reports.begin(), parsed.reports.end(),
+        [&](const DeclaredReport& report) { return report.type == type && report.id == id; });
+    if (found == parsed.reports.end()) {
+        return std::nullopt;
+    }
+    return *found;
 }
 
 std::optional<CollectionCaps> findCollectionWithFeatureLength(const ParsedDescriptor& parsed,

@@ -21,8 +21,18 @@ struct CollectionCaps {  // one top-level (application) collection
     std::uint16_t featureReportByteLength = 0;
 };
 
+enum class ReportType : std::uint8_t { Input, Output, Feature };
+
+struct DeclaredReport {  // one report of the descriptor
+    ReportType type = ReportType::Input;
+    std::uint8_t id = 0;         // 0 when the descriptor uses no report ids
+    std::size_t dataBytes = 0;   // bytes after the report id byte
+    std::size_t collection = 0;  // index into ParsedDescriptor::collections
+};
+
 struct ParsedDescriptor {
     std::vector<CollectionCaps> collections;  // in descriptor order; empty when !ok
+    std::vector<DeclaredReport> reports;      // by type, then id; empty when !ok
     bool ok = false;
     std::string error;  // what was wrong when !ok (truncated item, bad nesting, ...)
 };
@@ -31,6 +41,10 @@ struct ParsedDescriptor {
 inline constexpr std::size_t kMaxReportDataBytes = 16384;
 
 ParsedDescriptor parseReportDescriptor(std::span<const std::uint8_t> descriptor);
+
+// The report of this type and id, if the descriptor declares it.
+std::optional<DeclaredReport> findReport(const ParsedDescriptor& parsed, ReportType type,
+                                         std::uint8_t id);
 
 // The collection whose feature report length equals `length`, if any (the mouse's vendor
 // collection has 8-byte feature reports). The first one in descriptor order wins.

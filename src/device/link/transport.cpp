@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "device/hid/report_descriptor.h"
+#include "device/hid/mouse_reports.h"
 
 namespace gm::device {
 
@@ -26,13 +26,13 @@ int Transport::countHidDevices() {
 OpenMouseResult Transport::openMouse(std::uint32_t vendorId, std::uint32_t productId) {
     OpenMouseResult result;
     LinkState found;
+    bool denied = false;
     for (const hid::InterfaceInfo& info : backend_.enumerate()) {
         if (!sameId(vendorId, info.vendorId) || !sameId(productId, info.productId)) {
             continue;
         }
-        const auto caps = hid::findCollectionWithFeatureLength(
-            hid::parseReportDescriptor(info.reportDescriptor), kFeatureReportLength);
-        if (!caps) {
+        const hid::MouseReports roles = hid::mouseReportsOf(info.reportDescriptor);
+        if (!roles.commandAndData && !roles.status) {
             continue;
         }
         const hid::OpenResult opened = backend_.open(info.path);
@@ -40,16 +40,22 @@ OpenMouseResult Transport::openMouse(std::uint32_t vendorId, std::uint32_t produ
             // A vanished interface is no news to the user; a refused one is.
             if (opened.error != hid::OpenError::NotFound) {
                 result.problem = opened.message;
+                denied = denied || opened.error == hid::OpenError::PermissionDenied;
             }
+            continue;
+        }
+        if (roles.status) {
+            found.readWriteHandle = opened.device;
+            found.inputLength = static_cast<std::uint32_t>(roles.status->dataBytes + 1);
+        }
+        if (!roles.commandAndData) {
             continue;
         }
         result.found = true;
         result.version = info.version;
         found.vendorId = info.vendorId;
         found.productId = info.productId;
-        found.featureLength = caps->featureReportByteLength;
-        found.inputLength = caps->inputReportByteLength;
-        found.readWriteHandle = opened.device;
+        found.featureLength = kFeatureReportLength;
 
         const std::array<std::uint8_t, kFeatureReportLength> probeCommand{kCommandReportId, 0x0D};
         trace(ReportKind::SetFeature, probeCommand);
@@ -57,13 +63,15 @@ OpenMouseResult Transport::openMouse(std::uint32_t vendorId, std::uint32_t produ
             found.commandHandle = opened.device;
         }
         std::array<std::uint8_t, kFeatureReportLength> probeData{kDataReportId};
-        if (opened.device->getFeature(probeData)) {
-            trace(ReportKind::GetFeature, probeData);
+        if (fetchDataReport(opened.device, probeData) > 0) {
             found.dataHandle = opened.device;
         }
     }
     if (result.found) {
         result.problem.clear();
+    } else {
+        result.permissionDenied = denied;
+        found = LinkState{};  // a status interface alone is no link
     }
     std::lock_guard lock(linkMutex_);
     link_ = std::move(found);
@@ -83,45 +91,67 @@ bool Transport::sendCommand(std::uint8_t code, std::uint8_t a2, std::uint8_t a3,
 }
 
 bool Transport::sendCommandReport(std::span<const std::uint8_t, kFeatureReportLength> report) {
-    const auto handle = link().commandHandle;
-    if (!handle || report[0] != kCommandReportId) {
+    if (report[0] != kCommandReportId) {
         return false;
     }
-    trace(ReportKind::SetFeature, report);
-    return handle->setFeature(report);
+    return sendOn(usableHandle(&LinkState::commandHandle), report);
 }
 
 bool Transport::sendData(const Payload& payload) {
-    const auto handle = link().dataHandle;
+    std::array<std::uint8_t, kFeatureReportLength> report{kDataReportId};
+    std::copy(payload.begin(), payload.end(), report.begin() + 1);
+    return sendOn(usableHandle(&LinkState::dataHandle), report);
+}
+
+bool Transport::sendOn(const std::shared_ptr<hid::Device>& handle,
+                       std::span<const std::uint8_t> report) {
     if (!handle) {
         return false;
     }
-    std::array<std::uint8_t, kFeatureReportLength> report{kDataReportId};
-    std::copy(payload.begin(), payload.end(), report.begin() + 1);
     trace(ReportKind::SetFeature, report);
-    return handle->setFeature(report);
+    const hid::TransferResult sent = handle->setFeature(report);
+    if (sent.status == hid::TransferStatus::Gone) {
+        noteGone(handle);
+    }
+    return static_cast<bool>(sent);
 }
 
 bool Transport::readData() {
     response_.fill(0xFF);
-    const auto handle = link().dataHandle;
+    const auto handle = usableHandle(&LinkState::dataHandle);
     if (!handle) {
         return false;
     }
     std::array<std::uint8_t, kFeatureReportLength> report{kDataReportId};
-    if (!handle->getFeature(report)) {
+    const std::size_t received = fetchDataReport(handle, report);
+    if (received == 0) {
         return false;
     }
-    trace(ReportKind::GetFeature, report);
-    std::copy(report.begin() + 1, report.end(), response_.begin());
+    std::copy(report.begin() + 1, report.begin() + static_cast<std::ptrdiff_t>(received),
+              response_.begin());
     // The mouse needs a gap after each report it sends; a sleeping wait, not a spin.
     clock_.sleepFor(timing_.dataReportPacing);
     return true;
 }
 
+std::size_t Transport::fetchDataReport(const std::shared_ptr<hid::Device>& handle,
+                                       std::span<std::uint8_t, kFeatureReportLength> report) {
+    const hid::TransferResult got = handle->getFeature(report);
+    if (got.status == hid::TransferStatus::Gone) {
+        noteGone(handle);
+    }
+    // An answer needs at least one payload byte after the report id.
+    if (!got || got.length < 2) {
+        return 0;
+    }
+    const std::size_t received = std::min(got.length, report.size());
+    trace(ReportKind::GetFeature, report.first(received));
+    return received;
+}
+
 hid::ReadResult Transport::readInputReport(std::span<std::uint8_t> buffer,
                                            std::chrono::milliseconds timeout) {
-    const auto handle = link().readWriteHandle;
+    const auto handle = usableHandle(&LinkState::readWriteHandle);
     if (!handle) {
         return {hid::ReadStatus::Error, 0};
     }
@@ -130,6 +160,8 @@ hid::ReadResult Transport::readInputReport(std::span<std::uint8_t> buffer,
     result.length = std::min(result.length, buffer.size());
     if (result.status == hid::ReadStatus::Ok) {
         trace(ReportKind::Input, buffer.first(result.length));
+    } else if (result.status == hid::ReadStatus::Error) {
+        noteGone(handle);
     }
     return result;
 }
@@ -146,9 +178,30 @@ bool Transport::hasInputChannel() const {
     return link().readWriteHandle != nullptr;
 }
 
+bool Transport::linkLost() const {
+    std::lock_guard lock(linkMutex_);
+    return link_.lost;
+}
+
 LinkState Transport::link() const {
     std::lock_guard lock(linkMutex_);
     return link_;
+}
+
+std::shared_ptr<hid::Device> Transport::usableHandle(
+    std::shared_ptr<hid::Device> LinkState::*which) const {
+    std::lock_guard lock(linkMutex_);
+    return link_.lost ? nullptr : link_.*which;
+}
+
+void Transport::noteGone(const std::shared_ptr<hid::Device>& handle) {
+    std::lock_guard lock(linkMutex_);
+    // A handle of an earlier link (held by the status listener across a new search) says
+    // nothing about the current one.
+    if (handle == link_.commandHandle || handle == link_.dataHandle ||
+        handle == link_.readWriteHandle) {
+        link_.lost = true;
+    }
 }
 
 void Transport::setTrace(TraceSink sink) {

@@ -27,11 +27,15 @@ struct DeviceIdentity {
 inline constexpr DeviceIdentity kMouseIdentity{0x7A3E, 0x08B8};
 
 struct OpenMouseResult {
-    bool found = false;             // an interface with these ids and 8-byte features exists
+    // An interface with these ids that declares the command and data reports was opened.
+    bool found = false;
     std::uint16_t version = 0x100;  // its version number when found
     // Set when a matching interface exists but could not be opened (e.g. no permission): what
     // the user should do about it.
     std::string problem;
+    // Not found because this user may not open the mouse's node: a later search may succeed
+    // without any change on the bus (the user installed the udev rule).
+    bool permissionDenied = false;
 };
 
 struct LinkState {
@@ -42,6 +46,9 @@ struct LinkState {
     std::shared_ptr<hid::Device> commandHandle;    // accepted the probe command report
     std::shared_ptr<hid::Device> dataHandle;       // answered the probe data request
     std::shared_ptr<hid::Device> readWriteHandle;  // reads the status input reports
+    // A call on one of the handles found the device gone (unplugged, replugged, node revoked).
+    // Sticky until the next search or invalidate; the handles are not used meanwhile.
+    bool lost = false;
 };
 
 class Transport {
@@ -50,7 +57,11 @@ public:
 
     // Number of present HID interfaces.
     int countHidDevices();
-    // Searches every interface; the last one with these ids and an 8-byte feature report wins.
+    // Searches every interface with these ids. The command and data channels come from an
+    // interface whose report descriptor declares feature reports 0x40 and 0x41 of 7 data bytes
+    // and that accepts the probes; the status channel from one that declares input report 0x42
+    // (it may be another interface of the same mouse). Among interfaces that qualify, the last
+    // one wins.
     OpenMouseResult openMouse(std::uint32_t vendorId, std::uint32_t productId);
     // Drops all three handles and the ids (device gone, or closing).
     void invalidate();
@@ -63,9 +74,11 @@ public:
     // [0x41, payload] on the data handle.
     bool sendData(const Payload& payload);
     // Presets the response to 0xFF x7, fetches one data report into it, then paces; a refused
-    // request leaves 0xFF and skips the pause.
+    // request leaves 0xFF and skips the pause. A short answer counts as received: the bytes it
+    // lacks keep their 0xFF.
     bool readData();
-    // One status input report from the read-write handle, waiting at most `timeout`.
+    // One status input report from the read-write handle, waiting at most `timeout`. Error when
+    // there is no status channel or the device is gone.
     hid::ReadResult readInputReport(std::span<std::uint8_t> buffer,
                                     std::chrono::milliseconds timeout);
 
@@ -77,6 +90,9 @@ public:
     bool hasCommandChannel() const;
     bool hasDataChannel() const;
     bool hasInputChannel() const;
+    // The open mouse went away: its handles failed as gone. The session treats this as the
+    // device leaving and searches again; every report call fails until then.
+    bool linkLost() const;
     // Snapshot of the link state.
     LinkState link() const;
 
@@ -84,6 +100,15 @@ public:
     void setTrace(TraceSink sink);
 
 private:
+    // Asks `handle` for data report 0x41 into `report` and traces what came; the bytes received
+    // (report id included), 0 when refused or without a payload byte.
+    std::size_t fetchDataReport(const std::shared_ptr<hid::Device>& handle,
+                                std::span<std::uint8_t, kFeatureReportLength> report);
+    // The current link's handle of this kind, or null while there is none or it is lost.
+    std::shared_ptr<hid::Device> usableHandle(std::shared_ptr<hid::Device> LinkState::*which) const;
+    // Marks the link lost when `handle` (still part of it) found the device gone.
+    void noteGone(const std::shared_ptr<hid::Device>& handle);
+    bool sendOn(const std::shared_ptr<hid::Device>& handle, std::span<const std::uint8_t> report);
     void trace(ReportKind kind, std::span<const std::uint8_t> bytes) const;
 
     hid::Backend& backend_;

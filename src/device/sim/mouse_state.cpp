@@ -30,10 +30,10 @@ public:
                     std::uint64_t generation)
         : state_(std::move(state)), which_(which), generation_(generation) {}
 
-    bool setFeature(std::span<const std::uint8_t> report) override {
+    hid::TransferResult setFeature(std::span<const std::uint8_t> report) override {
         return state_->setFeature(which_, generation_, report);
     }
-    bool getFeature(std::span<std::uint8_t> report) override {
+    hid::TransferResult getFeature(std::span<std::uint8_t> report) override {
         return state_->getFeature(which_, generation_, report);
     }
     hid::ReadResult readInput(std::span<std::uint8_t> buffer,
@@ -46,6 +46,17 @@ private:
     MouseInterface which_;
     std::uint64_t generation_;
 };
+
+// A whole report taken or answered, or refused by a mouse that is still there.
+hid::TransferResult outcome(bool accepted, std::size_t length) {
+    if (!accepted) {
+        return {hid::TransferStatus::Refused, 0};
+    }
+    return {hid::TransferStatus::Ok, length};
+}
+
+// What a handle of a mouse that left the bus gets, as from a hung-up hidraw node.
+constexpr hid::TransferResult kGone{hid::TransferStatus::Gone, 0};
 
 }  // namespace
 
@@ -100,12 +111,13 @@ void VirtualMouse::State::payReportCost() {
     clock.sleepFor(cost);
 }
 
-bool VirtualMouse::State::setFeature(MouseInterface which, std::uint64_t handleGeneration,
-                                     std::span<const std::uint8_t> report) {
+hid::TransferResult VirtualMouse::State::setFeature(MouseInterface which,
+                                                    std::uint64_t handleGeneration,
+                                                    std::span<const std::uint8_t> report) {
     payReportCost();
     std::lock_guard lock(mutex);
     if (!aliveLocked(handleGeneration)) {
-        return false;
+        return kGone;
     }
     bool accepted = false;
     bool restart = false;
@@ -127,15 +139,16 @@ bool VirtualMouse::State::setFeature(MouseInterface which, std::uint64_t handleG
         backOnBusAt = clock.now() + restartDelay;
         leaveBusLocked();
     }
-    return accepted;
+    return outcome(accepted, report.size());
 }
 
-bool VirtualMouse::State::getFeature(MouseInterface which, std::uint64_t handleGeneration,
-                                     std::span<std::uint8_t> report) {
+hid::TransferResult VirtualMouse::State::getFeature(MouseInterface which,
+                                                    std::uint64_t handleGeneration,
+                                                    std::span<std::uint8_t> report) {
     payReportCost();
     std::lock_guard lock(mutex);
     if (!aliveLocked(handleGeneration)) {
-        return false;
+        return kGone;
     }
     bool accepted = false;
     if (which == MouseInterface::Vendor && report.size() == kFeatureReportLength &&
@@ -145,7 +158,7 @@ bool VirtualMouse::State::getFeature(MouseInterface which, std::uint64_t handleG
         accepted = true;
     }
     recordLocked(device::ReportKind::GetFeature, report, accepted);
-    return accepted;
+    return outcome(accepted, report.size());
 }
 
 hid::ReadResult VirtualMouse::State::readInput(MouseInterface which, std::uint64_t handleGeneration,

@@ -30,9 +30,10 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
     bool takeDataOperationLocked();
 
     // The three report paths of a handle.
-    bool setFeature(MouseInterface which, std::uint64_t generation,
-                    std::span<const std::uint8_t> report);
-    bool getFeature(MouseInterface which, std::uint64_t generation, std::span<std::uint8_t> report);
+    hid::TransferResult setFeature(MouseInterface which, std::uint64_t generation,
+                                   std::span<const std::uint8_t> report);
+    hid::TransferResult getFeature(MouseInterface which, std::uint64_t generation,
+                                   std::span<std::uint8_t> report);
     hid::ReadResult readInput(MouseInterface which, std::uint64_t generation,
                               std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout);
     // Pays the slow-mode cost of one report on the clock, outside the lock.

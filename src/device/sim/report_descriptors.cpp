@@ -1,6 +1,53 @@
 #include "device/sim/report_descriptors.h"
 
+#include <algorithm>
+#include <array>
+
 namespace gm::sim {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 2> kApplicationCollection{0xA1, 0x01};
+
+// The descriptor with a Report ID item right after its first Collection (Application).
+std::vector<std::uint8_t> withReportId(std::vector<std::uint8_t> descriptor, std::uint8_t id) {
+    const auto collection =
+        std::search(descriptor.begin(), descriptor.end(), kApplicationCollection.begin(),
+                    kApplicationCollection.end());
+    descriptor.insert(collection + kApplicationCollection.size(), {0x85, id});
+    return descriptor;
+}
+
+std::vector<std::uint8_t> joined(std::initializer_list<std::vector<std::uint8_t>> parts) {
+    std::vector<std::uint8_t> all;
+    for (const auto& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+// Feature reports 0x40 and 0x41 of 7 bytes each, alone in a vendor collection.
+std::vector<std::uint8_t> commandFeaturesCollection() {
+    return {
+        0x06, 0x00, 0xFF,  // Usage Page (Vendor 0xFF00)
+        0x09, 0x01,        // Usage (1)
+        0xA1, 0x01,        // Collection (Application)
+        0x15, 0x00,        //   Logical Minimum (0)
+        0x26, 0xFF, 0x00,  //   Logical Maximum (255)
+        0x75, 0x08,        //   Report Size (8)
+        0x85, 0x40,        //   Report ID (0x40): command
+        0x95, 0x07,        //   Report Count (7)
+        0x09, 0x02,        //   Usage (2)
+        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
+        0x85, 0x41,        //   Report ID (0x41): data
+        0x95, 0x07,        //   Report Count (7)
+        0x09, 0x03,        //   Usage (3)
+        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
+        0xC0,              // End Collection
+    };
+}
+
+}  // namespace
 
 // Five buttons, X, Y and wheel as relative bytes; no report id.
 std::vector<std::uint8_t> pointerReportDescriptor() {
@@ -94,6 +141,36 @@ std::vector<std::uint8_t> vendorReportDescriptor() {
         0x95, 0x03,        //   Report Count (3)
         0x09, 0x04,        //   Usage (4)
         0x81, 0x02,        //   Input (Data, Variable, Absolute)
+        0xC0,              // End Collection
+    };
+}
+
+std::vector<std::uint8_t> singleInterfaceReportDescriptor() {
+    return joined({withReportId(pointerReportDescriptor(), 0x01),
+                   withReportId(keyboardReportDescriptor(), 0x02), vendorReportDescriptor()});
+}
+
+std::vector<std::uint8_t> keyboardWithCommandReportsDescriptor() {
+    return joined({withReportId(keyboardReportDescriptor(), 0x01), commandFeaturesCollection()});
+}
+
+// Input report 0x42 of 3 bytes and feature report 0x43 of 7 bytes.
+std::vector<std::uint8_t> statusReportDescriptor() {
+    return {
+        0x06, 0x01, 0xFF,  // Usage Page (Vendor 0xFF01)
+        0x09, 0x01,        // Usage (1)
+        0xA1, 0x01,        // Collection (Application)
+        0x15, 0x00,        //   Logical Minimum (0)
+        0x26, 0xFF, 0x00,  //   Logical Maximum (255)
+        0x75, 0x08,        //   Report Size (8)
+        0x85, 0x42,        //   Report ID (0x42): status
+        0x95, 0x03,        //   Report Count (3)
+        0x09, 0x04,        //   Usage (4)
+        0x81, 0x02,        //   Input (Data, Variable, Absolute)
+        0x85, 0x43,        //   Report ID (0x43): not the mouse's command channel
+        0x95, 0x07,        //   Report Count (7)
+        0x09, 0x05,        //   Usage (5)
+        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
         0xC0,              // End Collection
     };
 }

@@ -17,14 +17,15 @@ struct VirtualBus::GenericSlot {
 
 namespace {
 
-// An opened unrelated interface: refuses every feature report and sends no input report.
+// An opened unrelated interface: refuses every feature report and sends no input report; once
+// unplugged, every call fails as gone.
 class GenericDevice final : public hid::Device {
 public:
     explicit GenericDevice(std::shared_ptr<VirtualBus::GenericSlot> slot)
         : slot_(std::move(slot)) {}
 
-    bool setFeature(std::span<const std::uint8_t>) override { return false; }
-    bool getFeature(std::span<std::uint8_t>) override { return false; }
+    hid::TransferResult setFeature(std::span<const std::uint8_t>) override { return refusal(); }
+    hid::TransferResult getFeature(std::span<std::uint8_t>) override { return refusal(); }
     hid::ReadResult readInput(std::span<std::uint8_t>, std::chrono::milliseconds timeout) override {
         std::unique_lock lock(slot_->mutex);
         const bool gone =
@@ -33,6 +34,11 @@ public:
     }
 
 private:
+    hid::TransferResult refusal() const {
+        std::lock_guard lock(slot_->mutex);
+        return {slot_->pluggedIn ? hid::TransferStatus::Refused : hid::TransferStatus::Gone, 0};
+    }
+
     std::shared_ptr<VirtualBus::GenericSlot> slot_;
 };
 

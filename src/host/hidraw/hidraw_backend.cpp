@@ -10,6 +10,16 @@
 
 namespace gm::host {
 
+std::string permissionDeniedMessage(const std::string& path, const std::string& reason) {
+    return "No permission to open " + path + " (" + reason +
+           "). Install the udev rule that gives the user at this machine's seat access to the "
+           "mouse, then have udev apply it:\n  " +
+           kUdevRuleInstall +
+           "\nThe rule's uaccess tag needs a local session at the seat (a desktop login). Over "
+           "SSH or without a seat, give a group access instead, e.g. a rule file with\n  " +
+           kUdevGroupRuleExample + "\nand add your user to that group.";
+}
+
 HidrawBackend::HidrawBackend(std::filesystem::path classDir, std::filesystem::path devDir,
                              HidrawSystemCalls calls)
     : classDir_(std::move(classDir)), devDir_(std::move(devDir)), calls_(std::move(calls)) {}
@@ -31,7 +41,7 @@ hid::OpenResult HidrawBackend::open(const std::string& path) {
     // the feature ioctls do not depend on it.
     const int fd = calls_.open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
-        return {std::make_shared<HidrawDevice>(fd, calls_.ioctl), hid::OpenError::None, {}};
+        return {std::make_shared<HidrawDevice>(fd, calls_), hid::OpenError::None, {}};
     }
     const int error = errno;
     const std::string reason = std::generic_category().message(error);
@@ -39,10 +49,7 @@ hid::OpenResult HidrawBackend::open(const std::string& path) {
         case EACCES:
         case EPERM:
             return {nullptr, hid::OpenError::PermissionDenied,
-                    "No permission to open " + path + " (" + reason +
-                        "). Install the udev rule that gives the logged-in user access to the "
-                        "mouse: " +
-                        kUdevRuleInstall};
+                    permissionDeniedMessage(path, reason)};
         case ENOENT:
         case ENODEV:
         case ENXIO:

@@ -14,10 +14,18 @@
 
 namespace gm::host {
 
-// The udev rule that gives the logged-in user access to the mouse, and how to install it.
+// How to install the udev rule that gives the user at the local seat access to the mouse, and
+// have udev apply it to nodes that already exist.
 inline constexpr const char* kUdevRuleInstall =
     "sudo install -m 644 resources/udev/70-gmouse.rules /etc/udev/rules.d/ && sudo udevadm "
-    "trigger";
+    "control --reload && sudo udevadm trigger --subsystem-match=hidraw";
+// The uaccess tag serves only sessions at the machine's seat; without one (e.g. over SSH) a rule
+// that gives a group access does, such as this one.
+inline constexpr const char* kUdevGroupRuleExample =
+    "SUBSYSTEM==\"hidraw\", KERNELS==\"????:7A3E:08B8.*\", GROUP=\"plugdev\", MODE=\"0660\"";
+
+// What to tell the user when `path` exists but may not be opened.
+std::string permissionDeniedMessage(const std::string& path, const std::string& reason);
 
 class HidrawBackend final : public hid::Backend {
 public:

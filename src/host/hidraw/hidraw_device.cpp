@@ -1,7 +1,6 @@
 #include "host/hidraw/hidraw_device.h"
 
 #include <linux/hidraw.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -14,8 +13,12 @@ namespace gm::host {
 
 namespace {
 
+using hid::TransferStatus;
+
 // The ioctl request number holds the buffer length in 14 bits.
 constexpr std::size_t kMaxFeatureLength = (1u << _IOC_SIZEBITS) - 1;
+// poll() flags of a node whose device went away (the kernel sets both on unplug or revoke).
+constexpr short kHangUp = POLLERR | POLLHUP | POLLNVAL;
 
 bool fitsFeatureIoctl(std::size_t length) {
     return length > 0 && length <= kMaxFeatureLength;
@@ -29,36 +32,66 @@ int pollTimeout(std::chrono::steady_clock::time_point deadline) {
 
 }  // namespace
 
-HidrawDevice::HidrawDevice(int fd, IoctlCall ioctl) : fd_(fd), ioctl_(std::move(ioctl)) {}
+HidrawDevice::HidrawDevice(int fd, HidrawSystemCalls calls) : fd_(fd), calls_(std::move(calls)) {}
 
 HidrawDevice::~HidrawDevice() {
     ::close(fd_);
 }
 
-bool HidrawDevice::setFeature(std::span<const std::uint8_t> report) {
+hid::TransferResult HidrawDevice::setFeature(std::span<const std::uint8_t> report) {
     if (!fitsFeatureIoctl(report.size())) {
-        return false;
+        return {TransferStatus::Refused, 0};
     }
     // The ioctl takes a writable buffer; hand it a copy so the caller's report stays const.
     std::vector<std::uint8_t> buffer(report.begin(), report.end());
     const auto length = static_cast<unsigned>(buffer.size());
-    const int sent = ioctl_(fd_, HIDIOCSFEATURE(length), buffer.data());
-    return sent >= 0 && static_cast<std::size_t>(sent) == report.size();
+    const int sent = calls_.ioctl(fd_, HIDIOCSFEATURE(length), buffer.data());
+    if (sent < 0) {
+        return {failureOf(errno), 0};
+    }
+    if (static_cast<std::size_t>(sent) != report.size()) {
+        return {TransferStatus::Refused, 0};
+    }
+    return {TransferStatus::Ok, report.size()};
 }
 
-bool HidrawDevice::getFeature(std::span<std::uint8_t> report) {
+hid::TransferResult HidrawDevice::getFeature(std::span<std::uint8_t> report) {
     if (!fitsFeatureIoctl(report.size())) {
-        return false;
+        return {TransferStatus::Refused, 0};
     }
-    // Fetch into a scratch buffer: the caller's report changes only when the whole report came.
+    // Fetch into a scratch buffer and copy only what the device sent: a short answer leaves
+    // the rest of the caller's report as it was.
     std::vector<std::uint8_t> buffer(report.begin(), report.end());
     const auto length = static_cast<unsigned>(buffer.size());
-    const int received = ioctl_(fd_, HIDIOCGFEATURE(length), buffer.data());
-    if (received < 0 || static_cast<std::size_t>(received) != report.size()) {
-        return false;
+    const int received = calls_.ioctl(fd_, HIDIOCGFEATURE(length), buffer.data());
+    if (received < 0) {
+        return {failureOf(errno), 0};
     }
-    std::copy(buffer.begin(), buffer.end(), report.begin());
-    return true;
+    if (received == 0) {
+        return {TransferStatus::Refused, 0};
+    }
+    const std::size_t count = std::min(static_cast<std::size_t>(received), report.size());
+    std::copy_n(buffer.begin(), count, report.begin());
+    return {TransferStatus::Ok, count};
+}
+
+hid::TransferStatus HidrawDevice::failureOf(int error) {
+    switch (error) {
+        case ENODEV:
+        case ESHUTDOWN:
+            return TransferStatus::Gone;
+        case EIO:
+            // A dead node answers EIO, but so does a live device whose transfer failed (a
+            // virtual device behind uhid that refused, a USB error): only a hung-up node is gone.
+            return hungUp() ? TransferStatus::Gone : TransferStatus::Refused;
+        default:
+            return TransferStatus::Refused;  // EPIPE (stalled), ETIMEDOUT, EINVAL, ...
+    }
+}
+
+bool HidrawDevice::hungUp() {
+    pollfd waiting{fd_, POLLIN, 0};
+    return calls_.poll(&waiting, 0) > 0 && (waiting.revents & kHangUp) != 0;
 }
 
 hid::ReadResult HidrawDevice::readInput(std::span<std::uint8_t> buffer,
@@ -69,7 +102,7 @@ hid::ReadResult HidrawDevice::readInput(std::span<std::uint8_t> buffer,
     const auto deadline = std::chrono::steady_clock::now() + std::max(timeout, {});
     for (;;) {
         pollfd waiting{fd_, POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, pollTimeout(deadline));
+        const int ready = calls_.poll(&waiting, pollTimeout(deadline));
         if (ready < 0) {
             if (errno == EINTR) {
                 continue;  // a signal: wait again for what is left of the timeout
@@ -79,11 +112,13 @@ hid::ReadResult HidrawDevice::readInput(std::span<std::uint8_t> buffer,
         if (ready == 0) {
             return {hid::ReadStatus::Timeout, 0};
         }
+        // Reports queued before an unplug still come (POLLIN beside POLLHUP); a hang-up
+        // without POLLIN means the device is gone and nothing is left.
         if ((waiting.revents & POLLIN) == 0) {
-            return {hid::ReadStatus::Error, 0};  // POLLERR, POLLHUP, POLLNVAL: the node is gone
+            return {hid::ReadStatus::Error, 0};
         }
         // hidraw hands out one report per read and drops what does not fit the buffer.
-        const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
+        const ssize_t got = calls_.read(fd_, buffer.data(), buffer.size());
         if (got > 0) {
             return {hid::ReadStatus::Ok, static_cast<std::size_t>(got)};
         }

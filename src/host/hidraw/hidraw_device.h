@@ -1,6 +1,6 @@
 #pragma once
 // One opened hidraw node: feature reports through the hidraw ioctls, input reports through
-// poll() and read().
+// poll() and read(). Tells a refused report from a node whose device went away.
 
 #include "device/hid/hid_backend.h"
 #include "host/hidraw/hidraw_system_calls.h"
@@ -10,19 +10,24 @@ namespace gm::host {
 class HidrawDevice final : public hid::Device {
 public:
     // Takes ownership of `fd` (opened non-blocking) and closes it when destroyed.
-    HidrawDevice(int fd, IoctlCall ioctl);
+    HidrawDevice(int fd, HidrawSystemCalls calls);
     ~HidrawDevice() override;
     HidrawDevice(const HidrawDevice&) = delete;
     HidrawDevice& operator=(const HidrawDevice&) = delete;
 
-    bool setFeature(std::span<const std::uint8_t> report) override;
-    bool getFeature(std::span<std::uint8_t> report) override;
+    hid::TransferResult setFeature(std::span<const std::uint8_t> report) override;
+    hid::TransferResult getFeature(std::span<std::uint8_t> report) override;
     hid::ReadResult readInput(std::span<std::uint8_t> buffer,
                               std::chrono::milliseconds timeout) override;
 
 private:
+    // What a failed feature ioctl with `error` (errno) means for this node.
+    hid::TransferStatus failureOf(int error);
+    // True when poll() says the node hung up: its device is gone.
+    bool hungUp();
+
     int fd_;
-    IoctlCall ioctl_;
+    HidrawSystemCalls calls_;
 };
 
 }  // namespace gm::host

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace gm::host {
 
@@ -10,6 +11,10 @@ HidrawSystemCalls HidrawSystemCalls::real() {
     calls.open = [](const char* path, int flags) { return ::open(path, flags); };
     calls.ioctl = [](int fd, unsigned long request, void* argument) {
         return ::ioctl(fd, request, argument);
+    };
+    calls.poll = [](pollfd* descriptor, int timeoutMs) { return ::poll(descriptor, 1, timeoutMs); };
+    calls.read = [](int fd, void* buffer, std::size_t length) {
+        return ::read(fd, buffer, length);
     };
     return calls;
 }

@@ -1,7 +1,12 @@
 #pragma once
 // The system calls that reach a hidraw node, replaceable so tests can stand in for a device
-// (or for a node this user may not open) without hardware or root.
+// (or for a node this user may not open, or one whose device went away) without hardware or
+// root.
 
+#include <poll.h>
+#include <sys/types.h>
+
+#include <cstddef>
 #include <functional>
 
 namespace gm::host {
@@ -13,6 +18,10 @@ struct HidrawSystemCalls {
     std::function<int(const char* path, int flags)> open;
     // ioctl(2) with a pointer argument: its result, or -1 with errno set.
     IoctlCall ioctl;
+    // poll(2) on one descriptor: the number of ready descriptors, or -1 with errno set.
+    std::function<int(pollfd* descriptor, int timeoutMs)> poll;
+    // read(2): the bytes read, or -1 with errno set.
+    std::function<ssize_t(int fd, void* buffer, std::size_t length)> read;
 
     static HidrawSystemCalls real();
 };

@@ -58,6 +58,31 @@ TEST(ReportDescriptor, GamingMouseCollectionsAndTheConfigurationInterface) {
     EXPECT_FALSE(findCollectionWithFeatureLength(parsed, 9).has_value());
 }
 
+TEST(ReportDescriptor, EachDeclaredReportWithItsTypeIdLengthAndCollection) {
+    const auto parsed = parseReportDescriptor(samples::kGamingMouse);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    const auto command = findReport(parsed, ReportType::Feature, 0x40);
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(command->dataBytes, 7u);
+    EXPECT_EQ(command->collection, 4u);
+    const auto status = findReport(parsed, ReportType::Input, 0x42);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(status->dataBytes, 3u);
+    // Bits add up across items: 5 + 3 + 2 x 16 + 8 + 8 bits of the mouse report.
+    EXPECT_EQ(findReport(parsed, ReportType::Input, 0x01)->dataBytes, 7u);
+    EXPECT_EQ(findReport(parsed, ReportType::Output, 0x02)->dataBytes, 1u);
+    // The same id of another type, or an id no report has, is not declared.
+    EXPECT_FALSE(findReport(parsed, ReportType::Feature, 0x42).has_value());
+    EXPECT_FALSE(findReport(parsed, ReportType::Input, 0x40).has_value());
+    EXPECT_FALSE(findReport(parsed, ReportType::Feature, 0x09).has_value());
+    EXPECT_EQ(parsed.reports.size(), 11u);  // 5 input, 2 output, 4 feature
+
+    EXPECT_FALSE(
+        findReport(parseReportDescriptor(Bytes{0x05, 0x01, 0xA1}), ReportType::Feature, 0x40)
+            .has_value())
+        << "a broken descriptor declares nothing";
+}
+
 TEST(ReportDescriptor, ItemsThatOnlyLookLikeStructure) {
     // A long item whose data bytes would read as End Collection is skipped whole.
     Bytes withLongItem = samples::kWheelMouse;

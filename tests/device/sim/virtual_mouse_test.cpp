@@ -80,11 +80,13 @@ TEST_F(VirtualMouseTest, BusListsUnrelatedInterfacesAndTheMouseInPlugOrder) {
 
 TEST_F(VirtualMouseTest, OnlyTheVendorInterfaceSpeaksTheFeatureReports) {
     Report request{0x41};
-    EXPECT_FALSE(openInterface(MouseInterface::Pointer)->setFeature(Report{0x40, 0x0D}));
-    EXPECT_FALSE(openInterface(MouseInterface::Keyboard)->getFeature(request));
+    EXPECT_EQ(openInterface(MouseInterface::Pointer)->setFeature(Report{0x40, 0x0D}).status,
+              hid::TransferStatus::Refused);
+    EXPECT_EQ(openInterface(MouseInterface::Keyboard)->getFeature(request).status,
+              hid::TransferStatus::Refused);
     const auto generic = bus.open(bus.enumerate()[0].path).device;
     ASSERT_TRUE(generic);
-    EXPECT_FALSE(generic->setFeature(Report{0x40, 0x0D}));
+    EXPECT_EQ(generic->setFeature(Report{0x40, 0x0D}).status, hid::TransferStatus::Refused);
 
     const auto handle = vendor();
     EXPECT_TRUE(handle->setFeature(Report{0x40, 0x09, 0x00, 0x10, 0x00, 0x02}));
@@ -119,7 +121,8 @@ TEST_F(VirtualMouseTest, RestartLeavesTheBusAndReturnsAfterTheDelay) {
     EXPECT_EQ(bus.enumerate().size(), 1u);
     clock.advance(Micros{1});
     EXPECT_EQ(bus.countPresent(), 4);
-    EXPECT_FALSE(handle->setFeature(Report{0x40, 0x0D})) << "handles from before stay dead";
+    EXPECT_EQ(handle->setFeature(Report{0x40, 0x0D}).status, hid::TransferStatus::Gone)
+        << "handles from before stay dead";
     EXPECT_TRUE(vendor()->setFeature(Report{0x40, 0x0D}));
 }
 
@@ -131,8 +134,8 @@ TEST_F(VirtualMouseTest, VanishAfterNReportsFailsEveryLaterCall) {
     EXPECT_TRUE(handle->getFeature(request));
     EXPECT_TRUE(handle->getFeature(request));
     request = {0x41};
-    EXPECT_FALSE(handle->getFeature(request));
-    EXPECT_FALSE(handle->setFeature(Report{0x40, 0x0D}));
+    EXPECT_EQ(handle->getFeature(request).status, hid::TransferStatus::Gone);
+    EXPECT_EQ(handle->setFeature(Report{0x40, 0x0D}).status, hid::TransferStatus::Gone);
     EXPECT_EQ(bus.countPresent(), 1);
     EXPECT_TRUE(mouse.interfaces().empty());
     mouse.plugIn();
@@ -232,7 +235,7 @@ TEST_F(VirtualMouseTest, AMouseDestroyedWhileAttachedLeavesTheBus) {
         ASSERT_TRUE(handle);
     }
     EXPECT_EQ(bus.countPresent(), 4);
-    EXPECT_FALSE(handle->setFeature(Report{0x40, 0x0D}));
+    EXPECT_EQ(handle->setFeature(Report{0x40, 0x0D}).status, hid::TransferStatus::Gone);
 }
 
 }  // namespace
