@@ -11,6 +11,7 @@
 
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
+#include "device/hid/mouse_reports.h"
 #include "device/hid/report_descriptor.h"
 #include "image/hex_text.h"
 
@@ -162,8 +163,13 @@ int runList(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
                     feature = std::max(feature, caps.featureReportByteLength);
                 }
                 o << "  input " << input << "  feature " << feature;
-                if (feature == device::kFeatureReportLength)
+                // What the node declares decides its role, not its longest report: a mouse
+                // may split commands and status reports over two interfaces.
+                const hid::MouseReports reports = hid::mouseReportsOf(info.reportDescriptor);
+                if (reports.commandAndData)
                     o << "  (command interface)";
+                if (reports.status)
+                    o << "  (status reports)";
                 o << "\n";
             }
             if (shown == 0)

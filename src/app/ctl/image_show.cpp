@@ -6,6 +6,7 @@
 #include "app/ctl/image_cli.h"
 #include "image/check_byte.h"
 #include "image/code_text.h"
+#include "image/fields.h"
 #include "image/hex_text.h"
 #include "image/patch_header.h"
 
@@ -16,10 +17,10 @@ namespace {
 constexpr std::array<int, 12> kCpiValues{200,  400,  600,  800,  1000, 1200,
                                          1600, 2000, 2400, 3200, 4800, 6400};
 constexpr std::array<int, 4> kReportRates{125, 250, 500, 1000};
-constexpr std::size_t kCpiCountOffset = 43;     // Vendor: level count - 1
-constexpr std::size_t kCpiValuesOffset = 44;    // Vendor: two 4-bit value indexes per byte
-constexpr std::size_t kCpiColoursOffset = 87;   // Vendor: 3 bytes per level
-constexpr std::size_t kCurrentCpiOffset = 166;  // User 2: current level - 1
+constexpr std::size_t kCpiCountOffset = 43;    // Vendor: level count - 1
+constexpr std::size_t kCpiValuesOffset = 44;   // Vendor: two 4-bit value indexes per byte
+constexpr std::size_t kCpiColoursOffset = 87;  // Vendor: 3 bytes per level
+constexpr std::size_t kCurrentCpiOffset = image::fields::kCurrentLevel;
 constexpr std::size_t kCpiLevels = 8;
 
 // The chip by the patch length of the factory images, else --chip, else unknown.

@@ -65,7 +65,25 @@ void Session::poll() {
             ++stableRounds;
         current = first;
     }
-    if (current == lastDeviceCount_ || stableRounds < kStableRoundsNeeded)
+    const bool stable = stableRounds >= kStableRoundsNeeded;
+    if (parts_.transport.linkLost()) {
+        // The handle died (unplugged and back within one interval, or a revoked node): the
+        // count may not have changed, but the session must start over.
+        deviceGone();
+        waitPumping(parts_.clock, parts_.timing, parts_.presenter, parts_.timing.populationSettle);
+        searchIdentityTable(ImageRead::Yes);
+        if (stable)
+            lastDeviceCount_ = current;
+        return;
+    }
+    if (permissionDenied_) {
+        // The rule may have been installed, or the seat's access granted, since: look again.
+        searchIdentityTable(ImageRead::Yes);
+        if (stable)
+            lastDeviceCount_ = current;
+        return;
+    }
+    if (current == lastDeviceCount_ || !stable)
         return;
     if (current < lastDeviceCount_) {
         // Any device going away drops the session; the next rise reconnects.
@@ -87,23 +105,31 @@ Result Session::searchForMouse(ImageRead read) {
 
 Result Session::searchIdentityTable(ImageRead read) {
     std::string problem;
+    bool denied = false;
     for (const DeviceIdentity& identity : identities_) {
         if (identity.vendorId == 0 || identity.productId == 0)
             continue;
         const OpenMouseResult opened =
             parts_.transport.openMouse(identity.vendorId, identity.productId);
         if (opened.found) {
+            permissionDenied_ = false;
             notify(ChangeKind::Connected, opened.version);
             listener_.deviceOpened();
             return identifyAndRead(read);
         }
         if (!opened.problem.empty())
             problem = opened.problem;
+        denied = denied || opened.permissionDenied;
     }
     // One device-gone for the whole table, and when the mouse is there but may not be opened
-    // the user learns why instead of waiting for a reconnect that cannot happen.
-    deviceGone(problem.empty() ? messages::kWaitingForReconnect
-                               : makeMessage(text::kPermission, {problem}));
+    // the user learns why instead of waiting for a reconnect that cannot happen; told once,
+    // not on every poll that looks again.
+    const bool toldAlready = permissionDenied_ && denied;
+    permissionDenied_ = denied;
+    if (!toldAlready) {
+        deviceGone(problem.empty() ? messages::kWaitingForReconnect
+                                   : makeMessage(text::kPermission, {problem}));
+    }
     return Result::fail(Failure::NoDevice, Step::None, problem);
 }
 

@@ -60,7 +60,9 @@ public:
 
     // --- Operations (each refused as Busy while another operation runs) ---
     // One poll of the device population (the driver calls it every timing.pollInterval while
-    // pollEnabled()). Does nothing while polling is off or another operation runs.
+    // pollEnabled()). Does nothing while polling is off or another operation runs. Besides a
+    // changed count, a lost link (the handle died) and a mouse that may not be opened yet make
+    // it search again.
     void poll();
     // Drops the handles and searches the identity table now.
     Result searchForMouse(ImageRead read = ImageRead::Yes);
@@ -97,6 +99,8 @@ public:
     std::optional<std::uint8_t> currentProfile() const { return currentProfile_; }
     // The message shown when the mouse was last lost or could not be opened.
     const Message& lastProblem() const { return lastProblem_; }
+    // The mouse is present but this user may not open it.
+    bool permissionDenied() const { return permissionDenied_; }
 
     Transport& transport() { return parts_.transport; }
     OperationGuard& guard() { return parts_.guard; }
@@ -122,6 +126,7 @@ private:
     bool readBusy_ = false;
     bool errorPage_ = false;
     bool imageRead_ = false;
+    bool permissionDenied_ = false;  // the last search found the mouse but may not open it
     std::optional<std::uint8_t> currentLevel_;
     std::optional<std::uint8_t> currentProfile_;
     Message lastProblem_;

@@ -239,3 +239,44 @@ TEST(SessionPoll, IsRefusedWhileAnotherOperationRuns) {
 
 }  // namespace
 }  // namespace gm::device::session
+
+namespace gm::device::session {
+namespace {
+
+TEST(SessionPermission, AMouseThatMayBeOpenedLaterIsFoundWithoutAReplug) {
+    testing::SessionRig rig;
+    rig.mouse.denyOpen("/dev/hidraw3: permission denied; install the udev rule");
+    rig.session.poll();
+    EXPECT_FALSE(rig.session.hasDevice());
+    EXPECT_TRUE(rig.session.permissionDenied());
+    // Polls while access is still refused look again but tell the user only once.
+    rig.session.poll();
+    rig.session.poll();
+    EXPECT_EQ(rig.presenter.messages.size(), 1u);
+
+    rig.mouse.denyOpen("");  // the rule was installed; the population did not change
+    rig.session.poll();
+    EXPECT_TRUE(rig.session.hasDevice());
+    EXPECT_FALSE(rig.session.permissionDenied());
+    EXPECT_EQ(rig.model.buffer, rig.mouse.eeprom());
+}
+
+TEST(SessionLostLink, AQuickReplugWithinOnePollIntervalStartsTheSessionOver) {
+    testing::SessionRig rig;
+    rig.connect();
+    rig.mouse.unplug();
+    rig.mouse.plugIn();  // the count is the same again at the next poll
+    std::uint8_t byte = 0;
+    EXPECT_FALSE(rig.protocol.liveRead(0, 0x16, std::span(&byte, 1)).ok());
+    ASSERT_TRUE(rig.transport.linkLost());
+
+    rig.session.poll();
+    EXPECT_EQ(rig.recorder.count(ChangeKind::Disconnected), 1);
+    EXPECT_TRUE(rig.session.hasDevice()) << "the mouse was searched for again";
+    EXPECT_FALSE(rig.transport.linkLost());
+    EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
+    EXPECT_TRUE(rig.protocol.liveRead(0, 0x16, std::span(&byte, 1)).ok());
+}
+
+}  // namespace
+}  // namespace gm::device::session

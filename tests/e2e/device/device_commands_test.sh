@@ -19,7 +19,7 @@ list)
     run list --simulate
     expect_status 0
     [ "$(wc -l <"$work/out")" -eq 3 ] || fail "expected the mouse's 3 interfaces"
-    expect_out '7A3E:08B8 +version 0100 +input 4 +feature 8 +\(command interface\)$'
+    expect_out '7A3E:08B8 +version 0100 +input 4 +feature 8 +\(command interface\) +\(status reports\)$'
     ;;
 dump)
     run dump --simulate
