@@ -18,7 +18,7 @@ inline constexpr SkinSize kMacroButton{96, 28};    // MacroS: macro page tool bu
 inline constexpr SkinSize kRecordButton{132, 36};  // MacroBtnS: Record / Stop
 inline constexpr SkinSize kCheckMark{18, 18};      // CbS_D / CbS_E, RdS_D / RdS_E
 inline constexpr SkinSize kShortSegment{16, 10};   // Bar1: 10- and 11-step bars
-inline constexpr SkinSize kLongSegment{22, 14};    // Bar2: the 12-step CPI and AIM bars
+inline constexpr SkinSize kLongSegment{20, 14};    // Bar2: the 12-step CPI and AIM bars
 inline constexpr int kSegmentGap = 4;              // between the segments of a bar
 inline constexpr SkinSize kSwatchFrame{30, 24};    // Col_F
 inline constexpr int kSwatchInset = 3;         // the window fills the frame's hole with the colour
