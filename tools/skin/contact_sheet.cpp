@@ -1,10 +1,12 @@
 // The contact sheet: two sample pages assembled from the pictures as the window will place them
-// (key page and advanced page, in English), then every picture of the set with its name.
+// (key, advanced, macro and gun-preset pages, in English), then every picture with its name.
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 #include "recipes.h"
@@ -51,11 +53,13 @@ void putIn(QPainter& p, const PictureSet& set, const std::string& name, const Sk
 void paintChrome(QPainter& p, const PictureSet& set, int selectedPage, const QString& status) {
     put(p, set, "BackGround", {0, 0});
     putIn(p, set, "Logo", kLogoSlot);
-    text(p, QPointF(kTitleOrigin.x, kTitleOrigin.y + 6), "RDXM4210A Gaming Mouse", colour::kText,
-         16, true);
-    text(p, QPointF(kTitleOrigin.x + 222, kTitleOrigin.y + 5), "v1.0  ·  4210A  ·  connected",
-         colour::kMuted, 12);
-    const std::array<QString, 3> languages{"EN", "中文", "EN"};
+    const QString title = "RDXM4210A Gaming Mouse";
+    text(p, QPointF(kTitleOrigin.x, kTitleOrigin.y + 6), title, colour::kText, 16, true);
+    const double titleWidth = QFontMetricsF(sheetFont(16, true)).horizontalAdvance(title);
+    text(p, QPointF(kTitleOrigin.x + titleWidth + 12, kTitleOrigin.y + 5),
+         "v1.0  ·  4210A  ·  connected", colour::kMuted, 12);
+    // The sheet is made where no CJK font may be installed, so it names the languages by code.
+    const std::array<QString, 3> languages{"EN", "ZH", "EN"};
     for (int i = 0; i < 3; ++i) {
         const SkinRect slot = languageButtonSlot(kUserWindow, i);
         putIn(p, set, i == 0 ? "LangS_03" : "LangS_01", slot);
@@ -192,14 +196,14 @@ QImage advancedPageSample(const PictureSet& set) {
         }
         text(p, QPointF(cpi.left() + 22, y + 19), QString("CPI %1").arg(row + 1),
              current ? colour::kAccent : colour::kMuted, 13, current);
-        put(p, set, current ? "CbS_E" : "CbS_D", QPointF(cpi.left() + 76, y + 6));
+        put(p, set, current ? "CbS_E" : "CbS_D", QPointF(cpi.left() + 72, y + 6));
         for (int s = 0; s < 12; ++s) {
             put(p, set, s <= steps[static_cast<std::size_t>(row)] ? "Bar2_E" : "Bar2_D",
-                QPointF(cpi.left() + 108 + s * (kLongSegment.width + kSegmentGap), y + 8));
+                QPointF(cpi.left() + 102 + s * (kLongSegment.width + kSegmentGap), y + 8));
         }
-        textIn(p, QRectF(cpi.left() + 408, y, 44, 30), values[static_cast<std::size_t>(row)],
+        textIn(p, QRectF(cpi.left() + 392, y, 54, 30), values[static_cast<std::size_t>(row)],
                colour::kText, 15, true, Qt::AlignVCenter | Qt::AlignRight);
-        const QRectF swatch(cpi.left() + 460, y + 3, kSwatchFrame.width, kSwatchFrame.height);
+        const QRectF swatch(cpi.left() + 454, y + 3, kSwatchFrame.width, kSwatchFrame.height);
         p.fillRect(swatch.adjusted(2, 2, -2, -2), colours[static_cast<std::size_t>(row)]);
         put(p, set, "Col_F", swatch.topLeft());
     }
@@ -230,35 +234,171 @@ QImage advancedPageSample(const PictureSet& set) {
     return page;
 }
 
-// Every picture, grouped by family, at logical size with its name under it. Returns the height.
+QImage macroPageSample(const PictureSet& set) {
+    QImage page(kUserWindow.width, kUserWindow.height, QImage::Format_ARGB32_Premultiplied);
+    QPainter p;
+    beginPainting(p, page);
+    paintChrome(p, set, 5, "Recording · 6 events");
+    p.translate(kUserContent.x, kUserContent.y);
+    put(p, set, "Back4", {0, 0});
+    text(p, QPointF(kPageMargin + 4, 36), "Macro", colour::kText, 20, true);
+
+    const std::array<std::pair<SkinRect, QString>, 3> columns{
+        {{macro_page::kListCard, "Macro List"},
+         {macro_page::kStorageCard, "Storage in Mouse"},
+         {macro_page::kContentCard, "Macro Content"}}};
+    for (const auto& [card, title] : columns) {
+        text(p, QPointF(card.x + 16, card.y + 28), title, colour::kText, 14, true);
+    }
+    const std::array<QString, 4> macros{"Reload", "Burst x3", "Build wall", "Quick scope"};
+    for (int i = 0; i < 4; ++i) {
+        const QRectF row(macro_page::kListCard.x + 10, macro_page::kListCard.y + 44 + i * 30,
+                         macro_page::kListCard.width - 20, 26);
+        if (i == 1) {
+            p.fillPath(roundedRect(row, 6), qcolour(colour::kAccentFill));
+        }
+        textIn(p, row.adjusted(10, 0, 0, 0), macros[static_cast<std::size_t>(i)],
+               i == 1 ? colour::kText : colour::kMuted, 12, false,
+               Qt::AlignVCenter | Qt::AlignLeft);
+    }
+    const std::array<QString, 3> tools{"New Macro", "Rename", "Delete"};
+    for (int i = 0; i < 3; ++i) {
+        const QPointF at(macro_page::kListCard.x + 16 + (i % 2) * (kMacroButton.width + 12),
+                         macro_page::kListCard.bottom() - 80 + (i / 2) * 36);
+        put(p, set, i == 0 ? "MacroS_02" : "MacroS_01", at);
+        textIn(p, QRectF(at, QSizeF(kMacroButton.width, kMacroButton.height)),
+               tools[static_cast<std::size_t>(i)], colour::kText, 12);
+    }
+
+    const SkinRect content = macro_page::kContentCard;
+    const QPointF record(content.x + 16, content.y + 40);
+    put(p, set, "MacroBtnS_03", record);
+    textIn(p,
+           QRectF(record + QPointF(30, 0), QSizeF(kRecordButton.width - 30, kRecordButton.height)),
+           "Stop", colour::kText, 13, true, Qt::AlignVCenter | Qt::AlignLeft);
+    struct Event {
+        int kind;
+        QString line;
+    };
+    const std::array<Event, 7> events{{{1, "R"},
+                                       {0, "45 ms"},
+                                       {2, "R"},
+                                       {3, "X: 0  Y: 12"},
+                                       {7, "Rep-Start  3"},
+                                       {0, "120 ms"},
+                                       {8, "Rep-Stop"}}};
+    for (int i = 0; i < 7; ++i) {
+        const Event& e = events[static_cast<std::size_t>(i)];
+        const QPointF at(content.x + 16, content.y + 90 + i * 30);
+        put(p, set, std::string(macroEventIconName(e.kind)), at);
+        text(p, at + QPointF(30, 14), e.line, colour::kText, 12);
+    }
+    const SkinRect group = macro_page::kDelayGroup;
+    put(p, set, "InsertDelayBase", QPointF(group.x, group.y));
+    text(p, QPointF(group.x + 14, group.y + 26), "Insert Delay Front", colour::kText, 12, true);
+    for (int i = 0; i < 2; ++i) {
+        const QPointF at(group.x + 14, group.y + 44 + i * 28);
+        put(p, set, i == 0 ? "RdS_E" : "RdS_D", at);
+        text(p, at + QPointF(26, 13), i == 0 ? "Delay Time  50 ms" : "No Delay",
+             i == 0 ? colour::kText : colour::kMuted, 12);
+    }
+    p.end();
+    return page;
+}
+
+QImage gunPageSample(const PictureSet& set) {
+    QImage page(kUserWindow.width, kUserWindow.height, QImage::Format_ARGB32_Premultiplied);
+    QPainter p;
+    beginPainting(p, page);
+    paintChrome(p, set, 1, "Choose a preset for Key 1");
+    p.translate(kUserContent.x, kUserContent.y);
+    put(p, set, "Back6", {0, 0});
+    text(p, QPointF(kPageMargin + 4, 36), "Game Mode  —  fire macro", colour::kText, 20, true);
+    const std::array<QString, 7> guns{"AKM", "M16", "M4", "UMP9", "SCAR-L", "5.56", "7.62"};
+    for (int g = 0; g < gun_page::kGuns; ++g) {
+        const SkinRect slot = gun_page::gunSlot(g);
+        put(p, set, gunPictureName(g + 1, g == 5), QPointF(slot.x, slot.y));
+        textIn(p, qrect(gun_page::kGunCaption.translated(slot.x, slot.y)),
+               guns[static_cast<std::size_t>(g)], g == 5 ? colour::kText : colour::kMuted, 11,
+               g == 5);
+    }
+    const SkinRect grid = gun_page::kStageCard;
+    const std::array<QString, 5> headers{"Fire Count", "Fire X-Axis", "Fire Y-Axis",
+                                         "Fire Delay Time", "Fire Color"};
+    for (int c = 0; c < kGunStageIcons; ++c) {
+        const QPointF at(grid.x + 120 + c * 128, grid.y + 18);
+        put(p, set, gunStageIconName(c + 1), at);
+        text(p, at + QPointF(30, 17), headers[static_cast<std::size_t>(c)], colour::kMuted, 11);
+    }
+    const std::array<std::array<QString, 4>, 2> stages{
+        {{"8", "-2", "12", "95"}, {"22", "3", "7", "95"}}};
+    for (int r = 0; r < 2; ++r) {
+        const double y = grid.y + 64 + r * 44;
+        text(p, QPointF(grid.x + 20, y + 20), QString("Stage %1").arg(r + 1), colour::kMuted, 12);
+        for (int c = 0; c < 4; ++c) {
+            const QRectF field(grid.x + 120 + c * 128, y, 96, 30);
+            p.fillPath(roundedRect(field, 6), qcolour(colour::kSunken));
+            p.strokePath(roundedRect(field.adjusted(0.5, 0.5, -0.5, -0.5), 5.5),
+                         QPen(qcolour(colour::kHairline), 1));
+            textIn(p, field.adjusted(10, 0, -10, 0),
+                   stages[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], colour::kText,
+                   13, false, Qt::AlignVCenter | Qt::AlignRight);
+        }
+        const QRectF swatch(grid.x + 120 + 4 * 128, y + 3, kSwatchFrame.width, kSwatchFrame.height);
+        p.fillRect(swatch.adjusted(2, 2, -2, -2),
+                   r == 0 ? QColor(0xF5, 0x9E, 0x0B) : QColor(0xEF, 0x44, 0x44));
+        put(p, set, "Col_F", swatch.topLeft());
+    }
+    put(p, set, "CbS_E", QPointF(grid.x + 20, grid.bottom() - 40));
+    text(p, QPointF(grid.x + 46, grid.bottom() - 27), "Keep the left click", colour::kText, 12);
+    const std::array<QString, 2> buttons{"Confirm", "Cancel"};
+    for (int i = 0; i < 2; ++i) {
+        const QPointF at(grid.right() - 2 * kBarButton.width - kBarButtonGap +
+                             i * (kBarButton.width + kBarButtonGap),
+                         grid.bottom() + 14);
+        put(p, set, i == 0 ? "BtnS_03" : "BtnS_01", at);
+        textIn(p, QRectF(at, QSizeF(kBarButton.width, kBarButton.height)),
+               buttons[static_cast<std::size_t>(i)], colour::kText, 13);
+    }
+    p.end();
+    return page;
+}
+
+// Every picture at logical size with its name under it, smallest first so rows stay even;
+// pictures wider than half the sheet are shown as thumbnails. Returns the bottom edge.
 int paintCatalogue(QPainter& p, const PictureSet& set, int top) {
+    struct Shown {
+        std::string name;
+        const QImage* image;
+        QSizeF size;
+    };
+    std::vector<Shown> all;
+    for (const auto& [name, image] : set.pictures()) {
+        const QSizeF size = image.deviceIndependentSize();
+        const double scale = std::min(1.0, 480 / size.width());
+        all.push_back({name, &image, size * scale});
+    }
+    std::stable_sort(all.begin(), all.end(), [](const Shown& a, const Shown& b) {
+        return a.size.height() < b.size.height();
+    });
     double x = kGap;
     double y = top;
     double rowHeight = 0;
-    std::string lastFamily;
-    for (const auto& [name, image] : set.pictures()) {
-        const QSizeF size = image.deviceIndependentSize();
-        double scale = 1;
-        if (size.width() > 480) {
-            scale = 480 / size.width();  // backgrounds as thumbnails
-        }
-        const QSizeF shown = size * scale;
-        const double cell = std::max(shown.width(), 84.0);
+    for (const Shown& shown : all) {
+        const double cell = std::max(shown.size.width(), 84.0);
         if (x + cell > kSheetWidth - kGap) {
             x = kGap;
             y += rowHeight + 30;
             rowHeight = 0;
         }
-        // Checkerboard behind transparent pictures would be noisy; a panel-coloured plate shows
-        // their edges instead.
-        p.fillRect(QRectF(x - 4, y - 4, cell + 8, shown.height() + 8),
+        // A plate in the window's colour shows where a transparent picture's edges are.
+        p.fillRect(QRectF(x - 4, y - 4, cell + 8, shown.size.height() + 8),
                    qcolour(colour::kBackground));
-        p.drawImage(QRectF(QPointF(x, y), shown), image);
-        textIn(p, QRectF(x - 4, y + shown.height() + 4, cell + 8, 16), QString::fromStdString(name),
-               colour::kMuted, 10);
+        p.drawImage(QRectF(QPointF(x, y), shown.size), *shown.image);
+        textIn(p, QRectF(x - 4, y + shown.size.height() + 4, cell + 8, 16),
+               QString::fromStdString(shown.name), colour::kMuted, 10);
         x += cell + 18;
-        rowHeight = std::max(rowHeight, shown.height());
-        (void)lastFamily;
+        rowHeight = std::max(rowHeight, shown.size.height());
     }
     return static_cast<int>(y + rowHeight + 30);
 }
@@ -266,16 +406,20 @@ int paintCatalogue(QPainter& p, const PictureSet& set, int top) {
 }  // namespace
 
 QImage drawContactSheet(const PictureSet& set) {
-    const QImage keyPage = keyPageSample(set);
-    const QImage advancedPage = advancedPageSample(set);
-
-    QImage sheet(kSheetWidth, 3000, QImage::Format_ARGB32_Premultiplied);
+    const std::array<QImage, 4> samples{keyPageSample(set), advancedPageSample(set),
+                                        macroPageSample(set), gunPageSample(set)};
+    QImage sheet(kSheetWidth, 4000, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(qcolour(blend(colour::kBackground, 0x000000, 0.4)));
     QPainter p;
     beginPainting(p, sheet);
-    p.drawImage(QPointF(kGap, kGap), keyPage);
-    p.drawImage(QPointF(2 * kGap + kUserWindow.width, kGap), advancedPage);
-    const int bottom = paintCatalogue(p, set, 2 * kGap + kUserWindow.height + 8);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const int column = static_cast<int>(i % 2);
+        const int row = static_cast<int>(i / 2);
+        p.drawImage(QPointF(kGap + column * (kUserWindow.width + kGap),
+                            kGap + row * (kUserWindow.height + kGap)),
+                    samples[i]);
+    }
+    const int bottom = paintCatalogue(p, set, 3 * kGap + 2 * kUserWindow.height + 8);
     p.end();
     return sheet.copy(0, 0, kSheetWidth, bottom);
 }

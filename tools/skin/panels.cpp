@@ -88,12 +88,13 @@ QImage updateBanner() {
 
     const QPointF chip(body.width() - 150, body.height() / 2);
     const QRectF die(chip.x() - 38, chip.y() - 38, 76, 76);
-    // Traces: from the left edge into the pins, each with a via at its start.
+    // Traces: from vias on the board into the pins.
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 7; ++i) {
         const double pinY = die.top() + 10 + i * 9.3;
         const double startY = 14 + i * 20.0;
-        const double bendX = 300 + i * 22.0;
+        // One bend column for all traces keeps their 45-degree runs parallel, so none cross.
+        const double bendX = 330;
         QPainterPath trace;
         trace.moveTo(220 - i * 12.0, startY);
         trace.lineTo(bendX, startY);
@@ -108,7 +109,7 @@ QImage updateBanner() {
     }
     // Right-hand traces leave the chip towards the edge.
     for (int i = 0; i < 5; ++i) {
-        const double pinY = die.top() + 14 + i * 12.0;
+        const double pinY = die.top() + 10 + (i + 1) * 9.3;
         p.setPen(QPen(qcolour(colour::kAccent, 0.22), 1.4));
         p.drawLine(QPointF(die.right() + 8, pinY), QPointF(body.width(), pinY + (i - 2) * 10.0));
     }
@@ -138,13 +139,6 @@ QImage updateBanner() {
     glow.setColorAt(1, qcolour(colour::kAccentFill));
     p.fillPath(roundedRect(core, 4), glow);
     p.drawEllipse(die.topLeft() + QPointF(9, 9), 2.5, 2.5);
-    // An arrow from the board into the chip.
-    p.setPen(QPen(qcolour(colour::kAccent, 0.9), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QPointF arrowTip(die.left() - 20, chip.y() + 52);
-    p.drawLine(arrowTip - QPointF(60, 0), arrowTip);
-    p.drawLine(arrowTip, arrowTip + QPointF(-7, -6));
-    p.drawLine(arrowTip, arrowTip + QPointF(-7, 6));
-
     p.setClipping(false);
     p.strokePath(roundedRect(body.adjusted(0.5, 0.5, -0.5, -0.5), kCardRadius - 0.5),
                  QPen(qcolour(colour::kHairline), 1));
@@ -166,12 +160,12 @@ QImage messageBox() {
                  QPen(qcolour(colour::kHairline), 1));
     p.fillPath(roundedRect(QRectF(16, 0, body.width() - 32, 3), 1.5), qcolour(colour::kAccent));
     // The button row sits on a slightly darker strip.
-    const QRectF foot(1, body.height() - 56, body.width() - 2, 55);
-    QPainterPath footShape;
-    footShape.addRect(foot.adjusted(0, 0, 0, -12));
-    footShape.addRoundedRect(foot, 11, 11);
-    p.fillPath(footShape.simplified(), qcolour(colour::kBackground, 0.45));
-    paintHairline(p, QLineF(1, foot.top() + 0.5, body.width() - 1, foot.top() + 0.5),
+    const double footTop = body.height() - 56;
+    p.save();
+    p.setClipPath(roundedRect(body.adjusted(1, 1, -1, -1), 11));
+    p.fillRect(QRectF(0, footTop, body.width(), 56), qcolour(colour::kBackground, 0.45));
+    p.restore();
+    paintHairline(p, QLineF(1, footTop + 0.5, body.width() - 1, footTop + 0.5),
                   qcolour(colour::kHairline));
     p.end();
     return canvas;
