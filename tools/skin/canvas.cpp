@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include <QLinearGradient>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -8,49 +9,47 @@
 namespace gm::skin::gen {
 namespace {
 
-// One horizontal and one vertical running-sum box blur over the alpha and colour channels of a
-// premultiplied image; three passes approximate a Gaussian.
-void boxBlurPass(QImage& image, int radius) {
-    if (radius <= 0) {
-        return;
+// A running-sum box blur of `length` pixels spaced `stride` apart, all four channels of a
+// premultiplied image; pixels outside the line count as transparent.
+void blurLine(QRgb* first, std::ptrdiff_t stride, int length, int radius,
+              std::vector<QRgb>& source) {
+    source.resize(static_cast<std::size_t>(length));
+    for (int i = 0; i < length; ++i) {
+        source[static_cast<std::size_t>(i)] = first[i * stride];
     }
-    const int width = image.width();
-    const int height = image.height();
-    std::vector<int> sums(4);
-    auto blurLine = [&](auto pixelAt, int length) {
-        std::vector<QRgb> source(static_cast<std::size_t>(length));
-        for (int i = 0; i < length; ++i) {
-            source[static_cast<std::size_t>(i)] = *pixelAt(i);
+    auto channel = [&](int i, int shift) {
+        if (i < 0 || i >= length) {
+            return 0;
         }
-        auto channel = [&](int i, int shift) {
-            if (i < 0 || i >= length) {
-                return 0;
-            }
-            return static_cast<int>((source[static_cast<std::size_t>(i)] >> shift) & 0xFF);
-        };
-        const int window = 2 * radius + 1;
-        int a = 0, r = 0, g = 0, b = 0;
-        for (int i = -radius; i <= radius; ++i) {
-            a += channel(i, 24);
-            r += channel(i, 16);
-            g += channel(i, 8);
-            b += channel(i, 0);
-        }
-        for (int i = 0; i < length; ++i) {
-            *pixelAt(i) = qRgba(r / window, g / window, b / window, a / window);
-            a += channel(i + radius + 1, 24) - channel(i - radius, 24);
-            r += channel(i + radius + 1, 16) - channel(i - radius, 16);
-            g += channel(i + radius + 1, 8) - channel(i - radius, 8);
-            b += channel(i + radius + 1, 0) - channel(i - radius, 0);
-        }
+        return static_cast<int>((source[static_cast<std::size_t>(i)] >> shift) & 0xFF);
     };
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        blurLine([row](int x) { return row + x; }, width);
+    const int window = 2 * radius + 1;
+    int a = 0, r = 0, g = 0, b = 0;
+    for (int i = -radius; i <= radius; ++i) {
+        a += channel(i, 24);
+        r += channel(i, 16);
+        g += channel(i, 8);
+        b += channel(i, 0);
     }
-    for (int x = 0; x < width; ++x) {
-        blurLine([&image, x](int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)) + x; },
-                 height);
+    for (int i = 0; i < length; ++i) {
+        first[i * stride] = qRgba(r / window, g / window, b / window, a / window);
+        a += channel(i + radius + 1, 24) - channel(i - radius, 24);
+        r += channel(i + radius + 1, 16) - channel(i - radius, 16);
+        g += channel(i + radius + 1, 8) - channel(i - radius, 8);
+        b += channel(i + radius + 1, 0) - channel(i - radius, 0);
+    }
+}
+
+// One horizontal and one vertical pass; three of them approximate a Gaussian blur.
+void boxBlurPass(QImage& image, int radius) {
+    auto* pixels = reinterpret_cast<QRgb*>(image.bits());
+    const std::ptrdiff_t row = image.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+    std::vector<QRgb> scratch;
+    for (int y = 0; y < image.height(); ++y) {
+        blurLine(pixels + y * row, 1, image.width(), radius, scratch);
+    }
+    for (int x = 0; x < image.width(); ++x) {
+        blurLine(pixels + x, row, image.height(), radius, scratch);
     }
 }
 
@@ -92,21 +91,32 @@ QPainterPath roundedRect(const QRectF& rect, double radius) {
 
 void paintSoftShape(QPainter& painter, SkinSize canvasSize, const QPainterPath& shape,
                     const QColor& colour, double radius, double dx, double dy) {
-    QImage layer = newCanvas(canvasSize);
+    // Blur only the shape's neighbourhood: three box passes spread it by about 1.5 radii.
+    QTransform place = painter.transform();
+    place.translate(dx, dy);
+    const QRect area = place.mapRect(shape.boundingRect())
+                           .adjusted(-2 * radius, -2 * radius, 2 * radius, 2 * radius)
+                           .toAlignedRect()
+                           .intersected(QRect(0, 0, canvasSize.width, canvasSize.height));
+    if (area.isEmpty()) {
+        return;
+    }
+    QImage layer = newCanvas({area.width(), area.height()});
     {
         QPainter p;
         beginPainting(p, layer);
-        p.setTransform(painter.transform());
-        p.translate(dx, dy);
+        p.translate(-area.x(), -area.y());
+        p.setTransform(place, true);
         p.fillPath(shape, colour);
     }
-    const int devicePixels = static_cast<int>(std::lround(radius * kPictureScale / 2.0));
+    const int devicePixels =
+        std::max(1, static_cast<int>(std::lround(radius * kPictureScale / 2.0)));
     for (int pass = 0; pass < 3; ++pass) {
-        boxBlurPass(layer, std::max(1, devicePixels));
+        boxBlurPass(layer, devicePixels);
     }
     painter.save();
     painter.resetTransform();
-    painter.drawImage(QPointF(0, 0), layer);
+    painter.drawImage(area.topLeft(), layer);
     painter.restore();
 }
 

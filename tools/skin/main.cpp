@@ -36,15 +36,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     try {
-        PictureSet set;
-        drawBackgrounds(set);
-        drawButtons(set);
-        drawMarks(set);
-        drawPanels(set);
-        drawMouse(set);
-        drawGuns(set);
-        drawIcons(set);
-
+        const PictureSet set = drawAllPictures();
         const auto problems = set.checkAgainstCatalogue();
         for (const auto& problem : problems) {
             std::fprintf(stderr, "gm_skin_gen: %s\n", problem.c_str());

@@ -6,6 +6,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "recipes.h"
 #include "ui/skin/skin_catalogue.h"
 
 namespace gm::skin::gen {
@@ -66,6 +67,18 @@ bool PictureSet::write(const QString& folder) const {
     out << "</qresource>\n</RCC>\n";
     out.flush();
     return qrc.error() == QFileDevice::NoError;
+}
+
+PictureSet drawAllPictures() {
+    PictureSet set;
+    drawBackgrounds(set);
+    drawButtons(set);
+    drawMarks(set);
+    drawPanels(set);
+    drawMouse(set);
+    drawGuns(set);
+    drawIcons(set);
+    return set;
 }
 
 }  // namespace gm::skin::gen

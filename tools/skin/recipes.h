@@ -13,6 +13,9 @@ void drawMouse(PictureSet& set);        // the top view of the mouse
 void drawGuns(PictureSet& set);         // seven gun cards, normal and selected
 void drawIcons(PictureSet& set);        // macro event icons, gun stage icons, logo, app icon
 
+// Every family above, in one set.
+PictureSet drawAllPictures();
+
 // The contact sheet: every picture of the set, named, plus sample pages assembled from them.
 QImage drawContactSheet(const PictureSet& set);
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,30 @@ TEST(SkinResources, PerKindAndPerGunNamesResolve) {
     EXPECT_EQ(gunPictureName(7, true), "Gun7_02");
     EXPECT_EQ(gunPictureName(1, false), "Gun1_01");
     EXPECT_EQ(pageBackgroundName(2, PageBackground::Update), "L2_Back5");
+}
+
+TEST(SkinResources, CatalogueNamesAreUnique) {
+    std::set<std::string> names;
+    for (const SkinPicture& entry : skinCatalogue()) {
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+    }
+}
+
+// Buttons sit on panels of other colours and the window draws their states over each other,
+// so nothing may be painted outside their rounded shape.
+TEST(SkinResources, ButtonCornersStayTransparent) {
+    for (std::string_view base : threeStateBases()) {
+        for (ButtonState state : {ButtonState::Normal, ButtonState::Hover, ButtonState::Selected}) {
+            const QImage image = skinImage(buttonPictureName(base, state));
+            ASSERT_FALSE(image.isNull());
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+                  QPoint(image.width() - 1, image.height() - 1)}) {
+                EXPECT_EQ(image.pixelColor(corner).alpha(), 0)
+                    << buttonPictureName(base, state) << " at " << corner.x() << "," << corner.y();
+            }
+        }
+    }
 }
 
 TEST(SkinResources, AnUnknownNameGivesANullPictureAndNoEntry) {
