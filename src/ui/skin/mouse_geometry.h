@@ -25,17 +25,17 @@ inline constexpr SkinSize kMousePicture = key_page::kMouse.size();
 // 6 CPI up, 7 middle, 8 CPI loop, 9 CPI down; 10..12 are the extra thumb and right-flank buttons.
 inline constexpr std::array<MouseButton, 12> kMouseButtons{{
     {1, "left button", {52, 74}, key_page::Column::Left, 1},
-    {2, "rear thumb button", {27, 186}, key_page::Column::Left, 4},
+    {2, "rear thumb button", {26, 190}, key_page::Column::Left, 4},
     {3, "fire button", {40, 44}, key_page::Column::Left, 0},
     {4, "right button", {124, 74}, key_page::Column::Right, 1},
-    {5, "front thumb button", {29, 151}, key_page::Column::Left, 3},
+    {5, "front thumb button", {28, 156}, key_page::Column::Left, 3},
     {6, "CPI up", {88, 100}, key_page::Column::Right, 2},
     {7, "wheel", {88, 60}, key_page::Column::Right, 0},
     {8, "CPI loop", {88, 156}, key_page::Column::Left, 2},
     {9, "CPI down", {88, 117}, key_page::Column::Right, 3},
     {10, "lower thumb button", {24, 221}, key_page::Column::Left, 5},
-    {11, "front right-flank button", {149, 166}, key_page::Column::Right, 4},
-    {12, "rear right-flank button", {152, 201}, key_page::Column::Right, 5},
+    {11, "front right-flank button", {151, 180}, key_page::Column::Right, 4},
+    {12, "rear right-flank button", {155, 214}, key_page::Column::Right, 5},
 }};
 
 // The button of key `key` (1..12).
