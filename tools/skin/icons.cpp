@@ -1,5 +1,5 @@
 // Small icons: one per macro event kind, the five column icons of the gun stage grid, the logo of
-// the top bar and the application icon.
+// the top bar, the application icon and the picture of the page that looks for the mouse.
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -214,6 +214,42 @@ QImage appIcon() {
     return canvas;
 }
 
+// For the page shown while the mouse is looked for: the mark, dimmed, sending out rings of
+// accent like a radar, with the cable trailing off to a plug.
+QImage searching() {
+    QImage canvas = newCanvas(kSearching);
+    QPainter p;
+    beginPainting(p, canvas);
+    const QPointF centre(kSearching.width / 2.0, 90);
+    p.setBrush(Qt::NoBrush);
+    for (int ring = 0; ring < 3; ++ring) {
+        const double radius = 44 + ring * 16;
+        p.setPen(
+            QPen(qcolour(colour::kAccent, 0.32 - ring * 0.09), 1.5, Qt::SolidLine, Qt::RoundCap));
+        // Arcs on both sides only, so the rings read as a signal, not as a target.
+        p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                  -40 * 16, 80 * 16);
+        p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                  140 * 16, 80 * 16);
+    }
+    QPainterPath cable(QPointF(centre.x(), centre.y() - 32));
+    cable.cubicTo(QPointF(centre.x(), centre.y() - 54), QPointF(centre.x() + 40, centre.y() - 40),
+                  QPointF(centre.x() + 54, centre.y() - 62));
+    p.setPen(QPen(qcolour(colour::kMuted, 0.6), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(cable);
+    const QRectF plug(centre.x() + 48, centre.y() - 71, 13, 9);
+    p.fillPath(roundedRect(plug, 2), qcolour(colour::kMuted, 0.8));
+    p.fillRect(QRectF(plug.left() + 3, plug.top() - 5, 7, 5), qcolour(colour::kSteelDark));
+    p.save();
+    p.translate(centre.x() - 30, centre.y() - 40);
+    p.scale(0.6, 0.8);
+    p.setOpacity(0.75);
+    paintMark(p, kSearching, 0.5);
+    p.restore();
+    p.end();
+    return canvas;
+}
+
 }  // namespace
 
 void drawIcons(PictureSet& set) {
@@ -221,6 +257,7 @@ void drawIcons(PictureSet& set) {
     drawStageIcons(set);
     set.add("Logo", logo());
     set.add("AppIcon", appIcon());
+    set.add("Searching", searching());
 }
 
 }  // namespace gm::skin::gen

@@ -27,7 +27,8 @@ inline constexpr SkinSize kStageIcon{24, 24};  // GunMode1..5: the gun stage col
 inline constexpr SkinSize kInsertPanel{252, 132};  // InsertDelayBase, InsertKeyBase, InsertXYBase
 inline constexpr SkinSize kMessageBox{380, 200};   // MSG
 inline constexpr SkinSize kLogo = kLogoSlot.size();
-inline constexpr SkinSize kAppIcon{128, 128};  // 256 device pixels
+inline constexpr SkinSize kAppIcon{128, 128};    // 256 device pixels
+inline constexpr SkinSize kSearching{240, 160};  // the page shown while no mouse is found
 
 // The hole of a colour swatch frame, relative to the frame.
 inline constexpr SkinRect kSwatchHole{kSwatchInset, kSwatchInset,

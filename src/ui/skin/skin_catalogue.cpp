@@ -93,6 +93,7 @@ std::vector<SkinPicture> buildCatalogue() {
         add(std::string(icon.name), kEventIcon);
     }
     add("Logo", kLogo);
+    add("Searching", kSearching);
     add("AppIcon", kAppIcon);
     return pictures;
 }

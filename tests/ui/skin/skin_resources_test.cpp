@@ -31,14 +31,40 @@ TEST(SkinResources, EveryCatalogueEntryLoadsAtTwiceItsLogicalSize) {
 // The names the window's controls use, written out rather than derived from the catalogue, so
 // a renamed or dropped picture fails here.
 TEST(SkinResources, NamesTheWindowUsesExist) {
-    std::vector<std::string> names{
-        "BtnS_01",      "SetS_01",        "KeyS_01",      "ExitS_01",        "MiniS_01",
-        "WebS_01",      "MacroS_01",      "MacroBtnS_01", "LangS_01",        "CbS_D",
-        "CbS_E",        "RdS_D",          "RdS_E",        "Bar1_D",          "Bar1_E",
-        "Bar2_D",       "Bar2_E",         "Col_F",        "InsertDelayBase", "InsertKeyBase",
-        "InsertXYBase", "Update",         "MSG",          "Mouse",           "Logo",
-        "AppIcon",      "EngBackGround",  "EvtDelay",     "EvtPress",        "EvtRelease",
-        "EvtMove",      "EvtRepeatStart", "EvtRepeatStop"};
+    std::vector<std::string> names{"BtnS_01",
+                                   "SetS_01",
+                                   "KeyS_01",
+                                   "ExitS_01",
+                                   "MiniS_01",
+                                   "WebS_01",
+                                   "MacroS_01",
+                                   "MacroBtnS_01",
+                                   "LangS_01",
+                                   "CbS_D",
+                                   "CbS_E",
+                                   "RdS_D",
+                                   "RdS_E",
+                                   "Bar1_D",
+                                   "Bar1_E",
+                                   "Bar2_D",
+                                   "Bar2_E",
+                                   "Col_F",
+                                   "InsertDelayBase",
+                                   "InsertKeyBase",
+                                   "InsertXYBase",
+                                   "Update",
+                                   "MSG",
+                                   "Mouse",
+                                   "Logo",
+                                   "Searching",
+                                   "AppIcon",
+                                   "EngBackGround",
+                                   "EvtDelay",
+                                   "EvtPress",
+                                   "EvtRelease",
+                                   "EvtMove",
+                                   "EvtRepeatStart",
+                                   "EvtRepeatStop"};
     for (int gun = 1; gun <= 7; ++gun) {
         names.push_back("Gun" + std::to_string(gun) + "_01");
         names.push_back("Gun" + std::to_string(gun) + "_02");
