@@ -184,6 +184,7 @@ QImage advancedPageSample(const PictureSet& set) {
     text(p, cpi.topLeft() + QPointF(cpi.width() - 110, 30), "DPI Count   6 ▾", colour::kMuted, 12);
     const std::array<int, 6> steps{3, 6, 8, 9, 10, 11};
     const std::array<const char*, 6> values{"800", "1600", "2400", "3200", "4800", "6400"};
+    // Sample level colours, as a user might have set them.
     const std::array<QColor, 6> colours{QColor(0xEF, 0x44, 0x44), QColor(0x22, 0xC5, 0x5E),
                                         QColor(0x3B, 0x82, 0xF6), QColor(0xFA, 0xCC, 0x15),
                                         QColor(0x22, 0xD3, 0xEE), QColor(0xE8, 0x79, 0xF9)};

@@ -136,9 +136,9 @@ void drawStageIcons(PictureSet& set) {
             drop.cubicTo(QPointF(7, 17.8), QPointF(4.5, 15.7), QPointF(4.5, 12.5));
             drop.cubicTo(QPointF(4.5, 9.5), QPointF(7, 7), QPointF(10, 2.5));
             QLinearGradient hue(QPointF(4.5, 4), QPointF(15.5, 18));
-            hue.setColorAt(0, QColor(0xF8, 0x71, 0x71));
+            hue.setColorAt(0, qcolour(colour::kWarmHue));
             hue.setColorAt(0.5, qcolour(colour::kAccent));
-            hue.setColorAt(1, QColor(0x81, 0x8C, 0xF8));
+            hue.setColorAt(1, qcolour(colour::kCoolHue));
             p.fillPath(drop, hue);
         },
     }};

@@ -54,6 +54,9 @@ inline constexpr Rgb kShellEdge = 0x4A505C;
 inline constexpr Rgb kRubber = 0x101216;
 inline constexpr Rgb kSteel = 0xB7BDC8;
 inline constexpr Rgb kSteelDark = 0x6D7480;
+// The two ends of the colour drop that heads the gun stages' colour column.
+inline constexpr Rgb kWarmHue = 0xF87171;
+inline constexpr Rgb kCoolHue = 0x818CF8;
 
 }  // namespace colour
 }  // namespace gm::skin
