@@ -152,11 +152,12 @@ QImage keyPageSample(const PictureSet& set) {
     }
     const double aimY = panel.top() + 250;
     text(p, QPointF(panel.left() + 18, aimY), "AIM Key", colour::kText, 15, true);
-    for (int s = 0; s < 8; ++s) {
-        put(p, set, s < 3 ? "Bar1_E" : "Bar1_D",
-            QPointF(panel.left() + 18 + s * (kShortSegment.width + kSegmentGap), aimY + 14));
+    textIn(p, QRectF(panel.right() - 80, aimY - 16, 62, 20), "600", colour::kText, 14, true,
+           Qt::AlignVCenter | Qt::AlignRight);
+    for (int s = 0; s < 12; ++s) {
+        put(p, set, s < 3 ? "Bar2_E" : "Bar2_D",
+            QPointF(panel.left() + 16 + s * (kLongSegment.width + kSegmentGap), aimY + 14));
     }
-    text(p, QPointF(panel.left() + 196, aimY + 24), "600", colour::kText, 14, true);
     const std::array<QString, 3> gestures{"Right + Back: light mode", "Hold middle: game mode",
                                           "Fire keys switch mode"};
     for (int g = 0; g < 3; ++g) {
@@ -200,7 +201,7 @@ QImage advancedPageSample(const PictureSet& set) {
         put(p, set, current ? "CbS_E" : "CbS_D", QPointF(cpi.left() + 72, y + 6));
         for (int s = 0; s < 12; ++s) {
             put(p, set, s <= steps[static_cast<std::size_t>(row)] ? "Bar2_E" : "Bar2_D",
-                QPointF(cpi.left() + 102 + s * (kLongSegment.width + kSegmentGap), y + 8));
+                QPointF(cpi.left() + 110 + s * (kLongSegment.width + kSegmentGap), y + 8));
         }
         textIn(p, QRectF(cpi.left() + 392, y, 54, 30), values[static_cast<std::size_t>(row)],
                colour::kText, 15, true, Qt::AlignVCenter | Qt::AlignRight);

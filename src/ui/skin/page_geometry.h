@@ -13,12 +13,12 @@ inline constexpr int kCardRadius = 12;
 inline constexpr int kPageTitleHeight = 56;
 
 // Sizes of the small pictures.
-inline constexpr SkinSize kKeyLabel{148, 52};      // KeyS: one of the twelve key captions
+inline constexpr SkinSize kKeyLabel{144, 52};      // KeyS: one of the twelve key captions
 inline constexpr SkinSize kMacroButton{96, 28};    // MacroS: macro page tool buttons
 inline constexpr SkinSize kRecordButton{132, 36};  // MacroBtnS: Record / Stop
 inline constexpr SkinSize kCheckMark{18, 18};      // CbS_D / CbS_E, RdS_D / RdS_E
 inline constexpr SkinSize kShortSegment{16, 10};   // Bar1: 10- and 11-step bars
-inline constexpr SkinSize kLongSegment{20, 14};    // Bar2: the 12-step CPI and AIM bars
+inline constexpr SkinSize kLongSegment{16, 14};    // Bar2: the 12-step CPI and AIM bars
 inline constexpr int kSegmentGap = 4;              // between the segments of a bar
 inline constexpr SkinSize kSwatchFrame{30, 24};    // Col_F
 inline constexpr int kSwatchInset = 3;         // the window fills the frame's hole with the colour
@@ -45,11 +45,11 @@ inline constexpr int kLabelRows = 6;
 inline constexpr int kLabelTop = 60;
 inline constexpr int kLabelPitch = 74;
 inline constexpr int kLeftColumnX = kPageMargin;
-inline constexpr int kRightColumnX = 372;
+inline constexpr int kRightColumnX = 360;
 // The mouse picture, centred between the two label columns.
-inline constexpr SkinRect kMouse{180, 118, 176, 300};
+inline constexpr SkinRect kMouse{172, 118, 176, 300};
 // Fire keys, AIM bar and gesture toggles.
-inline constexpr SkinRect kSidePanel{536, kPageTitleHeight, 252, 444};
+inline constexpr SkinRect kSidePanel{520, kPageTitleHeight, 268, 444};
 
 enum class Column { Left, Right };
 

@@ -98,6 +98,8 @@ TEST(PageGeometry, BarsFitTheCardsThatHoldThem) {
     // gaps) in the CPI card.
     EXPECT_LE(barLength(12, kLongSegment) + 150 + kSwatchFrame.width,
               advanced_page::kCpiCard.width - inner);
+    // The twelve-step AIM bar across the key page's side panel.
+    EXPECT_LE(barLength(12, kLongSegment), key_page::kSidePanel.width - inner);
     // Three eleven-step pointer bars in the pointer card, ten speed steps in the speed card.
     EXPECT_LE(barLength(11, kShortSegment), advanced_page::kPointerCard.width - inner);
     EXPECT_LE(barLength(10, kShortSegment), light_page::kSpeedCard.width - inner);
