@@ -12,7 +12,9 @@
 
 #include "bench_figures.h"
 #include "device/clock.h"
+#include "device/link/operation_guard.h"
 #include "device/link/protocol.h"
+#include "device/link/sealed_presenter.h"
 #include "device/link/transport.h"
 #include "device/presenter.h"
 #include "device/sim/virtual_bus.h"
@@ -34,7 +36,7 @@ struct Rig {
         }
     }
     bool readImage() {
-        const bool ok = protocol.readImage(model);
+        const bool ok = protocol.readBlock(0, image, device::Progress::Shown).ok();
         mouse.clearReports();  // the mouse's record would otherwise grow with every read
         return ok;
     }
@@ -43,10 +45,13 @@ struct Rig {
     device::Timing timing;
     sim::VirtualBus bus;
     sim::VirtualMouse mouse{clock, image::ChipType::Chip4210A};
+    // Wired as the program wires it: the progress calls go out through the sealed guard.
     device::NullPresenter presenter;
+    device::OperationGuard guard;
+    device::SealedPresenter sealed{presenter, guard};
     device::Transport transport{bus, clock, timing};
-    device::CommandProtocol protocol{transport, clock, timing, presenter};
-    image::ImageModel model;
+    device::CommandProtocol protocol{transport, guard, clock, timing, sealed};
+    image::Image image{};
 };
 
 double processCpuSeconds() {

@@ -19,6 +19,15 @@ done
 if ((${#missing[@]})); then
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # The package manager's output goes to a log, shown only when something fails, so the
+    # first screen a new user sees is the program's.
+    log="${TMPDIR:-/tmp}/gmouse-setup.log"
+    echo "Installing ${missing[*]} (log: $log)..."
+    if ! { $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "setup: installing the packages failed (log above, also in $log)" >&2
+        exit 1
+    fi
 fi

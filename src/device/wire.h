@@ -31,4 +31,16 @@ inline constexpr std::uint8_t kRestart = 0x0E;
 // Payload byte 1 of every valid identify answer (":").
 inline constexpr std::uint8_t kIdentifyMarker = 0x3A;
 
+// The four status buttons of the mouse. A status input report carries the held button's bit in
+// byte kStatusEventByte, and 0 when it is released.
+enum class StatusButton { Cpi, CpiUp, CpiDown, Profile };
+inline constexpr std::array<StatusButton, 4> kStatusButtons{
+    StatusButton::Cpi, StatusButton::CpiUp, StatusButton::CpiDown, StatusButton::Profile};
+inline constexpr std::size_t kStatusEventByte = 3;
+inline constexpr std::uint8_t kStatusReleased = 0x00;
+
+constexpr std::uint8_t statusBitOf(StatusButton button) {
+    return static_cast<std::uint8_t>(1U << static_cast<unsigned>(button));
+}
+
 }  // namespace gm::device

@@ -119,6 +119,73 @@ SplitResult split(ImageModel& model) {
     return result;
 }
 
+namespace {
+
+// Copies `bytes` into the image at `offset`, never past the end of the image.
+void copyIntoImage(Image& image, std::size_t offset, std::span<const std::uint8_t> bytes) {
+    if (offset >= image.size())
+        return;
+    const std::size_t count = std::min(bytes.size(), image.size() - offset);
+    std::copy_n(bytes.begin(), count, image.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+// Copies `bytes` into `destination` at `offset`, never past its end.
+void copyInto(std::span<std::uint8_t> destination, std::size_t offset,
+              std::span<const std::uint8_t> bytes) {
+    if (offset >= destination.size())
+        return;
+    const std::size_t count = std::min(bytes.size(), destination.size() - offset);
+    std::copy_n(bytes.begin(), count, destination.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+}  // namespace
+
+void compose(ImageModel& model) {
+    WorkingCopies& copies = model.copies;
+    const ChipGeometry& geometry = model.geometry;
+    for (std::size_t i = 0; i < kFireMacroCount; ++i) {
+        copyInto(copies.tail, geometry.firstRecordOffset + i * geometry.recordSize,
+                 copies.fireMacroRecords[i]);
+        if (geometry.hasFireMacroNames)
+            copyInto(copies.tail, i * kFireMacroNameSize, copies.fireMacroNames[i]);
+    }
+    Image& image = model.buffer;
+    for (Section section : kCheckedSections)
+        copyIntoImage(image, areaOf(section).offset, workingCopyOf(section, copies));
+    copyIntoImage(image, kReserved.offset, copies.reserved);
+    copyIntoImage(image, kFireKeys.offset, copies.fireKeys);
+    copyIntoImage(image, kMacro.offset, copies.macroArea);
+    copyIntoImage(image, kPatchHeader.offset, copies.patchHeader);
+    copyIntoImage(image, kPatchCodeOffset, copies.patchCode);
+    copyIntoImage(image, geometry.tailOffset, copies.tail);
+}
+
+std::vector<std::string> areasThatDiffer(const Image& a, const Image& b,
+                                         const ChipGeometry& geometry) {
+    const std::pair<const char*, Area> areas[] = {
+        {"Vendor", kVendor},
+        {"User", kUser},
+        {"Profile1", kProfile1},
+        {"Profile2", kProfile2},
+        {"Profile3", kProfile3},
+        {"Reserved", kReserved},
+        {"Gap", kGap},
+        {"FireKeys", kFireKeys},
+        {"Macro", kMacro},
+        {"PatchHeader", kPatchHeader},
+        {"PatchCode", {kPatchCodeOffset, geometry.patchLength}},
+        {"Tail", {geometry.tailOffset, geometry.tailLength}},
+    };
+    std::vector<std::string> differing;
+    for (const auto& [name, area] : areas) {
+        const auto first = static_cast<std::ptrdiff_t>(area.offset);
+        const auto last = static_cast<std::ptrdiff_t>(std::min(area.end(), kImageSize));
+        if (!std::equal(a.begin() + first, a.begin() + last, b.begin() + first))
+            differing.emplace_back(name);
+    }
+    return differing;
+}
+
 void rebuildCodeTexts(ImageModel& model) {
     model.codeTexts.fill(std::string{});
     const std::size_t profileKeys = kProfileCount * kKeysPerProfile;

@@ -59,6 +59,14 @@ struct SplitResult {
 // check byte is wrong from the section defaults (working copy only; the buffer is untouched).
 SplitResult split(ImageModel& model);
 
+// The inverse of split: the working copies (fire macro records and names into the tail first)
+// written back into the buffer.
+void compose(ImageModel& model);
+
+// Names of the image's areas ("Vendor", "Macro", "Tail" ...) in which `a` and `b` differ.
+std::vector<std::string> areasThatDiffer(const Image& a, const Image& b,
+                                         const ChipGeometry& geometry);
+
 // Rebuilds the 45 code texts from the profile working copies and the Vendor combo keys.
 void rebuildCodeTexts(ImageModel& model);
 

@@ -8,6 +8,8 @@ ctl="$2"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 eeprom="$work/eeprom.bin"
+# Backups of commands run without --backup-dir stay inside the scratch folder.
+export XDG_DATA_HOME="$work/data"
 
 fail() {
     echo "FAIL: $*" >&2

@@ -6,8 +6,9 @@ namespace gm::ctl {
 
 namespace {
 
+// "-1" is a (negative) number for the command to refuse with a clear message, not an option.
 bool looksLikeOption(const std::string& arg) {
-    return arg.size() > 1 && arg[0] == '-';
+    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
 }
 
 const Option* find(const OptionList& options, const std::string& name) {

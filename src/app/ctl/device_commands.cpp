@@ -21,11 +21,16 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint32_t kLiveSpace = 256;  // live transfers reach the first 256 image bytes
 constexpr std::uint32_t kXDataSpace = 0x10000;
+constexpr std::uint32_t kMaxLiveRead = 255;  // one count byte in the command
 constexpr std::size_t kDumpBytesPerLine = 16;
 
 // A number given as 0x-hex or decimal, within [min, max]; nullopt with `error` set otherwise.
 std::optional<std::uint32_t> parseNumber(const std::string& text, const std::string& what,
                                          std::uint32_t min, std::uint32_t max, std::string& error) {
+    if (!text.empty() && text[0] == '-') {
+        error = what + " " + text + " must be 0 or more";
+        return std::nullopt;
+    }
     const bool isHex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     const char* first = text.data() + (isHex ? 2 : 0);
     const char* last = text.data() + text.size();
@@ -87,14 +92,19 @@ int failure(std::ostream& err, const std::string& message) {
     return kExitFailure;
 }
 
-// A transfer ran to its end; fails when the mouse refused any of its data reports (it left,
-// or stopped answering), since the bytes moved are then incomplete.
-int checkComplete(DeviceContext& context, std::ostream& err, const std::string& what) {
-    const int lost = context.protocol().lastRefusedReports();
-    if (lost == 0)
+// A transfer's failure, named: the command refused, or how many of its reports were refused
+// (the mouse left, or stopped answering), since the bytes moved are then incomplete.
+int checkDone(const device::Result& result, std::ostream& err, const std::string& what) {
+    if (result.ok())
         return kExitOk;
-    return failure(err, what + ": the mouse refused " + std::to_string(lost) +
-                            " report(s); the transfer is incomplete (mouse gone?)");
+    if (result.failure == device::Failure::TransferIncomplete) {
+        return failure(err, what + ": the mouse refused " + std::to_string(result.refused) +
+                                " of " + std::to_string(result.reports) +
+                                " report(s); the transfer is incomplete (mouse gone?)");
+    }
+    if (result.failure == device::Failure::CommandRefused)
+        return failure(err, what + ": the mouse refused the command");
+    return report(result, err);
 }
 
 // Checks the positional argument count; the error names the usage.
@@ -112,11 +122,12 @@ struct Range {
     std::uint32_t length = 0;
 };
 std::optional<Range> parseRange(const std::string& addressText, const std::string& lengthText,
-                                std::uint32_t space, std::string& error) {
+                                std::uint32_t space, std::uint32_t maxLength, std::string& error) {
     const auto address = parseNumber(addressText, "ADDR", 0, space - 1, error);
     if (!address)
         return std::nullopt;
-    const auto length = parseNumber(lengthText, "LEN", 1, space - *address, error);
+    const auto length =
+        parseNumber(lengthText, "LEN", 1, std::min(maxLength, space - *address), error);
     if (!length)
         return std::nullopt;
     return Range{*address, *length};
@@ -127,7 +138,7 @@ int runList(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, error);
     }
     return runDeviceCommand(
-        args, out, err, false, [](DeviceContext& context, std::ostream& o, std::ostream&) {
+        args, out, err, Connect::No, [](DeviceContext& context, std::ostream& o, std::ostream&) {
             int shown = 0;
             for (const hid::InterfaceInfo& info : context.backend().enumerate()) {
                 if (info.vendorId != device::kMouseIdentity.vendorId ||
@@ -166,8 +177,9 @@ int runInfo(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, error);
     }
     return runDeviceCommand(
-        args, out, err, true, [](DeviceContext& context, std::ostream& o, std::ostream&) {
-            const device::LinkState link = context.transport().link();
+        args, out, err, Connect::Identify,
+        [](DeviceContext& context, std::ostream& o, std::ostream&) {
+            const device::LinkState link = context.workspace().transport().link();
             o << "chip        " << image::chipText(context.chip()) << "\n"
               << "version     0x" << image::hexText(context.version(), 4) << "\n"
               << "vendor id   0x" << image::hexText(link.vendorId, 4) << "\n"
@@ -177,17 +189,14 @@ int runInfo(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
 }
 
 // Reads `range` of the image with a block read and prints it.
-int readAndPrint(DeviceContext& context, Range range, bool withProgress, std::ostream& out,
+int readAndPrint(DeviceContext& context, Range range, device::Progress progress, std::ostream& out,
                  std::ostream& err) {
     Bytes bytes(range.length);
-    const bool sent = context.protocol().readBlock(static_cast<std::uint16_t>(range.address), bytes,
-                                                   withProgress);
+    const device::Result read =
+        context.protocol().readBlock(static_cast<std::uint16_t>(range.address), bytes, progress);
     context.presenter().hideProgress();
-    if (!sent)
-        return failure(err, "block read: the mouse refused the command");
-    if (const int status = checkComplete(context, err, "block read"); status != kExitOk) {
+    if (const int status = checkDone(read, err, "block read"); status != kExitOk)
         return status;
-    }
     printHex(out, range.address, bytes);
     return kExitOk;
 }
@@ -196,10 +205,11 @@ int runDump(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (std::string error; !expectArgs(args.positional, 0, 0, "no arguments", error)) {
         return usageError(err, error);
     }
-    return runDeviceCommand(
-        args, out, err, true, [](DeviceContext& context, std::ostream& o, std::ostream& e) {
-            return readAndPrint(context, Range{0, image::kImageSize}, true, o, e);
-        });
+    return runDeviceCommand(args, out, err, Connect::Identify,
+                            [](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                return readAndPrint(context, Range{0, image::kImageSize},
+                                                    device::Progress::Shown, o, e);
+                            });
 }
 
 int runRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -207,12 +217,13 @@ int runRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
     if (!expectArgs(words, 2, 2, "ADDR LEN", error))
         return usageError(err, error);
-    const auto range = parseRange(words[0], words[1], image::kImageSize, error);
+    const auto range = parseRange(words[0], words[1], image::kImageSize, image::kImageSize, error);
     if (!range)
         return usageError(err, error);
-    return runDeviceCommand(args, out, err, true,
+    return runDeviceCommand(args, out, err, Connect::Identify,
                             [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
-                                return readAndPrint(context, *range, false, o, e);
+                                return readAndPrint(context, *range, device::Progress::Hidden, o,
+                                                    e);
                             });
 }
 
@@ -243,20 +254,18 @@ int runWrite(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const auto request = parseWrite(args.positional, image::kImageSize, error);
     if (!request)
         return usageError(err, error);
-    return runDeviceCommand(
-        args, out, err, true, [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
-            const bool sent = context.protocol().writeBlock(
-                static_cast<std::uint16_t>(request->address), request->bytes);
-            context.presenter().hideProgress();
-            if (!sent)
-                return failure(e, "block write: the mouse refused the command");
-            if (const int status = checkComplete(context, e, "block write"); status != kExitOk) {
-                return status;
-            }
-            o << "wrote " << request->bytes.size() << " byte(s) at 0x"
-              << image::hexText(request->address, 4) << "\n";
-            return kExitOk;
-        });
+    return runDeviceCommand(args, out, err, Connect::Identify,
+                            [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                const device::Result written = context.protocol().writeBlock(
+                                    static_cast<std::uint16_t>(request->address), request->bytes);
+                                context.presenter().hideProgress();
+                                if (const int status = checkDone(written, e, "block write");
+                                    status != kExitOk)
+                                    return status;
+                                o << "wrote " << request->bytes.size() << " byte(s) at 0x"
+                                  << image::hexText(request->address, 4) << "\n";
+                                return kExitOk;
+                            });
 }
 
 int runLiveRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -264,18 +273,17 @@ int runLiveRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
     if (!expectArgs(words, 2, 2, "ADDR LEN", error))
         return usageError(err, error);
-    const auto range = parseRange(words[0], words[1], kLiveSpace, error);
+    const auto range = parseRange(words[0], words[1], kLiveSpace, kMaxLiveRead, error);
     if (!range)
         return usageError(err, error);
     return runDeviceCommand(
-        args, out, err, true, [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
+        args, out, err, Connect::Identify,
+        [range](DeviceContext& context, std::ostream& o, std::ostream& e) {
             Bytes bytes(range->length);
-            if (!context.protocol().liveRead(0, static_cast<std::uint8_t>(range->address), bytes)) {
-                return failure(e, "live read: the mouse refused the command");
-            }
-            if (const int status = checkComplete(context, e, "live read"); status != kExitOk) {
+            const device::Result read =
+                context.protocol().liveRead(0, static_cast<std::uint8_t>(range->address), bytes);
+            if (const int status = checkDone(read, e, "live read"); status != kExitOk)
                 return status;
-            }
             printHex(o, range->address, bytes);
             return kExitOk;
         });
@@ -286,18 +294,18 @@ int runLiveWrite(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const auto request = parseWrite(args.positional, kLiveSpace, error);
     if (!request)
         return usageError(err, error);
-    return runDeviceCommand(
-        args, out, err, true, [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
-            context.protocol().liveWriteRange(static_cast<std::uint8_t>(request->address),
-                                              request->bytes);
-            context.presenter().hideProgress();
-            if (const int status = checkComplete(context, e, "live write"); status != kExitOk) {
-                return status;
-            }
-            o << "wrote " << request->bytes.size() << " byte(s) live at 0x"
-              << image::hexText(request->address, 2) << "\n";
-            return kExitOk;
-        });
+    return runDeviceCommand(args, out, err, Connect::Identify,
+                            [&request](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                const device::Result written = context.protocol().liveWriteRange(
+                                    static_cast<std::uint8_t>(request->address), request->bytes);
+                                context.presenter().hideProgress();
+                                if (const int status = checkDone(written, e, "live write");
+                                    status != kExitOk)
+                                    return status;
+                                o << "wrote " << request->bytes.size() << " byte(s) live at 0x"
+                                  << image::hexText(request->address, 2) << "\n";
+                                return kExitOk;
+                            });
 }
 
 int runXDataRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -308,12 +316,14 @@ int runXDataRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const auto address = parseNumber(words[0], "ADDR", 0, kXDataSpace - 1, error);
     if (!address)
         return usageError(err, error);
-    return runDeviceCommand(args, out, err, true,
+    return runDeviceCommand(args, out, err, Connect::Identify,
                             [address](DeviceContext& context, std::ostream& o, std::ostream& e) {
-                                const auto value = context.protocol().xdataRead(*address);
-                                if (!value)
+                                std::uint8_t value = 0;
+                                const device::Result read = context.protocol().xdataRead(
+                                    static_cast<std::uint16_t>(*address), value);
+                                if (!read)
                                     return failure(e, "XDATA read: no answer from the mouse");
-                                o << "0x" << image::hexText(*value, 2) << "\n";
+                                o << "0x" << image::hexText(value, 2) << "\n";
                                 return kExitOk;
                             });
 }
@@ -330,11 +340,12 @@ int runXDataWrite(const ParsedArgs& args, std::ostream& out, std::ostream& err) 
     if (!value)
         return usageError(err, error);
     return runDeviceCommand(
-        args, out, err, true,
+        args, out, err, Connect::Identify,
         [address, value](DeviceContext& context, std::ostream&, std::ostream& e) {
-            if (!context.protocol().xdataWrite(*address, static_cast<std::uint8_t>(*value))) {
+            const device::Result written = context.protocol().xdataWrite(
+                static_cast<std::uint16_t>(*address), static_cast<std::uint8_t>(*value));
+            if (!written)
                 return failure(e, "XDATA write: the mouse refused the command");
-            }
             return kExitOk;
         });
 }
@@ -366,7 +377,7 @@ void registerDeviceCommands(CommandRegistry& registry) {
         "Bytes are pairs of hex digits, one or more per argument (0A FF or 0AFF).\n" + numbers,
         runWrite);
     add(registry, "live-read", "ADDR LEN", "live read of LEN bytes at ADDR (first 256 bytes)",
-        numbers, runLiveRead);
+        "LEN is at most 255 (one count byte in the command).\n" + numbers, runLiveRead);
     add(registry, "live-write", "ADDR HEX...",
         "live write of bytes at ADDR (first 256 bytes), 3 per report",
         "Bytes are pairs of hex digits, one or more per argument (0A FF or 0AFF).\n" + numbers,

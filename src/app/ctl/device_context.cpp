@@ -1,20 +1,11 @@
 #include "app/ctl/device_context.h"
 
-#include "app/ctl/printing_presenter.h"
-#include "image/hex_text.h"
-
 #include <charconv>
-#include <filesystem>
 #include <ostream>
 #include <sstream>
 
-#include "device/clock.h"
-#include "device/presenter.h"
-#include "device/sim/eeprom_file.h"
-#include "device/sim/virtual_bus.h"
-#include "device/sim/virtual_mouse.h"
 #include "device/trace.h"
-#include "host/hidraw/hidraw_backend.h"
+#include "image/hex_text.h"
 
 namespace gm::ctl {
 
@@ -44,7 +35,7 @@ std::optional<int> positiveCount(const std::string& text) {
 }
 
 // One KIND of --sim-fault into `faults`; false with `error` set when unknown.
-bool addFault(const std::string& kind, SimFaults& faults, std::string& error) {
+bool addFault(const std::string& kind, host::SimFaults& faults, std::string& error) {
     if (kind == "refuse-command") {
         faults.refuseCommand = true;
         return true;
@@ -70,7 +61,7 @@ bool addFault(const std::string& kind, SimFaults& faults, std::string& error) {
     return false;
 }
 
-bool addFaults(const std::string& list, SimFaults& faults, std::string& error) {
+bool addFaults(const std::string& list, host::SimFaults& faults, std::string& error) {
     std::istringstream kinds(list);
     std::string kind;
     bool any = false;
@@ -100,128 +91,97 @@ OptionList withDeviceOptions(OptionList own) {
 std::optional<DeviceOptions> deviceOptionsOf(const ParsedArgs& args, std::string& error) {
     DeviceOptions options;
     if (const auto chipText = args.value("--simulate")) {
-        options.simulate = true;
+        options.choice.simulate = true;
         if (!chipText->empty()) {
             const auto chip = image::chipFromText(*chipText);
             if (!chip) {
                 error = "unknown chip in --simulate=" + *chipText + " (4210A or 4230A)";
                 return std::nullopt;
             }
-            options.simChip = *chip;
+            options.choice.simChip = *chip;
         }
     }
     options.trace = args.has("--trace");
-    options.simEeprom = args.value("--sim-eeprom").value_or("");
+    options.choice.simEeprom = args.value("--sim-eeprom").value_or("");
     for (const std::string& kinds : args.values("--sim-fault")) {
-        if (!addFaults(kinds, options.faults, error))
+        if (!addFaults(kinds, options.choice.faults, error))
             return std::nullopt;
     }
-    if (!options.simulate && (args.has("--sim-eeprom") || args.has("--sim-fault"))) {
+    if (!options.choice.simulate && (args.has("--sim-eeprom") || args.has("--sim-fault"))) {
         error = "--sim-eeprom and --sim-fault need --simulate";
         return std::nullopt;
     }
     return options;
 }
 
-DeviceContext::DeviceContext(const DeviceOptions& options)
-    : options_(options), clock_(std::make_unique<device::SteadyClock>()) {}
-
-DeviceContext::~DeviceContext() = default;
-
 std::unique_ptr<DeviceContext> DeviceContext::create(const DeviceOptions& options,
                                                      std::ostream& err, std::string& error) {
-    std::unique_ptr<DeviceContext> context(new DeviceContext(options));
-    if (options.simulate) {
-        auto bus = std::make_unique<sim::VirtualBus>();
-        std::error_code ec;
-        if (!options.simEeprom.empty() && std::filesystem::exists(options.simEeprom, ec)) {
-            const sim::EepromFileResult read = sim::readEepromFile(options.simEeprom);
-            if (!read.image) {
-                error = read.error;
-                return nullptr;
-            }
-            context->mouse_ =
-                std::make_unique<sim::VirtualMouse>(*context->clock_, options.simChip, *read.image);
-        } else {
-            context->mouse_ =
-                std::make_unique<sim::VirtualMouse>(*context->clock_, options.simChip);
-        }
-        bus->attach(*context->mouse_);
-        context->backend_ = std::move(bus);
-    } else {
-        context->backend_ = std::make_unique<host::HidrawBackend>();
-    }
+    std::unique_ptr<DeviceContext> context(new DeviceContext());
+    context->choice_ = host::DeviceChoice::create(options.choice, error);
+    if (!context->choice_)
+        return nullptr;
     context->presenter_ = std::make_unique<PrintingPresenter>(err);
-    context->transport_ =
-        std::make_unique<device::Transport>(*context->backend_, *context->clock_, context->timing_);
-    context->protocol_ = std::make_unique<device::CommandProtocol>(
-        *context->transport_, *context->clock_, context->timing_, *context->presenter_);
+    context->workspace_ = std::make_unique<device::Workspace>(
+        context->choice_->backend(), context->choice_->clock(), device::Timing{},
+        *context->presenter_, context->files_);
     if (options.trace) {
-        context->transport_->setTrace(
+        context->workspace_->transport().setTrace(
             [&err](device::ReportKind kind, std::span<const std::uint8_t> bytes) {
                 err << device::formatTraceLine(kind, bytes) << "\n";
             });
     }
+    context->workspace_->changes().subscribe(
+        [context = context.get()](const device::session::Change& change) {
+            if (change.kind == device::session::ChangeKind::Connected)
+                context->version_ = static_cast<std::uint16_t>(change.value);
+        });
+    context->choice_->armFaults(*context->workspace_);
     return context;
 }
 
-bool DeviceContext::openMouse(std::string& error) {
-    const device::OpenMouseResult opened =
-        transport_->openMouse(device::kMouseIdentity.vendorId, device::kMouseIdentity.productId);
-    if (!opened.found) {
-        error = !opened.problem.empty()
-                    ? opened.problem
-                    : "no mouse found (vendor id 0x" +
-                          image::hexText(device::kMouseIdentity.vendorId, 4) + ", product id 0x" +
-                          image::hexText(device::kMouseIdentity.productId, 4) + ")";
-        return false;
-    }
-    if (!transport_->hasCommandChannel() || !transport_->hasDataChannel()) {
-        error = "the mouse was found but refused the command or data report probe";
-        return false;
-    }
-    if (mouse_ && options_.faults.badIdentify)
-        mouse_->setBadIdentify(true);
-    const auto answer = protocol_->identify();
-    if (!answer) {
-        error = "the mouse refused the identify command";
-        return false;
-    }
-    if (protocol_->lastRefusedReports() > 0) {
-        error = "the mouse did not answer the identify command";
-        return false;
-    }
-    if (!answer->valid()) {
-        error = "the mouse's identify answer is not valid (byte 1 is 0x" +
-                image::hexText(answer->payload[1], 2) + ", expected 0x3A)";
-        return false;
-    }
-    chip_ = image::chipFromIdentify(answer->payload[0]);
-    version_ = opened.version;
-    armFaults();
-    return true;
+DeviceContext::~DeviceContext() {
+    // The workspace goes first: its session and listener use the backend of the choice.
+    workspace_.reset();
 }
 
-void DeviceContext::armFaults() {
-    if (!mouse_)
-        return;
-    const SimFaults& faults = options_.faults;
-    if (faults.refuseCommand)
-        mouse_->refuseCommands(true);
-    if (faults.refuseDataFrom > 0)
-        mouse_->refuseDataFrom(faults.refuseDataFrom);
-    if (faults.vanishAfter > 0)
-        mouse_->vanishAfter(faults.vanishAfter);
+image::ChipType DeviceContext::chip() const {
+    return workspace_->model().chip.value_or(image::ChipType::Chip4210A);
 }
 
-std::string DeviceContext::saveSimulation() {
-    if (!mouse_ || options_.simEeprom.empty())
-        return {};
-    return sim::writeEepromFile(options_.simEeprom, mouse_->eeprom());
+device::Result DeviceContext::connect(Connect how) {
+    // The session's own messages (the reconnect wait) mean nothing to a one-shot command; the
+    // result says what went wrong instead.
+    presenter_->setQuiet(true);
+    device::Result result = workspace_->session().searchForMouse(
+        how == Connect::ReadImage ? device::session::ImageRead::Yes
+                                  : device::session::ImageRead::No);
+    presenter_->setQuiet(false);
+    if (result.failure == device::Failure::NoDevice && result.detail.empty()) {
+        result.detail = "no mouse found (vendor id 0x" +
+                        image::hexText(device::kMouseIdentity.vendorId, 4) + ", product id 0x" +
+                        image::hexText(device::kMouseIdentity.productId, 4) + ")";
+    }
+    return result;
 }
 
-int runDeviceCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err, bool needsMouse,
-                     const DeviceCommandBody& body) {
+int report(const device::Result& result, std::ostream& err) {
+    for (const device::Message& note : result.notes)
+        err << "gmousectl: " << note.text << "\n";
+    if (result.ok())
+        return kExitOk;
+    err << "gmousectl: " << device::messageOf(result).text;
+    if (!result.detail.empty() && result.failure == device::Failure::NoDevice)
+        err << " (" << result.detail << ")";
+    err << "\n";
+    return result.failure == device::Failure::FileUnusable ||
+                   result.failure == device::Failure::BadMarker ||
+                   result.failure == device::Failure::InvalidRequest
+               ? kExitUsage
+               : kExitFailure;
+}
+
+int runDeviceCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err, Connect connect,
+                     const DeviceCommandBody& body, Output output) {
     std::string error;
     const auto options = deviceOptionsOf(args, error);
     if (!options) {
@@ -234,18 +194,23 @@ int runDeviceCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
         return kExitUsage;
     }
     int status = kExitOk;
-    if (needsMouse && !context->openMouse(error)) {
-        err << "gmousectl: " << error << "\n";
-        status = kExitFailure;
-    } else {
-        status = body(*context, out, err);
+    if (connect != Connect::No) {
+        const device::Result connected = context->connect(connect);
+        status = report(connected, err);
     }
+    // What the command prints is held back until the virtual mouse's EEPROM is saved: a write
+    // that did not persist must not be claimed.
+    std::ostringstream said;
+    if (status == kExitOk)
+        status = body(*context, output == Output::AfterSave ? said : out, err);
     const std::string saveError = context->saveSimulation();
     if (!saveError.empty()) {
-        err << "gmousectl: the virtual mouse's EEPROM was not saved: " << saveError << "\n";
-        if (status == kExitOk)
-            status = kExitFailure;
+        err << "gmousectl: the virtual mouse's EEPROM was not saved, so nothing the command did "
+               "was kept: "
+            << saveError << "\n";
+        return status == kExitOk ? kExitFailure : status;
     }
+    out << said.str();
     return status;
 }
 

@@ -1,6 +1,7 @@
 // gmousectl image new: writes a factory image to a file.
 
 #include "app/ctl/image_cli.h"
+#include "host/files/atomic_file_writer.h"
 #include "image/factory_images.h"
 #include "image/files/file_io.h"
 
@@ -35,7 +36,8 @@ int runImageNew(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     }
 
     const image::Image& factory = image::factoryImage(*chip, configNumber);
-    const std::string written = image::files::writeFileAtomically(*output, factory);
+    host::AtomicFileWriter files;
+    const std::string written = files.write(*output, factory);
     if (!written.empty()) {
         err << "gmousectl image new: " << written << "\n";
         return kExitFailure;

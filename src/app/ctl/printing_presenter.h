@@ -1,8 +1,7 @@
 #pragma once
 // The command line's presenter: messages on standard error, one line each; progress is not
-// shown, so output stays clean for pipes. Safe from the status listener's thread.
+// shown, so output stays clean for pipes.
 
-#include <mutex>
 #include <ostream>
 
 #include "device/presenter.h"
@@ -13,13 +12,15 @@ class PrintingPresenter final : public device::Presenter {
 public:
     explicit PrintingPresenter(std::ostream& err) : err_(err) {}
     void showMessage(const device::Message& message) override {
-        std::lock_guard lock(mutex_);
-        err_ << "gmousectl: " << message.text << "\n" << std::flush;
+        if (!quiet_)
+            err_ << "gmousectl: " << message.text << "\n" << std::flush;
     }
+    // While quiet, messages are dropped: the caller reports the outcome itself.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
 
 private:
     std::ostream& err_;
-    std::mutex mutex_;
+    bool quiet_ = false;
 };
 
 }  // namespace gm::ctl

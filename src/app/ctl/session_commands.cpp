@@ -6,14 +6,15 @@
 #include <ostream>
 #include <string>
 
+#include "app/ctl/backup_folder.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
-#include "app/ctl/session_host.h"
 #include "app/ctl/session_watch.h"
 #include "device/session/engineering_imports.h"
 #include "device/session/factory_reset.h"
 #include "device/session/patch_update.h"
 #include "device/session/profile_transfer.h"
+#include "host/files/atomic_file_writer.h"
 #include "image/files/file_io.h"
 #include "image/files/profile_file.h"
 
@@ -58,30 +59,54 @@ bool readable(const std::string& path, std::ostream& err) {
     return false;
 }
 
-// Runs `operation` on a session holding the opened mouse's image.
+// Runs `operation` on the workspace once the mouse is connected and its image read. With a
+// backup folder, whole-image writes keep their backups there (unless --no-backup).
 template <typename Operation>
 int runOnMouse(const ParsedArgs& args, std::ostream& out, std::ostream& err,
-               const std::optional<fs::path>& backups, bool readImage, Operation operation) {
-    return runDeviceCommand(args, out, err, true,
+               const std::optional<fs::path>& backups, Operation operation) {
+    return runDeviceCommand(args, out, err, Connect::ReadImage,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
-                                SessionHost host(context, e, backups);
-                                if (!host.adoptOpenMouse(context, readImage))
-                                    return kExitFailure;
-                                return operation(host, o);
+                                if (backups)
+                                    applyBackupOptions(args, *backups, context);
+                                return operation(context.workspace(), o, e);
                             });
+}
+
+// The backup folder of a command that replaces the whole image; a usage error when none.
+std::optional<fs::path> requiredBackupFolder(const ParsedArgs& args, std::ostream& err) {
+    std::string error;
+    auto folder = backupFolder(args, error);
+    if (!folder)
+        usageError(err, error);
+    return folder;
+}
+
+// Says what a whole-image write did; the failure, named, otherwise.
+int reportWrite(const device::Result& result, std::ostream& out, std::ostream& err,
+                const std::string& done) {
+    const int status = report(result, err);
+    if (status == kExitOk)
+        out << done << "; the mouse restarted and was read back\n";
+    return status;
 }
 
 int runSave(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const auto file = onlyArgument(args, "FILE", err);
     if (!file)
         return kExitUsage;
-    return runOnMouse(args, out, err, std::nullopt, false, [&](SessionHost& host, std::ostream& o) {
-        const fs::path saved = dev::saveProfile(host.session(), *file);
-        if (saved.empty())
-            return kExitFailure;
-        o << "saved the mouse's image to " << saved.string() << "\n";
-        return kExitOk;
-    });
+    if (file->empty())
+        return usageError(err, "FILE must not be empty");
+    if (std::error_code ec; fs::is_directory(image::files::profileSaveName(*file), ec))
+        return usageError(err, image::files::profileSaveName(*file).string() + " is a folder");
+    return runDeviceCommand(args, out, err, Connect::Identify,
+                            [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                fs::path saved;
+                                const int status =
+                                    report(dev::saveProfile(context.workspace(), *file, saved), e);
+                                if (status == kExitOk)
+                                    o << "saved the mouse's image to " << saved.string() << "\n";
+                                return status;
+                            });
 }
 
 int runLoad(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -95,16 +120,14 @@ int runLoad(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, device::messages::kLoadingBinError.text + " (" + *file +
                                    ": byte 495 is not 0xE0, so it is not a profile file)");
     }
-    std::string error;
-    const auto backups = backupFolder(args, error);
+    const auto backups = requiredBackupFolder(args, err);
     if (!backups)
-        return usageError(err, error);
-    return runOnMouse(args, out, err, backups, true, [&](SessionHost& host, std::ostream& o) {
-        if (!dev::loadProfile(host.session(), *file))
-            return kExitFailure;
-        o << "loaded " << *file << "; the mouse restarted and was read back\n";
-        return kExitOk;
-    });
+        return kExitUsage;
+    return runOnMouse(args, out, err, backups,
+                      [&](device::Workspace& workspace, std::ostream& o, std::ostream& e) {
+                          return reportWrite(dev::loadProfile(workspace, *file), o, e,
+                                             "loaded " + *file);
+                      });
 }
 
 int runReset(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -114,36 +137,36 @@ int runReset(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const auto config = wholeNumber(*text, 1, dev::kFactoryConfigCount);
     if (!config)
         return usageError(err, "'" + *text + "' is not a factory configuration (1, 2, 3)");
-    std::string error;
-    const auto backups = backupFolder(args, error);
+    const auto backups = requiredBackupFolder(args, err);
     if (!backups)
-        return usageError(err, error);
-    return runOnMouse(args, out, err, backups, true, [&](SessionHost& host, std::ostream& o) {
-        if (!dev::defaultParameterConfirm(host.session(), *config)) {
-            return kExitFailure;
-        }
-        o << "wrote factory configuration " << *config << " for the "
-          << image::chipText(host.model().chip.value_or(image::ChipType::Chip4210A))
-          << "; the mouse restarted and was read back\n";
-        return kExitOk;
-    });
+        return kExitUsage;
+    return runOnMouse(args, out, err, backups,
+                      [&](device::Workspace& workspace, std::ostream& o, std::ostream& e) {
+                          const std::string chip(image::chipText(
+                              workspace.model().chip.value_or(image::ChipType::Chip4210A)));
+                          return reportWrite(dev::writeFactoryImage(workspace, *config), o, e,
+                                             "wrote factory configuration " +
+                                                 std::to_string(*config) + " for the " + chip);
+                      });
 }
 
 int runPatch(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const auto file = onlyArgument(args, "FILE", err);
     if (!file || !readable(*file, err))
         return kExitUsage;
-    return runOnMouse(args, out, err, std::nullopt, true, [&](SessionHost& host, std::ostream& o) {
-        dev::PatchUpdate update(host.session());
-        update.openPage();
-        if (!update.loadFile(*file))
-            return kExitUsage;
-        if (!update.program())
-            return kExitFailure;
-        o << "programmed the patch code of " << *file
-          << "; the mouse restarted and was read back\n";
-        return kExitOk;
-    });
+    const auto backups = requiredBackupFolder(args, err);
+    if (!backups)
+        return kExitUsage;
+    return runOnMouse(
+        args, out, err, backups,
+        [&](device::Workspace& workspace, std::ostream& o, std::ostream& e) {
+            dev::PatchUpdate update(workspace);
+            update.openPage();
+            if (const int status = report(update.loadFile(*file), e); status != kExitOk) {
+                return status;
+            }
+            return reportWrite(update.program(), o, e, "programmed the patch code of " + *file);
+        });
 }
 
 template <typename Import>
@@ -152,24 +175,31 @@ int runImport(const ParsedArgs& args, std::ostream& out, std::ostream& err, cons
     const auto file = onlyArgument(args, "FILE", err);
     if (!file || !readable(*file, err))
         return kExitUsage;
-    return runOnMouse(args, out, err, std::nullopt, true, [&](SessionHost& host, std::ostream& o) {
-        if (!import(host.session(), *file))
-            return kExitFailure;
-        o << "wrote " << what << " of " << *file << " to the mouse\n";
-        return kExitOk;
-    });
+    return runOnMouse(args, out, err, std::nullopt,
+                      [&](device::Workspace& workspace, std::ostream& o, std::ostream& e) {
+                          const int status = report(import(workspace, *file), e);
+                          if (status == kExitOk)
+                              o << "wrote " << what << " of " << *file << " to the mouse\n";
+                          return status;
+                      });
 }
 
 int runBackups(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (!args.positional.empty()) {
         return usageError(err, "unexpected argument (did you mean 'backups restore N'?)");
     }
-    std::string error;
-    const auto folder = backupFolder(args, error);
+    const auto folder = requiredBackupFolder(args, err);
     if (!folder)
-        return usageError(err, error);
-    const image::files::BackupStore store(*folder, [] { return std::chrono::system_clock::now(); });
-    const auto entries = store.list();
+        return kExitUsage;
+    host::AtomicFileWriter files;
+    const image::files::BackupStore store(
+        *folder, [] { return std::chrono::system_clock::now(); }, files);
+    std::string error;
+    const auto entries = store.list(error);
+    if (!error.empty()) {
+        err << "gmousectl: " << error << "\n";
+        return kExitFailure;
+    }
     if (entries.empty()) {
         out << "no backups in " << folder->string() << "\n";
         return kExitOk;
@@ -185,12 +215,16 @@ int runBackupRestore(const ParsedArgs& args, std::ostream& out, std::ostream& er
     const auto text = onlyArgument(args, "N (see 'gmousectl backups')", err);
     if (!text)
         return kExitUsage;
-    std::string error;
-    const auto folder = backupFolder(args, error);
+    const auto folder = requiredBackupFolder(args, err);
     if (!folder)
+        return kExitUsage;
+    host::AtomicFileWriter files;
+    const image::files::BackupStore store(
+        *folder, [] { return std::chrono::system_clock::now(); }, files);
+    std::string error;
+    const std::size_t count = store.list(error).size();
+    if (!error.empty())
         return usageError(err, error);
-    const image::files::BackupStore store(*folder, [] { return std::chrono::system_clock::now(); });
-    const std::size_t count = store.list().size();
     const auto number = wholeNumber(*text, 1, static_cast<int>(std::max<std::size_t>(count, 1)));
     if (!number || count == 0) {
         return usageError(err, "'" + *text + "' is not a backup number; " + folder->string() +
@@ -199,13 +233,12 @@ int runBackupRestore(const ParsedArgs& args, std::ostream& out, std::ostream& er
     const image::files::BackupLoadResult backup = store.load(static_cast<std::size_t>(*number));
     if (!backup.ok())
         return usageError(err, backup.error);
-    return runOnMouse(args, out, err, folder, true, [&](SessionHost& host, std::ostream& o) {
-        if (!dev::restoreBackup(host.session(), static_cast<std::size_t>(*number))) {
-            return kExitFailure;
-        }
-        o << "restored backup " << *number << "; the mouse restarted and was read back\n";
-        return kExitOk;
-    });
+    return runOnMouse(args, out, err, folder,
+                      [&](device::Workspace& workspace, std::ostream& o, std::ostream& e) {
+                          return reportWrite(
+                              dev::restoreBackup(workspace, static_cast<std::size_t>(*number)), o,
+                              e, "restored backup " + std::to_string(*number));
+                      });
 }
 
 std::string withDeviceHelp(const std::string& text) {
@@ -223,27 +256,28 @@ void registerSessionCommands(CommandRegistry& registry) {
                   withDeviceHelp("Reads the whole image from the mouse and writes its 2048 bytes "
                                  "to FILE;\n\".bin\" is added unless the name ends in it."),
                   withDeviceOptions(), runSave});
-    registry.add({"load", "FILE [--backup-dir DIR] [DEVICE OPTIONS]",
+    registry.add({"load", "FILE [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
                   "load a profile file into the mouse",
                   withBackupHelp("Writes the 2048-byte image of FILE to the mouse and restarts it. "
                                  "FILE must have\n0xE0 at byte 495. A shorter file keeps the "
                                  "mouse's bytes past its end; a longer\none is cut at 2048 "
                                  "bytes; both are reported."),
-                  withDeviceOptions({kBackupDirOption}), runLoad});
-    registry.add({"reset", "1|2|3 [--backup-dir DIR] [DEVICE OPTIONS]",
+                  withDeviceOptions({kBackupDirOption, kNoBackupOption}), runLoad});
+    registry.add({"reset", "1|2|3 [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
                   "write a factory configuration to the mouse",
                   withBackupHelp("Writes factory image Cfg1, Cfg2 or Cfg3 of the mouse's chip type "
                                  "and restarts it."),
-                  withDeviceOptions({kBackupDirOption}), runReset});
-    registry.add({"patch", "FILE [DEVICE OPTIONS]", "program a new patch code",
-                  withDeviceHelp("FILE holds a 16-byte patch header (length at bytes 2..3, high "
+                  withDeviceOptions({kBackupDirOption, kNoBackupOption}), runReset});
+    registry.add({"patch", "FILE [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
+                  "program a new patch code",
+                  withBackupHelp("FILE holds a 16-byte patch header (length at bytes 2..3, high "
                                  "byte first) and\nthe patch code. The header's checksum is "
                                  "rebuilt, header and the whole patch\narea are written, and the "
                                  "mouse restarts. Refused: files shorter than the header,\na "
                                  "length larger than the chip's patch area (784 bytes on the "
                                  "4210A, 512 on\nthe 4230A), and files holding fewer code bytes "
                                  "than the length."),
-                  withDeviceOptions(), runPatch});
+                  withDeviceOptions({kBackupDirOption, kNoBackupOption}), runPatch});
     registry.add({"import-macros", "FILE [DEVICE OPTIONS]",
                   "write a 512-byte base macro file to the mouse's macro area",
                   withDeviceHelp("Writes FILE's 512 bytes to image offsets 496..1007."),
@@ -266,11 +300,11 @@ void registerSessionCommands(CommandRegistry& registry) {
                   {kBackupDirOption},
                   runBackups});
     registry.add(
-        {"backups restore", "N [--backup-dir DIR] [DEVICE OPTIONS]",
+        {"backups restore", "N [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
          "write backup N back to the mouse",
          withBackupHelp("Writes backup N (1 = newest, see 'gmousectl backups') to the mouse like "
                         "'load'\nand restarts it; the image it replaces is kept as a new backup."),
-         withDeviceOptions({kBackupDirOption}), runBackupRestore});
+         withDeviceOptions({kBackupDirOption, kNoBackupOption}), runBackupRestore});
 }
 
 }  // namespace gm::ctl

@@ -1,7 +1,9 @@
 #include "app/ctl/session_watch.h"
 #include "image/hex_text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <condition_variable>
 #include <csignal>
 #include <mutex>
 #include <optional>
@@ -11,15 +13,14 @@
 #include <vector>
 
 #include "app/ctl/device_context.h"
-#include "app/ctl/session_host.h"
 #include "device/sim/virtual_mouse.h"
 
 namespace gm::ctl {
 namespace {
 
 using device::StatusButton;
-using device::session::SessionEvent;
-using device::session::SessionEventKind;
+using device::session::Change;
+using device::session::ChangeKind;
 
 constexpr double kMaxSeconds = 1e6;
 // Between two --sim-press presses: room for the release to be handled and read back.
@@ -76,24 +77,27 @@ std::optional<std::vector<StatusButton>> parsePresses(const std::string& list, s
     return presses.empty() ? std::nullopt : std::optional(presses);
 }
 
-std::string describe(const SessionEvent& event) {
-    switch (event.kind) {
-        case SessionEventKind::Connected:
-            return "connected (version " + image::hexText(event.value, 4) + ")";
-        case SessionEventKind::Identified:
-            return "identified chip " + event.text;
-        case SessionEventKind::ImageRead:
-            return "image read";
-        case SessionEventKind::Disconnected:
-            return "disconnected: " + event.text;
-        case SessionEventKind::CpiLevel:
-            if (event.value < 8)
-                return "cpi level " + std::to_string(event.value + 1);
-            return "cpi level none (User 2 holds 0x" + image::hexText(event.value, 2) + ")";
-        case SessionEventKind::Profile:
-            return "profile " + std::to_string(event.value + 1);
+std::string describe(const Change& change) {
+    switch (change.kind) {
+        case ChangeKind::Connected:
+            return "connected (version " + image::hexText(change.value, 4) + ")";
+        case ChangeKind::Identified:
+            return "identified chip " + change.text;
+        case ChangeKind::ImageReplaced:
+            return change.value != 0 ? "image read" : "image read incompletely";
+        case ChangeKind::Disconnected:
+            return "disconnected: " + change.text;
+        case ChangeKind::ErrorPage:
+            return change.value != 0 ? "error page shown" : "";
+        case ChangeKind::CpiLevel:
+            if (change.value < 8)
+                return "cpi level " + std::to_string(change.value + 1);
+            return "cpi level none (User 2 holds 0x" + image::hexText(change.value, 2) + ")";
+        case ChangeKind::Profile:
+            return "profile " + std::to_string(change.value + 1);
+        default:
+            return "";
     }
-    return {};
 }
 
 struct WatchPlan {
@@ -101,15 +105,40 @@ struct WatchPlan {
     std::vector<StatusButton> presses;
 };
 
-int watch(DeviceContext& context, const WatchPlan& plan, std::ostream& out, std::ostream& err) {
-    SessionHost host(context, err, std::nullopt);
-    device::session::Session& session = host.session();
-    device::SteadyClock clock;
-    const device::Timing& timing = session.timing();
-    std::mutex outMutex;
-    session.setObserver([&](const SessionEvent& event) {
-        std::lock_guard lock(outMutex);
-        out << describe(event) << "\n" << std::flush;
+// Wakes the watch loop as soon as the status listener posts something.
+class Wakeup {
+public:
+    void notify() {
+        {
+            std::lock_guard lock(mutex_);
+            posted_ = true;
+        }
+        woken_.notify_all();
+    }
+    // Waits at most `limit`, or until notified.
+    void waitFor(device::Micros limit) {
+        std::unique_lock lock(mutex_);
+        woken_.wait_for(lock, limit, [this] { return posted_; });
+        posted_ = false;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool posted_ = false;
+};
+
+int watch(DeviceContext& context, const WatchPlan& plan, std::ostream& out) {
+    device::Workspace& workspace = context.workspace();
+    device::session::Session& session = workspace.session();
+    const device::Timing& timing = workspace.timing();
+    device::Clock& clock = workspace.clock();
+    Wakeup wakeup;
+    workspace.changes().setWakeUp([&wakeup] { wakeup.notify(); });
+    const int observer = workspace.changes().subscribe([&](const Change& change) {
+        const std::string line = describe(change);
+        if (!line.empty())
+            out << line << "\n" << std::flush;
     });
     session.startListener();
 
@@ -123,7 +152,7 @@ int watch(DeviceContext& context, const WatchPlan& plan, std::ostream& out, std:
     std::size_t pressed = 0;
     std::optional<device::Micros> nextPress;
     const auto pressWhenDue = [&] {
-        sim::VirtualMouse* mouse = context.simulatedMouse();
+        sim::VirtualMouse* mouse = context.choice().simulatedMouse();
         if (pressed >= plan.presses.size() || mouse == nullptr || !session.hasDevice())
             return;
         if (!nextPress)
@@ -135,20 +164,20 @@ int watch(DeviceContext& context, const WatchPlan& plan, std::ostream& out, std:
     };
     while (interrupted == 0 && timeLeft().count() > 0) {
         session.poll();
-        // Sleep until the next poll in short steps, so an interrupt or the end of --for is
-        // noticed soon.
-        for (device::Micros waited{0}; waited < timing.pollInterval && interrupted == 0;) {
+        workspace.drainPostedChanges();
+        // Wait until the next poll in short steps, so an interrupt or the end of --for is
+        // noticed soon, and what the listener posts is printed at once.
+        const device::Micros pollAt = clock.now() + timing.pollInterval;
+        while (interrupted == 0 && clock.now() < pollAt && timeLeft().count() > 0) {
             pressWhenDue();
-            const device::Micros step =
-                std::min({timing.pumpStep, timing.pollInterval - waited, timeLeft()});
-            if (step.count() <= 0)
-                break;
-            clock.sleepFor(step);
-            waited += step;
+            wakeup.waitFor(std::min({timing.pumpStep, pollAt - clock.now(), timeLeft()}));
+            workspace.drainPostedChanges();
         }
     }
     session.stopListener();
-    session.setObserver(nullptr);
+    workspace.drainPostedChanges();
+    workspace.changes().unsubscribe(observer);
+    workspace.changes().setWakeUp(nullptr);
     if (interrupted != 0)
         out << "interrupted\n";
     return kExitOk;
@@ -181,10 +210,12 @@ int runWatch(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         }
         plan.presses = *presses;
     }
-    return runDeviceCommand(args, out, err, false,
-                            [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
-                                return watch(context, plan, o, e);
-                            });
+    return runDeviceCommand(
+        args, out, err, Connect::No,
+        [&](DeviceContext& context, std::ostream& o, std::ostream&) {
+            return watch(context, plan, o);
+        },
+        Output::Immediate);
 }
 
 }  // namespace

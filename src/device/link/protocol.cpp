@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
-#include <mutex>
+#include <string>
 
 #include "device/pumped_wait.h"
-#include "image/check_byte.h"
+#include "image/hex_text.h"
 
 namespace gm::device {
 namespace {
@@ -16,7 +16,6 @@ constexpr std::size_t kMaxBlockLength = std::numeric_limits<std::uint16_t>::max(
 constexpr std::size_t kMaxLiveReadLength = std::numeric_limits<std::uint8_t>::max();
 constexpr std::uint8_t kLiveTargetImage = 0x00;
 constexpr std::uint8_t kLiveTargetKeyTest = 0x01;
-constexpr std::uint8_t kReforceUserByte = 0x0F;
 
 constexpr std::uint8_t highByte(std::uint32_t value) {
     return static_cast<std::uint8_t>((value >> 8) & 0xFF);
@@ -39,42 +38,38 @@ void presetFF(std::span<std::uint8_t> bytes) {
     std::fill(bytes.begin(), bytes.end(), 0xFF);
 }
 
+Result busy() {
+    return Result::fail(Failure::Busy);
+}
+
+// The result of a transfer whose command was accepted: done unless reports were refused.
+Result counted(int refused, std::size_t reports) {
+    Result result;
+    if (refused > 0)
+        result.failure = Failure::TransferIncomplete;
+    result.refused = refused;
+    result.reports = static_cast<int>(reports);
+    return result;
+}
+
 }  // namespace
 
-// Holds the transaction lock for a public operation and keeps the refused-report count of the
-// outermost one (operations such as the profile push call others).
-class CommandProtocol::Operation {
-public:
-    explicit Operation(CommandProtocol& protocol)
-        : protocol_(protocol), lock_(protocol.transport_.transaction()) {
-        if (protocol_.operationDepth_++ == 0)
-            protocol_.refusedReports_ = 0;
-    }
-    ~Operation() {
-        if (--protocol_.operationDepth_ == 0) {
-            protocol_.lastRefusedReports_ = protocol_.refusedReports_;
-        }
-    }
-    Operation(const Operation&) = delete;
-    Operation& operator=(const Operation&) = delete;
+CommandProtocol::CommandProtocol(Transport& transport, OperationGuard& guard, Clock& clock,
+                                 const Timing& timing, Presenter& presenter)
+    : transport_(transport), guard_(guard), clock_(clock), timing_(timing), presenter_(presenter) {}
 
-private:
-    CommandProtocol& protocol_;
-    std::unique_lock<std::recursive_mutex> lock_;
-};
-
-CommandProtocol::CommandProtocol(Transport& transport, Clock& clock, const Timing& timing,
-                                 Presenter& presenter)
-    : transport_(transport), clock_(clock), timing_(timing), presenter_(presenter) {}
-
-bool CommandProtocol::writeBlock(std::uint16_t address, std::span<const std::uint8_t> source) {
-    Operation operation(*this);
+Result CommandProtocol::writeBlock(std::uint16_t address, std::span<const std::uint8_t> source) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
     if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
-        return false;
-    if (source.size() > kMaxBlockLength)
-        return false;
+        return Result::fail(Failure::NoDevice);
+    if (source.size() > kMaxBlockLength) {
+        return Result::fail(Failure::InvalidRequest, Step::None,
+                            std::to_string(source.size()) + " bytes in one block");
+    }
     if (source.empty())
-        return true;
+        return Result::done();
 
     // The response buffer doubles as the staging buffer: a short last chunk keeps the bytes of
     // the chunk before it (0xFF for a single chunk); the mouse uses only `length` bytes.
@@ -83,71 +78,86 @@ bool CommandProtocol::writeBlock(std::uint16_t address, std::span<const std::uin
     const auto length = static_cast<std::uint32_t>(source.size());
     if (!transport_.sendCommand(command::kBlockWrite, highByte(address), lowByte(address),
                                 highByte(length), lowByte(length))) {
-        return false;
+        return Result::fail(Failure::CommandRefused);
     }
     const std::size_t chunks = chunkCount(source.size(), kPayloadLength);
+    int refused = 0;
     for (std::size_t i = 0; i < chunks; ++i) {
         presenter_.showProgress(static_cast<int>(i), static_cast<int>(chunks));
         const auto chunk =
             source.subspan(i * kPayloadLength, chunkLengthAt(i, source.size(), kPayloadLength));
         std::copy(chunk.begin(), chunk.end(), staging.begin());
         if (!transport_.sendData(staging))
-            noteRefused();
+            ++refused;
     }
-    return true;
+    return counted(refused, chunks);
 }
 
-bool CommandProtocol::readBlock(std::uint16_t address, std::span<std::uint8_t> destination,
-                                bool withProgress) {
-    Operation operation(*this);
-    if (!prepareRead(destination, kMaxBlockLength))
-        return false;
+Result CommandProtocol::readBlock(std::uint16_t address, std::span<std::uint8_t> destination,
+                                  Progress progress) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    presetFF(destination);
+    if (Result refused = checkRead(destination.size(), kMaxBlockLength); !refused)
+        return refused;
     if (destination.empty())
-        return true;
+        return Result::done();
     const auto length = static_cast<std::uint32_t>(destination.size());
     if (!transport_.sendCommand(command::kBlockRead, highByte(address), lowByte(address),
                                 highByte(length), lowByte(length))) {
-        return false;
+        return Result::fail(Failure::CommandRefused);
     }
-    receiveChunks(destination, withProgress);
-    return true;
+    return receiveChunks(destination, progress);
 }
 
-bool CommandProtocol::prepareRead(std::span<std::uint8_t> destination, std::size_t maxLength) {
-    presetFF(destination);
+Result CommandProtocol::checkRead(std::size_t length, std::size_t maxLength) const {
     presetFF(transport_.response());
-    return transport_.hasCommandChannel() && transport_.hasDataChannel() &&
-           destination.size() <= maxLength;
+    if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
+        return Result::fail(Failure::NoDevice);
+    if (length > maxLength) {
+        return Result::fail(
+            Failure::InvalidRequest, Step::None,
+            std::to_string(length) + " bytes in one read; at most " + std::to_string(maxLength));
+    }
+    return Result::done();
 }
 
-void CommandProtocol::receiveChunks(std::span<std::uint8_t> destination, bool withProgress) {
+Result CommandProtocol::receiveChunks(std::span<std::uint8_t> destination, Progress progress) {
     const std::size_t chunks = chunkCount(destination.size(), kPayloadLength);
+    int refused = 0;
     for (std::size_t i = 0; i < chunks; ++i) {
-        if (withProgress) {
+        if (progress == Progress::Shown)
             presenter_.showProgress(static_cast<int>(i), static_cast<int>(chunks));
-        }
         // A refused report leaves the response at 0xFF, and so the chunk.
         if (!transport_.readData())
-            noteRefused();
+            ++refused;
         const std::size_t n = chunkLengthAt(i, destination.size(), kPayloadLength);
         const Payload& response = transport_.response();
         std::copy_n(response.begin(), n,
                     destination.begin() + static_cast<long>(i * kPayloadLength));
     }
+    return counted(refused, chunks);
 }
 
-bool CommandProtocol::liveWrite(std::uint8_t address, std::uint8_t d0, std::uint8_t d1,
-                                std::uint8_t d2, std::uint8_t count) {
-    Operation operation(*this);
-    if (count < 1 || count > kLiveChunkLength)
-        return false;
+Result CommandProtocol::liveWrite(std::uint8_t address, std::uint8_t d0, std::uint8_t d1,
+                                  std::uint8_t d2, std::uint8_t count) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    if (count < 1 || count > kLiveChunkLength) {
+        return Result::fail(Failure::InvalidRequest, Step::None,
+                            std::to_string(count) + " bytes in one live write");
+    }
     const std::array<std::uint8_t, kFeatureReportLength> report{
         kCommandReportId, command::kLiveWrite, kLiveTargetImage, address, d0, d1, d2, count};
     return sendLiveWrite(report);
 }
 
-bool CommandProtocol::liveWrite4(std::uint8_t address, std::array<std::uint8_t, 4> data) {
-    Operation operation(*this);
+Result CommandProtocol::liveWrite4(std::uint8_t address, std::array<std::uint8_t, 4> data) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
     const std::array<std::uint8_t, kFeatureReportLength> report{kCommandReportId,
                                                                 command::kLiveWrite,
                                                                 kLiveTargetKeyTest,
@@ -159,26 +169,29 @@ bool CommandProtocol::liveWrite4(std::uint8_t address, std::array<std::uint8_t, 
     return sendLiveWrite(report);
 }
 
-bool CommandProtocol::sendLiveWrite(std::span<const std::uint8_t, kFeatureReportLength> report) {
+Result CommandProtocol::sendLiveWrite(std::span<const std::uint8_t, kFeatureReportLength> report) {
     if (!transport_.hasCommandChannel())
-        return false;
+        return Result::fail(Failure::NoDevice);
     presenter_.showProgress(0, 1);
     const bool accepted = transport_.sendCommandReport(report);
     waitPumping(clock_, timing_, presenter_, timing_.afterLiveWrite);
     presenter_.hideProgress();
     presenter_.pumpEvents();
-    return accepted;
+    return accepted ? Result::done() : Result::fail(Failure::CommandRefused);
 }
 
-bool CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::uint8_t> source) {
-    Operation operation(*this);
+Result CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::uint8_t> source) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
     // Staging as for block writes: a short last chunk keeps the previous chunk's tail bytes.
     Payload& staging = transport_.response();
     presetFF(staging);
     if (!transport_.hasCommandChannel())
-        return false;
+        return Result::fail(Failure::NoDevice);
 
     const std::size_t chunks = chunkCount(source.size(), kLiveChunkLength);
+    int refused = 0;
     for (std::size_t i = 0; i < chunks; ++i) {
         presenter_.showProgress(static_cast<int>(i), static_cast<int>(chunks));
         const std::size_t n = chunkLengthAt(i, source.size(), kLiveChunkLength);
@@ -187,118 +200,107 @@ bool CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::ui
         const std::array<std::uint8_t, kFeatureReportLength> report{
             kCommandReportId, command::kLiveWrite, kLiveTargetImage, address,
             staging[0],       staging[1],          staging[2],       static_cast<std::uint8_t>(n)};
-        // A refused chunk does not stop the run; the count tells the caller.
         if (!transport_.sendCommandReport(report))
-            noteRefused();
+            ++refused;
     }
-    return true;
+    return counted(refused, chunks);
 }
 
-bool CommandProtocol::liveRead(std::uint8_t target, std::uint8_t address,
-                               std::span<std::uint8_t> destination) {
-    Operation operation(*this);
-    if (!prepareRead(destination, kMaxLiveReadLength))
-        return false;
+Result CommandProtocol::liveRead(std::uint8_t target, std::uint8_t address,
+                                 std::span<std::uint8_t> destination) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    presetFF(destination);
+    if (Result refused = checkRead(destination.size(), kMaxLiveReadLength); !refused)
+        return refused;
     if (destination.empty())
-        return true;
+        return Result::done();
     const auto count = static_cast<std::uint8_t>(destination.size());
     if (!transport_.sendCommand(command::kLiveRead, target, address, 0x00, count))
-        return false;
-    receiveChunks(destination, false);
-    return true;
+        return Result::fail(Failure::CommandRefused);
+    return receiveChunks(destination, Progress::Hidden);
 }
 
-std::optional<std::uint8_t> CommandProtocol::xdataRead(std::uint32_t address) {
-    Operation operation(*this);
-    presetFF(transport_.response());
-    if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
-        return std::nullopt;
+Result CommandProtocol::xdataRead(std::uint16_t address, std::uint8_t& value) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    if (Result refused = checkRead(1, 1); !refused)
+        return refused;
     if (!transport_.sendCommand(command::kXDataRead, highByte(address), lowByte(address), 0x00,
                                 0x01)) {
-        return std::nullopt;
+        return Result::fail(Failure::CommandRefused);
     }
-    if (!transport_.readData()) {
-        noteRefused();
-        return std::nullopt;
-    }
-    return transport_.response()[0];
-}
-
-bool CommandProtocol::xdataWrite(std::uint32_t address, std::uint8_t value) {
-    Operation operation(*this);
-    presetFF(transport_.response());
-    if (!transport_.hasCommandChannel())
-        return false;
-    return transport_.sendCommand(command::kXDataWrite, highByte(address), lowByte(address), value);
-}
-
-bool CommandProtocol::changeXData() {
-    Operation operation(*this);
-    // Stops at the first refused write, as every transfer does at a refused command report.
-    return xdataWrite(0x7241, 0x01) && xdataWrite(0x7242, 0x06) && xdataWrite(0x7243, 0x01);
-}
-
-std::optional<IdentifyAnswer> CommandProtocol::identify() {
-    Operation operation(*this);
-    presetFF(transport_.response());
-    if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
-        return std::nullopt;
-    if (!transport_.sendCommand(command::kIdentify))
-        return std::nullopt;
-    // A refused data report leaves 0xFF, which is not a valid answer.
     if (!transport_.readData())
-        noteRefused();
-    return IdentifyAnswer{transport_.response()};
+        return counted(1, 1);
+    value = transport_.response()[0];
+    return counted(0, 1);
 }
 
-bool CommandProtocol::restart() {
-    Operation operation(*this);
+Result CommandProtocol::xdataWrite(std::uint16_t address, std::uint8_t value) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    presetFF(transport_.response());
     if (!transport_.hasCommandChannel())
-        return false;
-    return transport_.sendCommand(command::kRestart);
+        return Result::fail(Failure::NoDevice);
+    if (!transport_.sendCommand(command::kXDataWrite, highByte(address), lowByte(address), value))
+        return Result::fail(Failure::CommandRefused);
+    return Result::done();
 }
 
-bool CommandProtocol::readImage(image::ImageModel& model) {
-    return readBlock(0, model.buffer, true);
+Result CommandProtocol::changeXData() {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    if (!transport_.hasCommandChannel())
+        return Result::fail(Failure::NoDevice);
+    constexpr std::array<std::pair<std::uint16_t, std::uint8_t>, 3> kWrites{
+        {{0x7241, 0x01}, {0x7242, 0x06}, {0x7243, 0x01}}};
+    // Every write is sent whatever the one before it answered, and each refusal is named.
+    std::string refusedAddresses;
+    int refused = 0;
+    for (const auto& [address, value] : kWrites) {
+        if (xdataWrite(address, value))
+            continue;
+        ++refused;
+        refusedAddresses += (refusedAddresses.empty() ? "" : ", ") + image::hexText(address, 4);
+    }
+    Result result = counted(refused, kWrites.size());
+    if (!result)
+        result.detail = refusedAddresses;
+    return result.at(Step::XDataWrite);
 }
 
-bool CommandProtocol::writeImage(const image::ImageModel& model) {
-    return writeBlock(0, model.buffer);
+Result CommandProtocol::identify(IdentifyAnswer& answer) {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    answer.payload.fill(0xFF);
+    if (Result refused = checkRead(1, 1); !refused)
+        return refused.at(Step::Identify);
+    if (!transport_.sendCommand(command::kIdentify))
+        return Result::fail(Failure::CommandRefused, Step::Identify);
+    // A refused data report leaves 0xFF, which is not a valid answer.
+    const bool answered = transport_.readData();
+    answer.payload = transport_.response();
+    if (!answered)
+        return counted(1, 1).at(Step::Identify);
+    if (!answer.valid())
+        return Result::fail(Failure::WrongIdentify, Step::Identify);
+    return Result::done();
 }
 
-bool CommandProtocol::pushProfiles(image::ImageModel& model, bool withFireKeys) {
-    Operation operation(*this);
-    if (!transport_.hasCommandChannel() || !transport_.hasDataChannel())
-        return false;
-
-    auto& profiles = model.copies.profiles;
-    for (std::size_t p = 0; p < image::kProfileCount; ++p) {
-        image::setCheckByte(std::span<std::uint8_t>(profiles).subspan(
-            p * image::kProfileSectionSize, image::kProfileSectionSize));
-    }
-    if (!writeBlock(static_cast<std::uint16_t>(image::kProfiles.offset), profiles))
-        return false;
-    if (withFireKeys) {
-        const auto fireKeys = model.copies.fireKeys;
-        if (!writeBlock(static_cast<std::uint16_t>(image::kFireKeys.offset), fireKeys)) {
-            return false;
-        }
-    }
-
-    // Re-read the User section into a scratch copy: a partial answer must not replace the
-    // working copy, nor send its 0xFF back to the mouse as User byte 0.
-    std::array<std::uint8_t, image::kUser.length> user{};
-    const int refusedBefore = refusedReports_;
-    if (!liveRead(kLiveTargetImage, static_cast<std::uint8_t>(image::kUser.offset), user) ||
-        refusedReports_ != refusedBefore) {
-        return false;
-    }
-    model.copies.user = user;
-
-    // Forcing User byte 0 to 15 and back makes the mouse take the new key tables.
-    const auto userAddress = static_cast<std::uint8_t>(image::kUser.offset);
-    return liveWrite(userAddress, kReforceUserByte, 0x00, 0x00, 1) &&
-           liveWrite(userAddress, model.copies.user[0], 0x00, 0x00, 1);
+Result CommandProtocol::restart() {
+    const auto operation = guard_.tryEnter();
+    if (!operation)
+        return busy();
+    if (!transport_.hasCommandChannel())
+        return Result::fail(Failure::NoDevice, Step::Restart);
+    if (!transport_.sendCommand(command::kRestart))
+        return Result::fail(Failure::CommandRefused, Step::Restart);
+    return Result::done();
 }
 
 }  // namespace gm::device

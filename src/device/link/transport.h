@@ -69,7 +69,8 @@ public:
     hid::ReadResult readInputReport(std::span<std::uint8_t> buffer,
                                     std::chrono::milliseconds timeout);
 
-    // Payload of the last data report received (0xFF x7 after a failed read).
+    // Payload of the last data report received (0xFF x7 after a failed read). Used only under
+    // the operation guard, which keeps whole transfers apart.
     const Payload& response() const { return response_; }
     Payload& response() { return response_; }
 
@@ -78,11 +79,6 @@ public:
     bool hasInputChannel() const;
     // Snapshot of the link state.
     LinkState link() const;
-
-    // Serialises whole transactions (a command and its data reports) between threads.
-    std::unique_lock<std::recursive_mutex> transaction() {
-        return std::unique_lock<std::recursive_mutex>(transactionMutex_);
-    }
 
     // Called with every report sent, and every report received; safe to set while in use.
     void setTrace(TraceSink sink);
@@ -96,7 +92,6 @@ private:
     mutable std::mutex linkMutex_;  // guards link_ against the status listener
     LinkState link_;
     Payload response_{};
-    std::recursive_mutex transactionMutex_;
     std::shared_ptr<const TraceSink> trace_;  // guarded by linkMutex_
 };
 

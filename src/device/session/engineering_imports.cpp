@@ -10,69 +10,76 @@ namespace {
 
 constexpr std::size_t kMacroHalf = image::kMacro.length / 2;
 
-void tell(Session& session, std::string text) {
-    session.presenter().showMessage(Message{"", std::move(text)});
-}
-
-// Reads an import file; on success tells the user about a size mismatch. False (and told)
-// when there is no device or the file cannot be read, so nothing changes.
-bool readImport(Session& session, const image::files::SizedFile& file,
-                const std::filesystem::path& path, const std::string& area) {
-    if (!file.ok()) {
-        tell(session, file.error);
-        return false;
-    }
+// Reads an import file: FileUnusable when it cannot be read; a size mismatch becomes a note.
+Result readImport(const image::files::SizedFile& file, const std::filesystem::path& path,
+                  const std::string& area) {
+    if (!file.ok())
+        return Result::fail(Failure::FileUnusable, Step::ReadFile, file.error);
+    Result read;
     const std::string note = image::files::sizeNote(path, file, area);
     if (!note.empty())
-        tell(session, note);
-    return true;
+        read.notes.push_back(makeMessage(text::kFileNote, {note}));
+    return read;
 }
 
-// Runs `write` with polling paused and the progress window, and reports a refused write.
-template <typename Write>
-bool writeWithPollPaused(Session& session, const std::string& what, Write write) {
-    session.setPollEnabled(false);
-    const bool written = write();
-    session.presenter().hideProgress();
-    session.setPollEnabled(true);
-    if (!written)
-        tell(session, "The mouse did not accept the " + what + ".");
-    return written;
+// Adds the reports of `step` to `total`; the first failure names the result.
+void addStep(Result& total, Result step) {
+    const int refused = total.refused + step.refused;
+    const int reports = total.reports + step.reports;
+    if (total.ok() && !step.ok()) {
+        auto notes = std::move(total.notes);
+        total = std::move(step);
+        total.notes = std::move(notes);
+    }
+    total.refused = refused;
+    total.reports = reports;
 }
 
 }  // namespace
 
-bool importBaseMacros(Session& session, const std::filesystem::path& path) {
-    if (!session.requireDevice())
-        return false;
+Result importBaseMacros(Workspace& workspace, const std::filesystem::path& path) {
+    const auto operation = workspace.guard().tryEnter();
+    if (!operation)
+        return Result::fail(Failure::Busy);
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
     const image::files::SizedFile file = image::files::readBaseMacroFile(path);
-    if (!readImport(session, file, path, "macro area"))
-        return false;
-    auto& macroArea = session.model().copies.macroArea;
+    Result result = readImport(file, path, "macro area");
+    if (!result)
+        return result;
+    auto& macroArea = workspace.model().copies.macroArea;
     image::files::applySizedFile(file, macroArea);
-    session.presenter().refresh(View::MacroLists);
-    return writeWithPollPaused(session, "macro area", [&] {
-        const std::span<const std::uint8_t> area(macroArea);
-        const bool first = session.protocol().writeBlock(
-            static_cast<std::uint16_t>(image::kMacro.offset), area.first(kMacroHalf));
-        const bool second = session.protocol().writeBlock(
-            static_cast<std::uint16_t>(image::kMacro.offset + kMacroHalf), area.last(kMacroHalf));
-        return first && second;
-    });
+    workspace.changes().notify({ChangeKind::Macros, 0, {}});
+    const std::span<const std::uint8_t> area(macroArea);
+    CommandProtocol& protocol = workspace.protocol();
+    // Both halves are sent whatever the first answered, as the mouse expects them in turn.
+    Result first = protocol.writeBlock(static_cast<std::uint16_t>(image::kMacro.offset),
+                                       area.first(kMacroHalf));
+    Result second = protocol.writeBlock(
+        static_cast<std::uint16_t>(image::kMacro.offset + kMacroHalf), area.last(kMacroHalf));
+    workspace.presenter().hideProgress();
+    addStep(result, std::move(first));
+    addStep(result, std::move(second));
+    return result.at(Step::WriteMacroArea);
 }
 
-bool importFireMacros(Session& session, const std::filesystem::path& path) {
-    if (!session.requireDevice())
-        return false;
+Result importFireMacros(Workspace& workspace, const std::filesystem::path& path) {
+    const auto operation = workspace.guard().tryEnter();
+    if (!operation)
+        return Result::fail(Failure::Busy);
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
     const image::files::SizedFile file = image::files::readFireMacroFile(path);
-    if (!readImport(session, file, path, "fire macro table"))
-        return false;
-    image::ImageModel& model = session.model();
+    Result result = readImport(file, path, "fire macro table");
+    if (!result)
+        return result;
+    image::ImageModel& model = workspace.model();
     image::files::importFireMacroRecords(file, model.copies, model.geometry);
-    return writeWithPollPaused(session, "fire macros", [&] {
-        return session.protocol().writeBlock(static_cast<std::uint16_t>(model.geometry.tailOffset),
-                                             model.copies.tail);
-    });
+    workspace.changes().notify({ChangeKind::Macros, 0, {}});
+    addStep(result, workspace.protocol().writeBlock(
+                        static_cast<std::uint16_t>(model.geometry.tailOffset), model.copies.tail));
+    workspace.presenter().hideProgress();
+    return result.at(Step::WriteFireMacros);
 }
 
 }  // namespace gm::device::session

@@ -2,19 +2,20 @@
 // Putting the mouse back to a factory configuration, and the engineering rebuild of the image
 // from the built-in section defaults. Both replace the whole image and restart the mouse.
 
-#include "device/session/session.h"
+#include "device/result.h"
+#include "device/session/workspace.h"
 
 namespace gm::device::session {
 
 inline constexpr int kFactoryConfigCount = 3;
 
 // Writes factory image Cfg`config` (1..3) of the identified chip type (the 4210A image before
-// any identification). True when the mouse was found and read back after its restart.
-bool defaultParameterConfirm(Session& session, int config);
+// any identification).
+Result writeFactoryImage(Workspace& workspace, int config);
 
 // Rebuilds Vendor, User, the profiles and the fire key area from the section defaults, clears
 // the macro area and the fire macro table, keeps the patch code and the tail, and writes the
-// image. True when the mouse was found and read back after its restart.
-bool tlDefaultParameter(Session& session);
+// image.
+Result rebuildEngineeringDefaults(Workspace& workspace);
 
 }  // namespace gm::device::session

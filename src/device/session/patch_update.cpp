@@ -1,77 +1,101 @@
 #include "device/session/patch_update.h"
 
-#include <algorithm>
+#include "device/session/whole_image_write.h"
+#include "image/image_model.h"
 
 namespace gm::device::session {
 
 namespace {
 
-// Reads a patch file for the model's chip, telling the user why a file is refused.
-std::optional<image::files::PatchFile> readFor(Session& session,
-                                               const std::filesystem::path& path) {
-    image::files::PatchFile patch =
-        image::files::readPatchFile(path, session.model().geometry.patchLength);
-    if (!patch.ok()) {
-        session.presenter().showMessage(Message{"", patch.error});
-        return std::nullopt;
-    }
-    if (!patch.note.empty())
-        session.presenter().showMessage(Message{"", patch.note});
-    return patch;
+// Reads a patch file for the model's chip; a file that cannot be used is FileUnusable.
+Result readFor(Workspace& workspace, const std::filesystem::path& path,
+               std::optional<image::files::PatchFile>& patch) {
+    image::files::PatchFile read =
+        image::files::readPatchFile(path, workspace.model().geometry.patchLength);
+    if (!read.ok())
+        return Result::fail(Failure::FileUnusable, Step::ReadFile, read.error);
+    Result result;
+    if (!read.note.empty())
+        result.notes.push_back(makeMessage(text::kFileNote, {read.note}));
+    patch = std::move(read);
+    return result;
 }
 
 }  // namespace
 
-void checkEEPatchCodeSection(image::files::PatchFile& patch) {
+void refreshPatchHeader(image::files::PatchFile& patch) {
     image::refreshPatchHeader(patch.header, patch.code);
 }
 
-bool programPatch(Session& session, image::files::PatchFile patch) {
-    Presenter& presenter = session.presenter();
-    image::ImageModel& model = session.model();
-    session.setPollEnabled(false);
-    presenter.setOverlays(true);
-    checkEEPatchCodeSection(patch);
+Result programPatch(Workspace& workspace, image::files::PatchFile patch) {
+    const auto operation = workspace.guard().tryEnter();
+    if (!operation)
+        return Result::fail(Failure::Busy);
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
+    const Result backup = keepBackup(workspace, "patch");
+    if (!backup)
+        return backup;
+    refreshPatchHeader(patch);
+    image::ImageModel& model = workspace.model();
     model.copies.patchHeader = patch.header;
     model.copies.patchCode = patch.code;
-    session.protocol().writeBlock(static_cast<std::uint16_t>(image::kPatchHeader.offset),
-                                  patch.header);
-    session.protocol().writeBlock(static_cast<std::uint16_t>(image::kPatchCodeOffset), patch.code);
-    presenter.hideProgress();
-    return session.restartAndReconnect();
+    image::compose(model);
+    const image::Image expected = model.buffer;
+
+    CommandProtocol& protocol = workspace.protocol();
+    Result write =
+        protocol.writeBlock(static_cast<std::uint16_t>(image::kPatchHeader.offset), patch.header)
+            .at(Step::WritePatchHeader);
+    // The code follows the header whatever the header's answer was, as before.
+    Result code =
+        protocol.writeBlock(static_cast<std::uint16_t>(image::kPatchCodeOffset), patch.code)
+            .at(Step::WritePatchCode);
+    workspace.presenter().hideProgress();
+    if (write)
+        write = std::move(code);
+    Result result = restartAndVerify(workspace, expected, std::move(write));
+    result.backup = backup.backup;
+    return result;
 }
 
 void PatchUpdate::openPage() {
-    if (!session_.requireDevice() || session_.errorPage())
+    if (!workspace_.session().requireDevice() || workspace_.session().errorPage())
         return;
     patch_.reset();
     fileName_.clear();
 }
 
-bool PatchUpdate::loadFile(const std::filesystem::path& path) {
-    patch_ = readFor(session_, path);
+Result PatchUpdate::loadFile(const std::filesystem::path& path) {
+    patch_.reset();
+    const Result read = readFor(workspace_, path, patch_);
     fileName_ = patch_ ? path.string() : std::string();
-    return patch_.has_value();
+    return read;
 }
 
-bool PatchUpdate::program() {
-    if (!session_.hasDevice() || !patch_)
-        return false;
-    if (patch_->code.size() != session_.model().geometry.patchLength) {
+Result PatchUpdate::program() {
+    if (!workspace_.session().hasDevice())
+        return Result::fail(Failure::NoDevice);
+    if (!patch_)
+        return Result::fail(Failure::FileUnusable, Step::ReadFile, "no patch file is loaded");
+    if (patch_->code.size() != workspace_.model().geometry.patchLength) {
         // Loaded for the other chip type (a different mouse was attached since): its area
         // length no longer fits.
-        session_.presenter().showMessage(
-            Message{"", fileName_ + " was loaded for a different chip type; load it again."});
-        return false;
+        return Result::fail(Failure::Unsupported, Step::ReadFile, fileName_);
     }
-    return programPatch(session_, *patch_);
+    return programPatch(workspace_, *patch_);
 }
 
-bool programPatchFile(Session& session, const std::filesystem::path& path) {
-    if (!session.requireDevice())
-        return false;
-    std::optional<image::files::PatchFile> patch = readFor(session, path);
-    return patch && programPatch(session, std::move(*patch));
+Result programPatchFile(Workspace& workspace, const std::filesystem::path& path) {
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
+    std::optional<image::files::PatchFile> patch;
+    Result read = readFor(workspace, path, patch);
+    if (!read)
+        return read;
+    Result result = programPatch(workspace, std::move(*patch));
+    result.notes.insert(result.notes.begin(), read.notes.begin(), read.notes.end());
+    return result;
 }
 
 }  // namespace gm::device::session

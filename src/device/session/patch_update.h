@@ -6,44 +6,44 @@
 #include <optional>
 #include <string>
 
-#include "device/session/session.h"
+#include "device/result.h"
+#include "device/session/workspace.h"
 #include "image/files/patch_file.h"
 
 namespace gm::device::session {
 
 // Rebuilds the header's fixed bytes and its checksum over the first `length` patch bytes
 // (length from header bytes 2..3); bytes 8..15 stay as they are.
-void checkEEPatchCodeSection(image::files::PatchFile& patch);
+void refreshPatchHeader(image::files::PatchFile& patch);
 
-// Writes the header at 1008 and the whole patch area at 1024, then restarts the mouse. The
-// model's header copy and patch code buffer take the written bytes. True when the mouse was
-// read back after its restart.
-bool programPatch(Session& session, image::files::PatchFile patch);
+// Keeps a backup of the image, writes the header at 1008 and the whole patch area at 1024,
+// restarts the mouse and reads it back; the model's header copy and patch code take the
+// written bytes.
+Result programPatch(Workspace& workspace, image::files::PatchFile patch);
 
 // The update page: a file is loaded first and programmed on request; opening the page forgets
 // what was loaded before.
 class PatchUpdate {
 public:
-    explicit PatchUpdate(Session& session) : session_(session) {}
+    explicit PatchUpdate(Workspace& workspace) : workspace_(workspace) {}
 
     // Without a device: "Finding the specified device". Otherwise forgets the loaded file.
     void openPage();
-    // Reads a patch file for the current chip's patch area. A refused file is explained and
-    // leaves the loaded flag clear.
-    bool loadFile(const std::filesystem::path& path);
-    // Programs the loaded file. Does nothing, silently, without a device or a loaded file.
-    bool program();
+    // Reads a patch file for the current chip's patch area; a refused file leaves nothing loaded.
+    Result loadFile(const std::filesystem::path& path);
+    // Programs the loaded file.
+    Result program();
 
     bool loaded() const { return patch_.has_value(); }
     const std::string& fileName() const { return fileName_; }
 
 private:
-    Session& session_;
+    Workspace& workspace_;
     std::optional<image::files::PatchFile> patch_;
     std::string fileName_;
 };
 
 // The engineering page's one step: read the file and program it at once.
-bool programPatchFile(Session& session, const std::filesystem::path& path);
+Result programPatchFile(Workspace& workspace, const std::filesystem::path& path);
 
 }  // namespace gm::device::session

@@ -8,87 +8,63 @@ namespace gm::device::session {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Clears the read busy flag however the operation ends.
-class ReadBusyScope {
-public:
-    explicit ReadBusyScope(Session& session) : session_(session) { session_.setReadBusy(true); }
-    ~ReadBusyScope() { session_.setReadBusy(false); }
-    ReadBusyScope(const ReadBusyScope&) = delete;
-    ReadBusyScope& operator=(const ReadBusyScope&) = delete;
-
-private:
-    Session& session_;
-};
-
-void tell(Session& session, std::string text) {
-    session.presenter().showMessage(Message{"", std::move(text)});
+Result saveProfile(Workspace& workspace, const fs::path& chosen, fs::path& saved) {
+    saved.clear();
+    if (chosen.empty() || chosen.filename().empty() || chosen.filename() == "." ||
+        chosen.filename() == "..") {
+        return Result::fail(Failure::FileUnusable, Step::SaveFile,
+                            "'" + chosen.string() + "' names no file");
+    }
+    const fs::path target = image::files::profileSaveName(chosen);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        return Result::fail(Failure::FileUnusable, Step::SaveFile,
+                            target.string() + ": is a folder, not a file");
+    }
+    const auto operation = workspace.guard().tryEnter();
+    if (!operation)
+        return Result::fail(Failure::Busy);
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
+    if (Result read = workspace.session().readWholeImage(); !read)
+        return read;
+    const std::string error = workspace.files().write(target, workspace.model().buffer);
+    if (!error.empty())
+        return Result::fail(Failure::FileUnusable, Step::SaveFile, error);
+    saved = target;
+    return Result::done();
 }
 
-}  // namespace
-
-fs::path saveProfile(Session& session, const fs::path& chosen) {
-    if (!session.requireDevice())
-        return {};
-    fs::path target = image::files::profileSaveName(chosen);
-    if (!session.readWholeImage()) {
-        tell(session,
-             "The mouse did not answer the image read; " + target.string() + " was not written.");
-        return {};
-    }
-    const std::string error = image::files::writeFileAtomically(target, session.model().buffer);
-    if (!error.empty()) {
-        tell(session, error);
-        return {};
-    }
-    return target;
-}
-
-bool loadProfile(Session& session, const fs::path& path) {
-    ReadBusyScope busy(session);
-    if (!session.requireDevice())
-        return false;
+Result loadProfile(Workspace& workspace, const fs::path& path) {
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
     const image::files::SizedFile file = image::files::readProfileFile(path);
-    if (!file.ok()) {
-        tell(session, file.error);
-        return false;
-    }
+    if (!file.ok())
+        return Result::fail(Failure::FileUnusable, Step::ReadFile, file.error);
     if (!image::files::hasProfileMarker(file)) {
-        session.presenter().showMessage(messages::kLoadingBinError);
-        return false;
+        workspace.presenter().showMessage(messages::kLoadingBinError);
+        return Result::fail(Failure::BadMarker, Step::ReadFile,
+                            path.string() + ": byte 495 is not 0xE0");
     }
-    if (!keepBackup(session, "load"))
-        return false;
-    image::Image loaded = session.model().buffer;
+    image::Image loaded = workspace.model().buffer;
     image::files::applySizedFile(file, loaded);
+    Result result = replaceWholeImage(workspace, loaded, "load");
     const std::string note = image::files::sizeNote(path, file, "image");
     if (!note.empty())
-        tell(session, note);
-    beginWholeImageWrite(session);
-    adoptImage(session, loaded);
-    return finishWholeImageWrite(session);
+        result.notes.push_back(makeMessage(text::kFileNote, {note}));
+    return result;
 }
 
-bool restoreBackup(Session& session, std::size_t number) {
-    ReadBusyScope busy(session);
-    if (!session.requireDevice())
-        return false;
-    image::files::BackupStore* store = session.backupStore();
-    if (store == nullptr) {
-        tell(session, "No backup folder is set.");
-        return false;
-    }
+Result restoreBackup(Workspace& workspace, std::size_t number) {
+    if (!workspace.session().requireDevice())
+        return Result::fail(Failure::NoDevice);
+    image::files::BackupStore* store = workspace.backups();
+    if (store == nullptr)
+        return Result::fail(Failure::FileUnusable, Step::ReadFile, "no backup folder is set");
     const image::files::BackupLoadResult backup = store->load(number);
-    if (!backup.ok()) {
-        tell(session, backup.error);
-        return false;
-    }
-    if (!keepBackup(session, "restore"))
-        return false;
-    beginWholeImageWrite(session);
-    adoptImage(session, backup.image);
-    return finishWholeImageWrite(session);
+    if (!backup.ok())
+        return Result::fail(Failure::FileUnusable, Step::ReadFile, backup.error);
+    return replaceWholeImage(workspace, backup.image, "restore");
 }
 
 }  // namespace gm::device::session

@@ -4,21 +4,24 @@
 #include <cstddef>
 #include <filesystem>
 
-#include "device/session/session.h"
+#include "device/result.h"
+#include "device/session/workspace.h"
 
 namespace gm::device::session {
 
-// Reads the whole image from the mouse and writes it to profileSaveName(chosen). Returns the
-// file written, or an empty path when nothing was saved (no device, failed read, write error).
-std::filesystem::path saveProfile(Session& session, const std::filesystem::path& chosen);
+// Reads the whole image from the mouse and writes it to profileSaveName(chosen), which is
+// `saved` afterwards. Refuses an empty name and a folder; a failed or incomplete read writes
+// nothing.
+Result saveProfile(Workspace& workspace, const std::filesystem::path& chosen,
+                   std::filesystem::path& saved);
 
-// Loads a profile file into the mouse: refused unless byte 495 is 0xE0; otherwise the image is
-// written whole and the mouse restarted. True when the mouse was read back after the restart.
-// The read busy flag is clear afterwards on every path.
-bool loadProfile(Session& session, const std::filesystem::path& path);
+// Loads a profile file into the mouse: refused (BadMarker, "Loading .bin is error!") unless
+// byte 495 is 0xE0; otherwise the image is written whole, the mouse restarted and read back. A
+// short or long file is used as far as it goes and noted. The read busy flag is clear afterwards.
+Result loadProfile(Workspace& workspace, const std::filesystem::path& path);
 
-// Writes backup `number` (1 = newest) of the session's backup store to the mouse like a loaded
-// profile. A backup holds what the mouse held, so its marker byte is not required.
-bool restoreBackup(Session& session, std::size_t number);
+// Writes backup `number` (1 = newest) of the backup folder to the mouse like a loaded profile.
+// A backup holds what the mouse held, so its marker byte is not required.
+Result restoreBackup(Workspace& workspace, std::size_t number);
 
 }  // namespace gm::device::session

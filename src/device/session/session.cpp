@@ -1,7 +1,7 @@
 #include "device/session/session.h"
 
 #include "device/pumped_wait.h"
-#include "device/session/complete_read.h"
+#include "image/fields.h"
 #include "image/image_model.h"
 
 namespace gm::device::session {
@@ -11,16 +11,16 @@ namespace {
 // Data reports of a whole-image read: the progress window's chunk count.
 constexpr int kImageChunks =
     static_cast<int>((image::kImageSize + kPayloadLength - 1) / kPayloadLength);
-constexpr std::uint8_t kProfileMask = 0x0F;
-constexpr std::uint8_t kProfileCount = 3;
+
+Result busy() {
+    return Result::fail(Failure::Busy);
+}
 
 }  // namespace
 
 Session::Session(SessionParts parts)
     : parts_(parts),
-      listener_(parts.transport, parts.protocol, parts.clock, parts.timing, parts.presenter,
-                StatusListener::Sinks{[this](std::uint8_t v) { levelRead(v); },
-                                      [this](std::uint8_t v) { profileRead(v); }}) {}
+      listener_(parts.transport, parts.protocol, parts.clock, parts.timing, parts.changes) {}
 
 Session::~Session() {
     stopListener();
@@ -34,10 +34,28 @@ void Session::stopListener() {
     listener_.stop();
 }
 
+void Session::applyPostedChanges() {
+    for (const Change& change : parts_.changes.takePosted()) {
+        switch (change.kind) {
+            case ChangeKind::CpiLevel:
+                levelRead(static_cast<std::uint8_t>(change.value));
+                break;
+            case ChangeKind::Profile:
+                profileRead(static_cast<std::uint8_t>(change.value));
+                break;
+            default:
+                parts_.changes.notify(change);
+                break;
+        }
+    }
+}
+
 void Session::poll() {
-    if (!pollEnabled_ || pollBusy_)
+    if (!pollEnabled_)
         return;
-    pollBusy_ = true;
+    const auto operation = parts_.guard.tryEnter();
+    if (!operation)
+        return;
     int stableRounds = 0;
     int current = 0;
     for (int round = 0; round < kPollRounds; ++round) {
@@ -47,26 +65,27 @@ void Session::poll() {
             ++stableRounds;
         current = first;
     }
-    if (current != lastDeviceCount_ && stableRounds >= kStableRoundsNeeded) {
-        if (current < lastDeviceCount_) {
-            // Any device going away drops the session; the next rise reconnects.
-            deviceGone();
-        } else {
-            waitPumping(parts_.clock, parts_.timing, parts_.presenter,
-                        parts_.timing.populationSettle);
-            searchIdentityTable();
-        }
-        lastDeviceCount_ = current;
+    if (current == lastDeviceCount_ || stableRounds < kStableRoundsNeeded)
+        return;
+    if (current < lastDeviceCount_) {
+        // Any device going away drops the session; the next rise reconnects.
+        deviceGone();
+    } else {
+        waitPumping(parts_.clock, parts_.timing, parts_.presenter, parts_.timing.populationSettle);
+        searchIdentityTable(ImageRead::Yes);
     }
-    pollBusy_ = false;
+    lastDeviceCount_ = current;
 }
 
-bool Session::reFindDev() {
+Result Session::searchForMouse(ImageRead read) {
+    const auto operation = parts_.guard.tryEnter();
+    if (!operation)
+        return busy();
     parts_.transport.invalidate();
-    return searchIdentityTable();
+    return searchIdentityTable(read);
 }
 
-bool Session::searchIdentityTable() {
+Result Session::searchIdentityTable(ImageRead read) {
     std::string problem;
     for (const DeviceIdentity& identity : identities_) {
         if (identity.vendorId == 0 || identity.productId == 0)
@@ -74,88 +93,103 @@ bool Session::searchIdentityTable() {
         const OpenMouseResult opened =
             parts_.transport.openMouse(identity.vendorId, identity.productId);
         if (opened.found) {
-            notify(SessionEventKind::Connected, opened.version);
+            notify(ChangeKind::Connected, opened.version);
             listener_.deviceOpened();
-            return readDevInfo();
+            return identifyAndRead(read);
         }
         if (!opened.problem.empty())
             problem = opened.problem;
     }
     // One device-gone for the whole table, and when the mouse is there but may not be opened
     // the user learns why instead of waiting for a reconnect that cannot happen.
-    deviceGone(problem.empty() ? messages::kWaitingForReconnect : Message{"", problem});
-    return false;
+    deviceGone(problem.empty() ? messages::kWaitingForReconnect
+                               : makeMessage(text::kPermission, {problem}));
+    return Result::fail(Failure::NoDevice, Step::None, problem);
 }
 
-bool Session::readDevInfo() {
-    const std::optional<IdentifyAnswer> answer = parts_.protocol.identify();
-    if (!answer)
-        return false;
-    if (!answer->valid()) {
+Result Session::identifyAndRead(ImageRead read) {
+    const auto operation = parts_.guard.tryEnter();
+    if (!operation)
+        return busy();
+    IdentifyAnswer answer;
+    const Result identified = parts_.protocol.identify(answer);
+    if (identified.failure == Failure::WrongIdentify) {
         parts_.presenter.showMessage(messages::kWrongFileType);
-        showErrorPage();
-        return false;
+        setErrorPage(true);
+        return identified;
     }
-    const image::ChipType chip = image::chipFromIdentify(answer->payload[0]);
+    if (!identified)
+        return identified;
+    const image::ChipType chip = image::chipFromIdentify(answer.payload[0]);
     parts_.model.setChip(chip);
-    notify(SessionEventKind::Identified, answer->payload[0], std::string(image::chipText(chip)));
+    notify(ChangeKind::Identified, answer.payload[0], std::string(image::chipText(chip)));
+    if (read == ImageRead::No)
+        return Result::done();
     return readWholeImage();
 }
 
-bool Session::readWholeImage() {
+Result Session::readWholeImage() {
+    const auto operation = parts_.guard.tryEnter();
+    if (!operation)
+        return busy();
     Presenter& presenter = parts_.presenter;
     readBusy_ = true;
-    pollEnabled_ = false;
-    presenter.setOverlays(true);
     presenter.showProgress(0, kImageChunks);
-    const bool read = readCompletely(parts_.transport, parts_.protocol,
-                                     [this] { return parts_.protocol.readImage(parts_.model); });
+    Result read =
+        parts_.protocol.readBlock(0, parts_.model.buffer, Progress::Shown).at(Step::ReadImage);
     image::split(parts_.model);
     image::rebuildCodeTexts(parts_.model);
-    presenter.refresh(View::Everything);
     presenter.hideProgress();
     presenter.pumpEvents();
     // The pages are back: the no-device page ends with the read.
-    errorPage_ = false;
+    setErrorPage(false);
     pollEnabled_ = true;
-    presenter.setOverlays(false);
+    imageRead_ = true;
     readBusy_ = false;
+    notify(ChangeKind::ImageReplaced, read.ok() ? 1 : 0);
     if (read) {
-        levelRead(parts_.model.buffer[kCurrentLevelAddress]);
-        profileRead(parts_.model.buffer[kCurrentProfileAddress]);
-        notify(SessionEventKind::ImageRead);
+        levelRead(parts_.model.buffer[image::fields::kCurrentLevel]);
+        profileRead(parts_.model.buffer[image::fields::kActiveProfile]);
     }
     return read;
 }
 
 void Session::deviceGone(const Message& message) {
-    Presenter& presenter = parts_.presenter;
     parts_.transport.invalidate();
-    errorPage_ = false;
-    presenter.pumpEvents();
-    showErrorPage();
+    parts_.presenter.pumpEvents();
+    setErrorPage(true);
     parts_.model.setChip(std::nullopt);
     parts_.model.ledTypeText.clear();
-    currentLevel_ = kUnknown;
-    currentProfile_ = kUnknown;
-    presenter.setOverlays(true);
-    presenter.showMessage(message);
-    notify(SessionEventKind::Disconnected, 0, message.text);
+    currentLevel_.reset();
+    currentProfile_.reset();
+    imageRead_ = false;
+    lastProblem_ = message;
+    parts_.presenter.showMessage(message);
+    notify(ChangeKind::Disconnected, 0, message.text);
 }
 
-bool Session::restartAndReconnect() {
+Result Session::restartAndReconnect() {
+    const auto operation = parts_.guard.tryEnter();
+    if (!operation)
+        return busy();
     pollEnabled_ = false;
     waitPumping(parts_.clock, parts_.timing, parts_.presenter, parts_.timing.beforeRestart);
-    parts_.protocol.restart();
+    const Result restarted = parts_.protocol.restart();
     deviceGone();
     parts_.presenter.pumpEvents();
     waitPumping(parts_.clock, parts_.timing, parts_.presenter, parts_.timing.restartSettle);
-    const bool read = reFindDev();
-    // A mouse that was not found back leaves polling off, as after any failed reconnect; a
-    // mouse that was found but could not be read is not polled either.
-    if (!read)
-        pollEnabled_ = false;
-    return read;
+    Result found = searchForMouse(ImageRead::Yes);
+    // Polling goes on whenever the mouse was found and identified, even when its image came
+    // back incomplete, so a later unplug is noticed; a mouse that did not come back stays
+    // unpolled until the driver searches again.
+    pollEnabled_ = hasDevice() && parts_.model.chip.has_value();
+    if (!restarted)
+        return restarted;
+    if (found.failure == Failure::NoDevice)
+        return Result::fail(Failure::NotBack, Step::Restart, found.detail);
+    if (!found)
+        found.step = Step::ReadBack;
+    return found;
 }
 
 bool Session::hasDevice() const {
@@ -169,42 +203,29 @@ bool Session::requireDevice() {
     return false;
 }
 
-std::optional<std::uint8_t> Session::currentLevel() const {
-    const int value = currentLevel_;
-    if (value == kUnknown)
-        return std::nullopt;
-    return static_cast<std::uint8_t>(value);
+void Session::setErrorPage(bool shown) {
+    if (errorPage_ == shown && !shown)
+        return;
+    errorPage_ = shown;
+    notify(ChangeKind::ErrorPage, shown ? 1 : 0);
 }
 
-std::optional<std::uint8_t> Session::currentProfile() const {
-    const int value = currentProfile_;
-    if (value == kUnknown)
-        return std::nullopt;
-    return static_cast<std::uint8_t>(value);
-}
-
-void Session::showErrorPage() {
-    parts_.presenter.refresh(View::ErrorPage);
-    errorPage_ = true;
-}
-
-void Session::notify(SessionEventKind kind, int value, std::string text) {
-    if (observer_)
-        observer_(SessionEvent{kind, value, std::move(text)});
+void Session::notify(ChangeKind kind, int value, std::string text) {
+    parts_.changes.notify(Change{kind, value, std::move(text)});
 }
 
 void Session::levelRead(std::uint8_t value) {
     currentLevel_ = value;
-    notify(SessionEventKind::CpiLevel, value);
+    notify(ChangeKind::CpiLevel, value);
 }
 
 void Session::profileRead(std::uint8_t value) {
     // Only profiles 0..2 change the shown profile; any other value is ignored.
-    const std::uint8_t profile = value & kProfileMask;
-    if (profile >= kProfileCount)
+    const std::uint8_t profile = image::fields::profileOf(value);
+    if (!image::fields::isProfile(profile))
         return;
     currentProfile_ = profile;
-    notify(SessionEventKind::Profile, profile);
+    notify(ChangeKind::Profile, profile);
 }
 
 }  // namespace gm::device::session

@@ -3,26 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "image/fields.h"
+
 namespace gm::device::session {
 
 namespace {
-
-constexpr std::array<StatusButton, 4> kButtons{StatusButton::Cpi, StatusButton::CpiUp,
-                                               StatusButton::CpiDown, StatusButton::Profile};
-
-constexpr std::uint8_t bitOf(StatusButton button) {
-    switch (button) {
-        case StatusButton::Cpi:
-            return 0x01;
-        case StatusButton::CpiUp:
-            return 0x02;
-        case StatusButton::CpiDown:
-            return 0x04;
-        case StatusButton::Profile:
-            return 0x08;
-    }
-    return 0;
-}
 
 constexpr std::size_t indexOf(StatusButton button) {
     return static_cast<std::size_t>(button);
@@ -31,18 +16,16 @@ constexpr std::size_t indexOf(StatusButton button) {
 // Large enough for any status report a HID device can send in one read; the transport never
 // copies more than the buffer holds.
 constexpr std::size_t kInputBufferSize = 64;
-constexpr std::size_t kEventByte = 3;
 
 }  // namespace
 
 StatusListener::StatusListener(Transport& transport, CommandProtocol& protocol, Clock& clock,
-                               const Timing& timing, Presenter& presenter, Sinks sinks)
+                               const Timing& timing, ChangeHub& changes)
     : transport_(transport),
       protocol_(protocol),
       clock_(clock),
       timing_(timing),
-      presenter_(presenter),
-      sinks_(std::move(sinks)) {}
+      changes_(changes) {}
 
 StatusListener::~StatusListener() {
     stop();
@@ -51,10 +34,7 @@ StatusListener::~StatusListener() {
 void StatusListener::start() {
     if (thread_.joinable())
         return;
-    {
-        std::lock_guard lock(mutex_);
-        stopping_ = false;
-    }
+    stopping_ = false;
     thread_ = std::thread([this] { run(); });
 }
 
@@ -64,6 +44,7 @@ void StatusListener::stop() {
         stopping_ = true;
     }
     wake_.notify_all();
+    protocol_.guard().wakeWaiters();
     if (thread_.joinable())
         thread_.join();
 }
@@ -78,7 +59,7 @@ void StatusListener::deviceOpened() {
 void StatusListener::idle(std::chrono::milliseconds limit) {
     std::unique_lock lock(mutex_);
     if (limit.count() > 0) {
-        wake_.wait_for(lock, limit, [this] { return stopping_; });
+        wake_.wait_for(lock, limit, [this] { return stopping_.load(); });
     } else {
         wake_.wait(lock, [this] { return stopping_ || transport_.hasInputChannel(); });
     }
@@ -86,12 +67,7 @@ void StatusListener::idle(std::chrono::milliseconds limit) {
 
 void StatusListener::run() {
     std::array<std::uint8_t, kInputBufferSize> buffer{};
-    for (;;) {
-        {
-            std::lock_guard lock(mutex_);
-            if (stopping_)
-                return;
-        }
+    while (!stopping_) {
         if (!transport_.hasInputChannel()) {
             idle(std::chrono::milliseconds{0});
             continue;
@@ -110,40 +86,46 @@ void StatusListener::run() {
 }
 
 void StatusListener::handleReport(std::span<const std::uint8_t> report) {
-    if (report.size() <= kEventByte || report[0] != kStatusReportId)
+    if (report.size() <= kStatusEventByte || report[0] != kStatusReportId)
         return;
-    const std::uint8_t event = report[kEventByte];
-    if (event == 0x00) {
-        for (StatusButton button : kButtons) {
+    const std::uint8_t event = report[kStatusEventByte];
+    if (event == kStatusReleased) {
+        for (StatusButton button : kStatusButtons) {
             if (pending_[indexOf(button)])
                 refreshAfterRelease(button);
         }
     } else {
-        for (StatusButton button : kButtons) {
-            if (event == bitOf(button)) {
+        for (StatusButton button : kStatusButtons) {
+            if (event == statusBitOf(button)) {
                 pending_[indexOf(button)] = true;
-                presenter_.setStatusIndicator(button, true);
+                changes_.post({ChangeKind::StatusIndicator, static_cast<int>(button), "on"});
             }
         }
     }
+    const auto operation = protocol_.guard().enterWhenFree([this] { return stopping_.load(); });
+    if (!operation)
+        return;
     std::uint8_t ignored = 0;
     protocol_.liveRead(0, kStatusLiveReadA, std::span(&ignored, 1));
     protocol_.liveRead(0, kStatusLiveReadB, std::span(&ignored, 1));
+}
+
+bool StatusListener::readImageByte(std::uint16_t address, std::uint8_t& value) {
+    const auto operation = protocol_.guard().enterWhenFree([this] { return stopping_.load(); });
+    return operation && protocol_.readBlock(address, std::span(&value, 1)).ok();
 }
 
 void StatusListener::refreshAfterRelease(StatusButton button) {
     clock_.sleepFor(timing_.statusRefreshDelay);
     const bool profile = button == StatusButton::Profile;
     std::uint8_t value = 0xFF;
-    if (protocol_.readBlock(profile ? kCurrentProfileAddress : kCurrentLevelAddress,
-                            std::span(&value, 1))) {
-        const auto& sink = profile ? sinks_.profileRead : sinks_.levelRead;
-        if (sink)
-            sink(value);
+    if (readImageByte(static_cast<std::uint16_t>(profile ? image::fields::kActiveProfile
+                                                         : image::fields::kCurrentLevel),
+                      value)) {
+        changes_.post({profile ? ChangeKind::Profile : ChangeKind::CpiLevel, value, {}});
     }
-    presenter_.refresh(profile ? View::CurrentProfileStatus : View::CurrentCpiStatus);
     pending_[indexOf(button)] = false;
-    presenter_.setStatusIndicator(button, false);
+    changes_.post({ChangeKind::StatusIndicator, static_cast<int>(button), "off"});
 }
 
 }  // namespace gm::device::session

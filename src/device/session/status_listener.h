@@ -1,39 +1,33 @@
 #pragma once
 // The status listener: a thread that reads the mouse's 0x42 status reports. While a status
-// button is held it shows the button's indicator; on release it waits a moment and re-reads
-// the current CPI level and profile from the mouse. While no device is open it sleeps on a
-// condition variable, so an idle editor costs nothing.
+// button is held it posts the button's indicator; on release it waits a moment and re-reads the
+// current CPI level and profile from the mouse. It never calls the driver: everything it learns
+// is posted to the change hub, which wakes the driver to apply it on its own thread. While no
+// device is open it sleeps on a condition variable, so an idle editor costs nothing.
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <functional>
 #include <mutex>
+#include <span>
 #include <thread>
 
 #include "device/clock.h"
 #include "device/link/protocol.h"
 #include "device/link/transport.h"
-#include "device/presenter.h"
+#include "device/session/changes.h"
 #include "device/timing.h"
 
 namespace gm::device::session {
 
-// Image offsets the listener re-reads after a release.
-inline constexpr std::uint16_t kCurrentLevelAddress = 166;    // User 2
-inline constexpr std::uint16_t kCurrentProfileAddress = 164;  // User 0, bits 3..0
 // Live addresses read after every status report.
 inline constexpr std::uint8_t kStatusLiveReadA = 0x16;
 inline constexpr std::uint8_t kStatusLiveReadB = 0x18;
 
 class StatusListener {
 public:
-    struct Sinks {
-        std::function<void(std::uint8_t)> levelRead;    // byte at image 166
-        std::function<void(std::uint8_t)> profileRead;  // byte at image 164
-    };
-
     StatusListener(Transport& transport, CommandProtocol& protocol, Clock& clock,
-                   const Timing& timing, Presenter& presenter, Sinks sinks);
+                   const Timing& timing, ChangeHub& changes);
     // Stops and joins the thread.
     ~StatusListener();
     StatusListener(const StatusListener&) = delete;
@@ -41,13 +35,14 @@ public:
 
     void start();
     // Returns once the thread has ended: at once while it idles, else within one
-    // timing.inputReadTimeout.
+    // timing.inputReadTimeout (or when the running operation it waits for ends).
     void stop();
     bool running() const { return thread_.joinable(); }
     // Wakes the idle thread after the session opened the mouse.
     void deviceOpened();
 
     // Handles one input report (the thread's body; public so a report can be fed directly).
+    // Its reads wait for a running operation to end: they are short and must not be lost.
     void handleReport(std::span<const std::uint8_t> report);
 
 private:
@@ -55,21 +50,22 @@ private:
     // Blocks until a device is open or stop() was called, or at most `limit` when positive.
     void idle(std::chrono::milliseconds limit);
     void refreshAfterRelease(StatusButton button);
+    // Reads one byte of the image with a block read once no other operation runs.
+    bool readImageByte(std::uint16_t address, std::uint8_t& value);
 
     Transport& transport_;
     CommandProtocol& protocol_;
     Clock& clock_;
     const Timing& timing_;
-    Presenter& presenter_;
-    Sinks sinks_;
+    ChangeHub& changes_;
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    bool stopping_ = false;
+    std::atomic<bool> stopping_{false};
     std::thread thread_;
 
     // Buttons seen pressed since the last release (touched only by the listener thread).
-    bool pending_[4] = {false, false, false, false};
+    bool pending_[kStatusButtons.size()] = {};
 };
 
 }  // namespace gm::device::session

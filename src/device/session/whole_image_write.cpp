@@ -1,51 +1,97 @@
 #include "device/session/whole_image_write.h"
 
-#include "device/session/complete_read.h"
+#include <string>
+
 #include "image/image_model.h"
 
 namespace gm::device::session {
 
-bool keepBackup(Session& session, std::string_view reason) {
-    image::files::BackupStore* store = session.backupStore();
+namespace {
+
+// Read busy for the length of a scope, so change handlers send nothing while the image moves.
+class ReadBusyScope {
+public:
+    explicit ReadBusyScope(Session& session) : session_(session) { session_.setReadBusy(true); }
+    ~ReadBusyScope() { session_.setReadBusy(false); }
+    ReadBusyScope(const ReadBusyScope&) = delete;
+    ReadBusyScope& operator=(const ReadBusyScope&) = delete;
+
+private:
+    Session& session_;
+};
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+}  // namespace
+
+Result keepBackup(Workspace& workspace, std::string_view reason) {
+    if (workspace.backupPolicy() == BackupPolicy::Skipped)
+        return Result::done();
+    image::files::BackupStore* store = workspace.backups();
     if (store == nullptr)
-        return true;
+        return Result::fail(Failure::BackupNotStored, Step::KeepBackup, "no backup folder is set");
     image::Image current{};
-    if (!readCompletely(session.transport(), session.protocol(),
-                        [&] { return session.protocol().readBlock(0, current, true); })) {
-        current = session.model().buffer;
-    }
-    session.presenter().hideProgress();
+    const bool read = workspace.protocol().readBlock(0, current, Progress::Shown).ok();
+    workspace.presenter().hideProgress();
+    if (!read)
+        current = workspace.model().buffer;
     const image::files::BackupStoreResult stored = store->store(current, reason);
     if (!stored.ok()) {
-        session.presenter().showMessage(
-            Message{"", "Could not keep a backup of the mouse's image (" + stored.error +
-                            "); nothing was written to the mouse."});
-        return false;
+        return Result::fail(Failure::BackupNotStored, Step::KeepBackup,
+                            store->folder().string() + ": " + stored.error);
     }
-    return true;
+    Result kept;
+    kept.backup = 1;
+    return kept;
 }
 
-void beginWholeImageWrite(Session& session) {
-    session.setReadBusy(true);
-    session.setPollEnabled(false);
-    session.presenter().setOverlays(true);
-}
-
-void adoptImage(Session& session, const image::Image& image) {
-    image::ImageModel& model = session.model();
+void adoptImage(Workspace& workspace, const image::Image& image) {
+    image::ImageModel& model = workspace.model();
     model.buffer = image;
     image::split(model);
     image::rebuildCodeTexts(model);
-    session.presenter().refresh(View::Everything);
-    session.presenter().refresh(View::MacroLists);
+    workspace.changes().notify({ChangeKind::ImageReplaced, 1, {}});
 }
 
-bool finishWholeImageWrite(Session& session) {
-    session.protocol().writeImage(session.model());
-    session.presenter().hideProgress();
-    session.setPollEnabled(true);
-    session.setReadBusy(false);
-    return session.restartAndReconnect();
+Result replaceWholeImage(Workspace& workspace, const image::Image& image, std::string_view reason) {
+    const auto operation = workspace.guard().tryEnter();
+    if (!operation)
+        return Result::fail(Failure::Busy);
+    Session& session = workspace.session();
+    if (!session.requireDevice())
+        return Result::fail(Failure::NoDevice);
+    const Result backup = keepBackup(workspace, reason);
+    if (!backup)
+        return backup;
+
+    Result write;
+    {
+        ReadBusyScope busy(session);
+        adoptImage(workspace, image);
+        write = workspace.protocol().writeBlock(0, image).at(Step::WriteImage);
+        workspace.presenter().hideProgress();
+    }
+    Result result = restartAndVerify(workspace, image, write);
+    result.backup = backup.backup;
+    return result;
+}
+
+Result restartAndVerify(Workspace& workspace, const image::Image& written, Result write) {
+    Result reconnected = workspace.session().restartAndReconnect();
+    if (!write)
+        return write;
+    if (!reconnected)
+        return reconnected;
+    const std::vector<std::string> differing =
+        image::areasThatDiffer(written, workspace.model().buffer, workspace.model().geometry);
+    if (!differing.empty())
+        return Result::fail(Failure::ReadBackDiffers, Step::ReadBack, joined(differing));
+    return Result::done();
 }
 
 }  // namespace gm::device::session

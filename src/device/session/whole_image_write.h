@@ -1,30 +1,33 @@
 #pragma once
-// The steps every replacement of the mouse's whole image shares (factory reset, engineering
-// rebuild, loaded profile, restored backup): a backup of what the mouse holds, the busy state,
-// the new image taken into the model, the write and the restart.
+// Replacing the mouse's whole image (factory reset, engineering rebuild, loaded profile, restored
+// backup): a backup of what the mouse holds, the new image taken into the model, the write, the
+// restart, and a read-back compared with what was written.
 
 #include <string_view>
 
-#include "device/session/session.h"
+#include "device/result.h"
+#include "device/session/workspace.h"
 #include "image/layout.h"
 
 namespace gm::device::session {
 
-// Reads the whole image from the mouse (the model's buffer when the read is refused or
-// incomplete) and stores it. True when stored, or when the session keeps no backups. On
-// failure the user is told and the caller must not write: the image would be replaced with no
-// way back.
-bool keepBackup(Session& session, std::string_view reason);
+// Reads the whole image from the mouse (the model's buffer when the read is incomplete) and
+// stores it as a new backup (Result::backup = 1). Done without storing when the policy skips
+// backups. On failure (BackupNotStored) the caller must not write.
+Result keepBackup(Workspace& workspace, std::string_view reason);
 
-// Read busy set, polling off, overlays shown.
-void beginWholeImageWrite(Session& session);
+// The model takes `image` as its buffer: working copies split from it, code texts rebuilt, and
+// the views told.
+void adoptImage(Workspace& workspace, const image::Image& image);
 
-// The model takes `image` as its buffer: working copies split from it, code texts rebuilt and
-// every view refreshed.
-void adoptImage(Session& session, const image::Image& image);
+// Keeps a backup, takes `image` into the model, writes it at address 0, restarts the mouse and
+// reads it back. Fails naming the step: the write (reports refused), the restart, the read-back,
+// or ReadBackDiffers with the areas that differ. Result::backup names the backup kept.
+Result replaceWholeImage(Workspace& workspace, const image::Image& image, std::string_view reason);
 
-// Writes the model's buffer at address 0, ends the busy state and restarts the mouse. True when
-// the mouse was found and read back after its restart.
-bool finishWholeImageWrite(Session& session);
+// Restarts the mouse after `written` was written to it (whole or in part), reads it back and
+// compares: the tail of every whole-area write. `write` is the write's own result, returned when
+// it failed (the restart happens all the same, as the mouse expects after a write).
+Result restartAndVerify(Workspace& workspace, const image::Image& written, Result write);
 
 }  // namespace gm::device::session

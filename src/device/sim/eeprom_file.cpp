@@ -25,8 +25,4 @@ EepromFileResult readEepromFile(const std::filesystem::path& path) {
     return {image, ""};
 }
 
-std::string writeEepromFile(const std::filesystem::path& path, const image::Image& eeprom) {
-    return image::files::writeFileAtomically(path, eeprom);
-}
-
 }  // namespace gm::sim

@@ -17,7 +17,5 @@ struct EepromFileResult {
 
 // Reads an EEPROM file; anything but exactly 2048 bytes is refused.
 EepromFileResult readEepromFile(const std::filesystem::path& path);
-// Writes the EEPROM atomically; returns an empty string on success, else the error.
-std::string writeEepromFile(const std::filesystem::path& path, const image::Image& eeprom);
 
 }  // namespace gm::sim

@@ -19,20 +19,6 @@ std::size_t bigEndian(std::uint8_t high, std::uint8_t low) {
 
 }  // namespace
 
-std::uint8_t statusBitOf(device::StatusButton button) {
-    switch (button) {
-        case device::StatusButton::Cpi:
-            return 0x01;
-        case device::StatusButton::CpiUp:
-            return 0x02;
-        case device::StatusButton::CpiDown:
-            return 0x04;
-        case device::StatusButton::Profile:
-            return 0x08;
-    }
-    return 0x00;
-}
-
 MouseFirmware::MouseFirmware(image::ChipType chip)
     : chip_(chip),
       identifyByte0_(chip == image::ChipType::Chip4230A ? kIdentify4230A : kIdentify4210A),
@@ -145,7 +131,7 @@ void MouseFirmware::startReadStream(std::vector<std::uint8_t> bytes) {
 std::uint8_t MouseFirmware::press(device::StatusButton button) {
     if (button == device::StatusButton::Profile) {
         const std::uint8_t profile = currentProfile();
-        const std::uint8_t next = profile + 1 >= kProfileCount ? 0 : profile + 1;
+        const std::uint8_t next = profile + 1U >= image::kProfileCount ? 0 : profile + 1;
         eeprom_[kProfileOffset] =
             static_cast<std::uint8_t>((eeprom_[kProfileOffset] & 0xF0) | next);
     } else {
@@ -159,7 +145,7 @@ std::uint8_t MouseFirmware::press(device::StatusButton button) {
     }
     // The firmware keeps its own User section consistent when it changes it.
     image::setCheckByte(std::span(eeprom_).subspan(image::kUser.offset, image::kUser.length));
-    return statusBitOf(button);
+    return device::statusBitOf(button);
 }
 
 }  // namespace gm::sim

@@ -9,7 +9,8 @@
 #include <span>
 #include <vector>
 
-#include "device/presenter.h"
+#include "device/wire.h"
+#include "image/fields.h"
 #include "image/geometry.h"
 #include "image/layout.h"
 
@@ -20,10 +21,9 @@ inline constexpr std::uint8_t kIdentify4210A = 0x40;
 inline constexpr std::uint8_t kIdentify4230A = 0x3F;
 
 // Image offsets the status buttons act on.
-inline constexpr std::size_t kLevelCountOffset = 43;     // Vendor 43: number of levels - 1
-inline constexpr std::size_t kCurrentLevelOffset = 166;  // User 2: current level - 1
-inline constexpr std::size_t kProfileOffset = 164;       // User 0, bits 3..0: current profile
-inline constexpr std::uint8_t kProfileCount = 3;
+inline constexpr std::size_t kLevelCountOffset = 43;  // Vendor 43: number of levels - 1
+inline constexpr std::size_t kCurrentLevelOffset = image::fields::kCurrentLevel;
+inline constexpr std::size_t kProfileOffset = image::fields::kActiveProfile;
 
 // One target-1 live write (key status test): kept, never stored in the EEPROM.
 struct KeyStatusWrite {
@@ -31,9 +31,6 @@ struct KeyStatusWrite {
     std::array<std::uint8_t, 4> data{};
     bool operator==(const KeyStatusWrite&) const = default;
 };
-
-// Event bit of a status button in byte 3 of the 0x42 input report.
-std::uint8_t statusBitOf(device::StatusButton button);
 
 class MouseFirmware {
 public:
@@ -56,7 +53,9 @@ public:
     // Applies a status button to the current level or profile; returns the event bit.
     std::uint8_t press(device::StatusButton button);
     std::uint8_t currentLevel() const { return eeprom_[kCurrentLevelOffset]; }
-    std::uint8_t currentProfile() const { return eeprom_[kProfileOffset] & 0x0F; }
+    std::uint8_t currentProfile() const {
+        return image::fields::profileOf(eeprom_[kProfileOffset]);
+    }
 
     image::Image& eeprom() { return eeprom_; }
     const image::Image& eeprom() const { return eeprom_; }

@@ -92,8 +92,8 @@ std::string cleanReason(std::string_view reason) {
 
 }  // namespace
 
-BackupStore::BackupStore(fs::path folder, WallClock now)
-    : folder_(std::move(folder)), now_(std::move(now)) {}
+BackupStore::BackupStore(fs::path folder, WallClock now, FileWriter& files)
+    : folder_(std::move(folder)), now_(std::move(now)), files_(files) {}
 
 BackupStoreResult BackupStore::store(const Image& image, std::string_view reason) {
     BackupStoreResult result;
@@ -120,14 +120,31 @@ BackupStoreResult BackupStore::store(const Image& image, std::string_view reason
                                    static_cast<char>('0' + sequence % 10)};
     result.path = folder_ / (std::string(kPrefix) + stamp + "-" + sequenceText + "-" +
                              cleanReason(reason) + std::string(kSuffix));
-    result.error = writeFileAtomically(result.path, image);
+    result.error = files_.write(result.path, image);
     return result;
 }
 
 std::vector<BackupEntry> BackupStore::list() const {
+    std::string ignored;
+    return list(ignored);
+}
+
+std::vector<BackupEntry> BackupStore::list(std::string& error) const {
+    error.clear();
     std::vector<std::pair<std::string, BackupEntry>> found;
     std::error_code ec;
-    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!fs::exists(folder_, ec) && !ec)
+        return {};
+    if (!fs::is_directory(folder_, ec)) {
+        error = folder_.string() + ": is not a folder";
+        return {};
+    }
+    fs::directory_iterator it(folder_, ec);
+    if (ec) {
+        error = folder_.string() + ": cannot be read (" + ec.message() + ")";
+        return {};
+    }
+    for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         ParsedName parsed;
         if (!it->is_regular_file(ec) || !parseName(name, parsed))
@@ -135,6 +152,8 @@ std::vector<BackupEntry> BackupStore::list() const {
         found.push_back(
             {name, BackupEntry{it->path(), readableStamp(parsed.stamp), parsed.reason}});
     }
+    if (ec)
+        error = folder_.string() + ": cannot be read (" + ec.message() + ")";
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<BackupEntry> entries;

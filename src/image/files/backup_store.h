@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "image/files/file_writer.h"
 #include "image/layout.h"
 
 namespace gm::image::files {
@@ -37,7 +38,8 @@ struct BackupLoadResult {
 
 class BackupStore {
 public:
-    BackupStore(std::filesystem::path folder, WallClock now);
+    // Backups are written through `files`, which outlives the store.
+    BackupStore(std::filesystem::path folder, WallClock now, FileWriter& files);
 
     const std::filesystem::path& folder() const { return folder_; }
 
@@ -45,7 +47,9 @@ public:
     // of the name; characters other than letters, digits and '-' are dropped.
     BackupStoreResult store(const Image& image, std::string_view reason);
 
-    // The backups in the folder, newest first. Files that do not follow the naming are ignored.
+    // The backups in the folder, newest first. Files that do not follow the naming are ignored;
+    // a folder that does not exist yet holds none. A folder that cannot be read sets `error`.
+    std::vector<BackupEntry> list(std::string& error) const;
     std::vector<BackupEntry> list() const;
 
     // Backup `number` of list(), counted from 1 (1 = newest). Refuses files that are not
@@ -55,6 +59,7 @@ public:
 private:
     std::filesystem::path folder_;
     WallClock now_;
+    FileWriter& files_;
 };
 
 }  // namespace gm::image::files

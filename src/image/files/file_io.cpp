@@ -10,12 +10,17 @@ namespace fs = std::filesystem;
 ReadResult readFile(const fs::path& path, std::size_t maxBytes) {
     ReadResult result;
     std::error_code ec;
-    if (!fs::exists(path, ec)) {
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) {
         result.error = path.string() + ": no such file";
         return result;
     }
-    if (fs::is_directory(path, ec)) {
+    if (fs::is_directory(status)) {
         result.error = path.string() + ": is a folder, not a file";
+        return result;
+    }
+    if (!fs::is_regular_file(status)) {
+        result.error = path.string() + ": is not a regular file (a pipe or a device?)";
         return result;
     }
     std::ifstream in(path, std::ios::binary);
@@ -37,33 +42,6 @@ ReadResult readFile(const fs::path& path, std::size_t maxBytes) {
         result.error = path.string() + ": read failed";
     }
     return result;
-}
-
-std::string writeFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const fs::path temporary = folder / ("." + path.filename().string() + ".tmp");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return path.string() + ": cannot create a file in " + folder.string();
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return path.string() + ": write failed (disk full?)";
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return path.string() + ": cannot replace the file (" + ec.message() + ")";
-    }
-    return {};
 }
 
 }  // namespace gm::image::files

@@ -1,12 +1,10 @@
 #pragma once
-// Reading and writing the small binary files of the editor (profiles, imports, backups, patch
-// code). Writes go to a temporary file in the target's folder that is renamed over the target,
-// so a crash or a full disk never leaves half a file behind.
+// Reading the small binary files of the editor (profiles, imports, backups, patch code). Only
+// regular files are opened: a FIFO or a device would block or never end. Writing goes through a
+// FileWriter (file_writer.h).
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -18,11 +16,8 @@ struct ReadResult {
     bool ok() const { return error.empty(); }
 };
 
-// Reads at most `maxBytes` bytes of the file (all when maxBytes is 0).
+// Reads at most `maxBytes` bytes of the file (all when maxBytes is 0). A path that is missing
+// or not a regular file (after following links) is refused before it is opened.
 ReadResult readFile(const std::filesystem::path& path, std::size_t maxBytes = 0);
-
-// Writes `bytes` to `path` atomically; returns an empty string on success, else the error.
-std::string writeFileAtomically(const std::filesystem::path& path,
-                                std::span<const std::uint8_t> bytes);
 
 }  // namespace gm::image::files

@@ -47,8 +47,14 @@ TEST(ParseArgs, FlagsAndOptionalValues) {
 TEST(ParseArgs, RefusesUnknownOptionsByName) {
     EXPECT_EQ(refusal({"file", "--backup-dir", "bk"}), "unknown option --backup-dir");
     EXPECT_EQ(refusal({"--colour=red"}), "unknown option --colour");
-    EXPECT_EQ(refusal({"-5"}), "unknown option -5");
     EXPECT_EQ(refusal({"--simulte"}), "unknown option --simulte");
+}
+
+// A negative number is an argument for the command to refuse ("must be 0 or more"), not an
+// unknown option.
+TEST(ParseArgs, NegativeNumbersArePositional) {
+    EXPECT_EQ(parsed({"-5", "--trace", "-0x10"}).positional, (Args{"-5", "-0x10"}));
+    EXPECT_EQ(refusal({"-x"}), "unknown option -x");
 }
 
 TEST(ParseArgs, RefusesMissingAndEmptyValues) {

@@ -31,6 +31,22 @@ TEST_F(BlockTransfer, SingleShortChunkIsPaddedWithFF) {
     EXPECT_EQ(dataReports(), (std::vector<Bytes>{{0x41, 1, 2, 3, 0xFF, 0xFF, 0xFF, 0xFF}}));
 }
 
+// The staging buffer is the transport's response buffer: a read leaves its last data report
+// there, which must not leak into the padding of a later short write.
+TEST_F(BlockTransfer, ShortWriteAfterAReadIsStillPaddedWithFF) {
+    mouse.loadEeprom(patternedImage());
+    std::array<std::uint8_t, 7> read{};
+    ASSERT_TRUE(protocol.readBlock(0x40, read));
+    ASSERT_NE(transport.response(), (Payload{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}))
+        << "the read must leave its data in the response buffer for this test to mean anything";
+    mouse.clearReports();
+
+    ASSERT_TRUE(protocol.writeBlock(0x500, Bytes{0xB0, 0xB1, 0xB2}));
+
+    EXPECT_EQ(dataReports(),
+              (std::vector<Bytes>{{0x41, 0xB0, 0xB1, 0xB2, 0xFF, 0xFF, 0xFF, 0xFF}}));
+}
+
 TEST_F(BlockTransfer, MultiplesOfSevenMoveLengthOverSevenReports) {
     Bytes source(14, 0xAB);
     ASSERT_TRUE(protocol.writeBlock(0x200, source));
@@ -64,20 +80,20 @@ TEST_F(BlockTransfer, ReadOfEightBytesStaysInsideItsDestination) {
 
 TEST_F(BlockTransfer, ReadShowsProgressOnlyWhenAsked) {
     std::array<std::uint8_t, 9> destination{};
-    ASSERT_TRUE(protocol.readBlock(0, destination, false));
+    ASSERT_TRUE(protocol.readBlock(0, destination, Progress::Hidden));
     EXPECT_TRUE(presenter.events.empty());
-    ASSERT_TRUE(protocol.readBlock(0, destination, true));
+    ASSERT_TRUE(protocol.readBlock(0, destination, Progress::Shown));
     EXPECT_EQ(presenter.events, (std::vector<std::string>{"show 0/2", "show 1/2"}));
 }
 
 TEST_F(BlockTransfer, RefusedCommandLeavesDestinationFFAndFails) {
     mouse.refuseCommands(true);
     std::array<std::uint8_t, 16> destination{};
-    EXPECT_FALSE(protocol.readBlock(0, destination));
+    EXPECT_EQ(protocol.readBlock(0, destination).failure, Failure::CommandRefused);
     EXPECT_TRUE(std::ranges::all_of(destination, [](std::uint8_t b) { return b == 0xFF; }));
     EXPECT_TRUE(dataReports().empty()) << "no data report follows a refused command";
 
-    EXPECT_FALSE(protocol.writeBlock(0, Bytes(16, 0)));
+    EXPECT_EQ(protocol.writeBlock(0, Bytes(16, 0)).failure, Failure::CommandRefused);
     EXPECT_TRUE(dataReports().empty());
 }
 
@@ -85,40 +101,60 @@ TEST_F(BlockTransfer, RefusedDataReportLeavesItsChunkFFAndTheReadGoesOn) {
     mouse.loadEeprom(patternedImage());
     std::array<std::uint8_t, 21> destination{};
     mouse.refuseDataFrom(2);  // the second data report and every later one
-    ASSERT_TRUE(protocol.readBlock(0, destination));
+    const Result result = protocol.readBlock(0, destination);
 
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.refused, 2);
+    EXPECT_EQ(result.reports, 3);
+    EXPECT_EQ(dataReports().size(), 3u) << "the read goes on past a refused report";
     const image::Image eeprom = mouse.eeprom();
     EXPECT_TRUE(std::equal(destination.begin(), destination.begin() + 7, eeprom.begin()));
     EXPECT_TRUE(std::all_of(destination.begin() + 7, destination.end(),
                             [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_EQ(protocol.lastRefusedReports(), 2);
 }
 
-// Only a refused command report aborts a transfer, so a mouse that leaves during a read gives
-// true with 0xFF in the chunks it never sent; lastRefusedReports() tells the caller.
+TEST_F(BlockTransfer, RefusedDataReportFailsTheWriteButTheRestIsStillSent) {
+    const Bytes source(21, 0x5A);
+    mouse.refuseDataFrom(2);
+    const Result result = protocol.writeBlock(0x300, source);
+
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.refused, 2);
+    EXPECT_EQ(result.reports, 3);
+    EXPECT_EQ(dataReports().size(), 3u);
+    EXPECT_FALSE(result.ok()) << "a write the mouse took only in part is never done";
+}
+
+// Only a refused command report aborts a transfer, so a mouse that leaves during a read leaves
+// 0xFF in the chunks it never sent; the result fails and counts them.
 TEST_F(BlockTransfer, MouseVanishingMidReadLeavesUnreadChunksFF) {
     mouse.loadEeprom(patternedImage());
     mouse.vanishAfter(3);  // the command report and two data reports
     std::array<std::uint8_t, 35> destination{};
 
-    EXPECT_TRUE(protocol.readBlock(0, destination));
+    const Result result = protocol.readBlock(0, destination);
 
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.refused, 3);
+    EXPECT_EQ(result.reports, 5);
     const image::Image eeprom = mouse.eeprom();
     EXPECT_TRUE(std::equal(destination.begin(), destination.begin() + 14, eeprom.begin()));
     EXPECT_TRUE(std::all_of(destination.begin() + 14, destination.end(),
                             [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_EQ(protocol.lastRefusedReports(), 3);
 }
 
 TEST_F(BlockTransfer, CompleteTransferReportsNoRefusals) {
     mouse.refuseDataFrom(1);
     std::array<std::uint8_t, 7> destination{};
-    ASSERT_TRUE(protocol.readBlock(0, destination));
-    ASSERT_EQ(protocol.lastRefusedReports(), 1);
+    const Result refused = protocol.readBlock(0, destination);
+    ASSERT_EQ(refused.failure, Failure::TransferIncomplete);
+    ASSERT_EQ(refused.refused, 1);
 
     mouse.clearFaults();
-    ASSERT_TRUE(protocol.readBlock(0, destination));
-    EXPECT_EQ(protocol.lastRefusedReports(), 0);
+    const Result complete = protocol.readBlock(0, destination);
+    EXPECT_TRUE(complete.ok());
+    EXPECT_EQ(complete.refused, 0);
+    EXPECT_EQ(complete.reports, 1);
 }
 
 TEST_F(BlockTransfer, ZeroLengthSendsNothing) {
@@ -129,18 +165,18 @@ TEST_F(BlockTransfer, ZeroLengthSendsNothing) {
 
 TEST_F(BlockTransfer, LengthBeyondSixteenBitsIsRefusedWithoutSending) {
     std::vector<std::uint8_t> huge(0x10000, 0);
-    EXPECT_FALSE(protocol.readBlock(0, huge));
+    EXPECT_EQ(protocol.readBlock(0, huge).failure, Failure::InvalidRequest);
     EXPECT_EQ(huge.front(), 0xFF);
-    EXPECT_FALSE(protocol.writeBlock(0, huge));
+    EXPECT_EQ(protocol.writeBlock(0, huge).failure, Failure::InvalidRequest);
     EXPECT_TRUE(seen().empty());
 }
 
 TEST_F(BlockTransfer, WithoutDeviceNothingIsSentAndReadsStayFF) {
     transport.invalidate();
     std::array<std::uint8_t, 8> destination{};
-    EXPECT_FALSE(protocol.readBlock(0, destination));
+    EXPECT_EQ(protocol.readBlock(0, destination).failure, Failure::NoDevice);
     EXPECT_TRUE(std::ranges::all_of(destination, [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_FALSE(protocol.writeBlock(0, destination));
+    EXPECT_EQ(protocol.writeBlock(0, destination).failure, Failure::NoDevice);
     EXPECT_TRUE(seen().empty());
 }
 

@@ -7,20 +7,27 @@ namespace {
 
 using DeviceCommands = ProtocolTest;
 
-TEST_F(DeviceCommands, XDataAddressIsSentAsItsLowSixteenBits) {
+TEST_F(DeviceCommands, XDataAddressIsSentHighByteFirst) {
     mouse.setXdata(0x2345, 0x9C);
-    EXPECT_EQ(protocol.xdataRead(0x12345), std::optional<std::uint8_t>{0x9C});
+    std::uint8_t value = 0;
+    ASSERT_TRUE(protocol.xdataRead(0x2345, value));
+    EXPECT_EQ(value, 0x9C);
     EXPECT_EQ(commands(), (std::vector<Bytes>{{0x40, 0x02, 0x23, 0x45, 0x00, 0x01, 0x00, 0x00}}));
 
     mouse.clearReports();
-    ASSERT_TRUE(protocol.xdataWrite(0x1ABCD, 0x42));
+    ASSERT_TRUE(protocol.xdataWrite(0xABCD, 0x42));
     EXPECT_EQ(seen(), (std::vector<Bytes>{{0x40, 0x01, 0xAB, 0xCD, 0x42, 0x00, 0x00, 0x00}}));
     EXPECT_EQ(mouse.xdata(0xABCD), 0x42);
 }
 
-TEST_F(DeviceCommands, XDataReadWithRefusedDataReportHasNoValue) {
+TEST_F(DeviceCommands, XDataReadWithRefusedDataReportLeavesTheValue) {
+    mouse.setXdata(0x7241, 0x00);
     mouse.refuseDataFrom(1);
-    EXPECT_EQ(protocol.xdataRead(0x7241), std::nullopt);
+    std::uint8_t value = 0x5A;
+    const Result result = protocol.xdataRead(0x7241, value);
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.refused, 1);
+    EXPECT_EQ(value, 0x5A) << "a refused answer must not pass as the register's value";
     EXPECT_EQ(transport.response(), (Payload{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
@@ -31,36 +38,48 @@ TEST_F(DeviceCommands, ChangeXDataWritesThreeRegistersInOrder) {
                                           {0x40, 0x01, 0x72, 0x43, 0x01, 0, 0, 0}}));
 }
 
-TEST_F(DeviceCommands, ChangeXDataStopsAtTheFirstRefusal) {
+// Each register write stands alone: a refusal must not keep the others from being sent, and
+// the failure names every address the mouse refused.
+TEST_F(DeviceCommands, ChangeXDataSendsAllThreeWritesAndNamesEveryRefusal) {
     mouse.refuseCommands(true);
-    EXPECT_FALSE(protocol.changeXData());
-    EXPECT_EQ(commands().size(), 1u);
+    const Result result = protocol.changeXData();
+
+    EXPECT_EQ(commands(), (std::vector<Bytes>{{0x40, 0x01, 0x72, 0x41, 0x01, 0, 0, 0},
+                                              {0x40, 0x01, 0x72, 0x42, 0x06, 0, 0, 0},
+                                              {0x40, 0x01, 0x72, 0x43, 0x01, 0, 0, 0}}));
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.step, Step::XDataWrite);
+    EXPECT_EQ(result.refused, 3);
+    for (const char* address : {"7241", "7242", "7243"})
+        EXPECT_NE(result.detail.find(address), std::string::npos) << result.detail;
 }
 
 TEST_F(DeviceCommands, IdentifyAnswersWithMarkerAndChipByte) {
-    const auto answer = protocol.identify();
-    ASSERT_TRUE(answer.has_value());
-    EXPECT_TRUE(answer->valid());
-    EXPECT_EQ(image::chipFromIdentify(answer->payload[0]), image::ChipType::Chip4210A);
+    IdentifyAnswer answer;
+    ASSERT_TRUE(protocol.identify(answer));
+    EXPECT_TRUE(answer.valid());
+    EXPECT_EQ(image::chipFromIdentify(answer.payload[0]), image::ChipType::Chip4210A);
     EXPECT_EQ(commands(), (std::vector<Bytes>{{0x40, 0x0D, 0, 0, 0, 0, 0, 0}}));
 }
 
 TEST_F(DeviceCommands, IdentifyFailuresAreTold) {
+    IdentifyAnswer answer;
     mouse.setBadIdentify(true);
-    auto answer = protocol.identify();
-    ASSERT_TRUE(answer.has_value());
-    EXPECT_FALSE(answer->valid());
+    Result result = protocol.identify(answer);
+    EXPECT_EQ(result.failure, Failure::WrongIdentify);
+    EXPECT_FALSE(answer.valid());
 
     mouse.clearFaults();
     mouse.refuseDataFrom(1);
-    answer = protocol.identify();
-    ASSERT_TRUE(answer.has_value());
-    EXPECT_EQ(answer->payload, (Payload{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_FALSE(answer->valid());
+    result = protocol.identify(answer);
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(answer.payload, (Payload{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_FALSE(answer.valid());
 
     mouse.clearFaults();
     mouse.refuseCommands(true);
-    EXPECT_EQ(protocol.identify(), std::nullopt);
+    EXPECT_EQ(protocol.identify(answer).failure, Failure::CommandRefused);
+    EXPECT_FALSE(answer.valid());
 }
 
 TEST_F(DeviceCommands, RestartTakesTheMouseOffTheBus) {
@@ -72,11 +91,13 @@ TEST_F(DeviceCommands, RestartTakesTheMouseOffTheBus) {
 
 TEST_F(DeviceCommands, WithoutDeviceNothingIsSent) {
     transport.invalidate();
-    EXPECT_EQ(protocol.xdataRead(0), std::nullopt);
-    EXPECT_FALSE(protocol.xdataWrite(0, 1));
-    EXPECT_FALSE(protocol.changeXData());
-    EXPECT_EQ(protocol.identify(), std::nullopt);
-    EXPECT_FALSE(protocol.restart());
+    std::uint8_t value = 0;
+    IdentifyAnswer answer;
+    EXPECT_EQ(protocol.xdataRead(0, value).failure, Failure::NoDevice);
+    EXPECT_EQ(protocol.xdataWrite(0, 1).failure, Failure::NoDevice);
+    EXPECT_EQ(protocol.changeXData().failure, Failure::NoDevice);
+    EXPECT_EQ(protocol.identify(answer).failure, Failure::NoDevice);
+    EXPECT_EQ(protocol.restart().failure, Failure::NoDevice);
     EXPECT_TRUE(seen().empty());
 }
 

@@ -49,13 +49,16 @@ TEST_F(LiveTransfer, RangeShorterThanOneChunkIsPaddedWithFF) {
 
 TEST_F(LiveTransfer, RangeIgnoresRefusedChunksButCountsThem) {
     mouse.refuseCommands(true);
-    EXPECT_TRUE(protocol.liveWriteRange(164, countingBytes(28)));
-    EXPECT_EQ(protocol.lastRefusedReports(), 10);
+    const Result result = protocol.liveWriteRange(164, countingBytes(28));
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.refused, 10);
+    EXPECT_EQ(result.reports, 10);
+    EXPECT_EQ(commands().size(), 10u) << "a refused chunk does not stop the run";
 }
 
 TEST_F(LiveTransfer, RangeWithoutCommandChannelSendsNothing) {
     transport.invalidate();
-    EXPECT_FALSE(protocol.liveWriteRange(0, countingBytes(6)));
+    EXPECT_EQ(protocol.liveWriteRange(0, countingBytes(6)).failure, Failure::NoDevice);
     EXPECT_TRUE(seen().empty());
 }
 
@@ -75,21 +78,21 @@ TEST_F(LiveTransfer, KeyTestWriteCarriesFourBytesToTargetOne) {
 }
 
 TEST_F(LiveTransfer, WriteWithCountOutsideOneToThreeIsRefusedWithoutSending) {
-    EXPECT_FALSE(protocol.liveWrite(0, 1, 2, 3, 0));
-    EXPECT_FALSE(protocol.liveWrite(0, 1, 2, 3, 4));
+    EXPECT_EQ(protocol.liveWrite(0, 1, 2, 3, 0).failure, Failure::InvalidRequest);
+    EXPECT_EQ(protocol.liveWrite(0, 1, 2, 3, 4).failure, Failure::InvalidRequest);
     EXPECT_TRUE(seen().empty());
 }
 
 TEST_F(LiveTransfer, RefusedWriteReportsFailureAfterTheSameShowAndHide) {
     mouse.refuseCommands(true);
-    EXPECT_FALSE(protocol.liveWrite(0x10, 1, 0, 0, 1));
+    EXPECT_EQ(protocol.liveWrite(0x10, 1, 0, 0, 1).failure, Failure::CommandRefused);
     EXPECT_EQ(presenter.events, (std::vector<std::string>{"show 0/1", "hide", "pump"}));
 }
 
 TEST_F(LiveTransfer, WriteWithoutDeviceShowsNothing) {
     transport.invalidate();
-    EXPECT_FALSE(protocol.liveWrite(0x10, 1, 0, 0, 1));
-    EXPECT_FALSE(protocol.liveWrite4(0x10, {1, 2, 3, 4}));
+    EXPECT_EQ(protocol.liveWrite(0x10, 1, 0, 0, 1).failure, Failure::NoDevice);
+    EXPECT_EQ(protocol.liveWrite4(0x10, {1, 2, 3, 4}).failure, Failure::NoDevice);
     EXPECT_TRUE(presenter.events.empty());
     EXPECT_TRUE(seen().empty());
 }
@@ -117,18 +120,22 @@ TEST_F(LiveTransfer, ReadStaysInsideItsDestination) {
 TEST_F(LiveTransfer, ReadFailuresLeaveFF) {
     std::array<std::uint8_t, 9> destination{};
     mouse.refuseDataFrom(2);
-    EXPECT_TRUE(protocol.liveRead(0, 0, destination));
+    const Result incomplete = protocol.liveRead(0, 0, destination);
+    EXPECT_EQ(incomplete.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(incomplete.refused, 1);
+    EXPECT_EQ(incomplete.reports, 2);
     EXPECT_TRUE(std::all_of(destination.begin() + 7, destination.end(),
                             [](std::uint8_t b) { return b == 0xFF; }));
 
     mouse.clearFaults();
     mouse.refuseCommands(true);
     destination.fill(0);
-    EXPECT_FALSE(protocol.liveRead(0, 0, destination));
+    EXPECT_EQ(protocol.liveRead(0, 0, destination).failure, Failure::CommandRefused);
     EXPECT_TRUE(std::ranges::all_of(destination, [](std::uint8_t b) { return b == 0xFF; }));
 
     std::array<std::uint8_t, 256> tooLong{};
-    EXPECT_FALSE(protocol.liveRead(0, 0, tooLong)) << "the count byte cannot say 256";
+    EXPECT_EQ(protocol.liveRead(0, 0, tooLong).failure, Failure::InvalidRequest)
+        << "the count byte cannot say 256";
 }
 
 class LiveWritePacing : public ProtocolTest {

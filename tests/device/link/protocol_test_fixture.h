@@ -1,15 +1,19 @@
 #pragma once
 // A command protocol wired to a virtual mouse on a virtual bus, with a presenter that records
-// what it was asked to show, and helpers to pick reports out of the mouse's record.
+// what it was asked to show (sealed by the operation guard, as production wires it), and helpers
+// to pick reports out of the mouse's record.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "device/clock.h"
+#include "device/link/operation_guard.h"
 #include "device/link/protocol.h"
+#include "device/link/sealed_presenter.h"
 #include "device/link/transport.h"
 #include "device/presenter.h"
 #include "device/sim/virtual_bus.h"
@@ -20,16 +24,25 @@ namespace gm::device::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Records presenter calls as "show i/n", "hide" and "pump".
+// Records presenter calls as "show i/n", "hide" and "pump". The hooks play the driver handling
+// an event during that call (a click, a timer tick).
 class RecordingPresenter final : public Presenter {
 public:
     void showProgress(int chunk, int chunks) override {
         events.push_back("show " + std::to_string(chunk) + "/" + std::to_string(chunks));
+        if (onShow)
+            onShow(chunk, chunks);
     }
     void hideProgress() override { events.push_back("hide"); }
-    void pumpEvents() override { events.push_back("pump"); }
+    void pumpEvents() override {
+        events.push_back("pump");
+        if (onPump)
+            onPump();
+    }
 
     std::vector<std::string> events;
+    std::function<void(int, int)> onShow;
+    std::function<void()> onPump;
 };
 
 class ProtocolTest : public ::testing::Test {
@@ -76,9 +89,11 @@ protected:
     Timing timing;
     sim::VirtualBus bus;
     sim::VirtualMouse mouse{clock, image::ChipType::Chip4210A};
+    OperationGuard guard;
     RecordingPresenter presenter;
+    SealedPresenter sealed{presenter, guard};
     Transport transport{bus, clock, timing};
-    CommandProtocol protocol{transport, clock, timing, presenter};
+    CommandProtocol protocol{transport, guard, clock, timing, sealed};
 };
 
 }  // namespace gm::device::test

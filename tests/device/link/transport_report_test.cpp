@@ -120,7 +120,6 @@ TEST_F(TransportReportTest, AStatusReaderRunsBesideTransfersAndInvalidation) {
     });
     for (int i = 0; i < 20; ++i) {
         mouse.press(StatusButton::CpiUp);
-        const auto lock = transport.transaction();
         EXPECT_TRUE(transport.sendCommand(0x09, 0x00, 0x00, 0x00, 0x07));
         EXPECT_TRUE(transport.readData());
     }

@@ -16,7 +16,7 @@ TEST(EngineeringImports, BaseMacrosGoOutAsTwoHalvesOfTheMacroArea) {
     OperationsRig rig;
     std::vector<std::uint8_t> macros(512);
     std::iota(macros.begin(), macros.end(), 0);
-    ASSERT_TRUE(importBaseMacros(rig.session, rig.writeFile("m.bin", macros)));
+    ASSERT_TRUE(importBaseMacros(rig.workspace, rig.writeFile("m.bin", macros)).ok());
     EXPECT_EQ(rig.blockWrites(), (std::vector<std::pair<int, int>>{{496, 256}, {752, 256}}));
     const image::Image eeprom = rig.mouse.eeprom();
     EXPECT_TRUE(std::equal(macros.begin(), macros.end(), eeprom.begin() + 496));
@@ -29,7 +29,7 @@ TEST(EngineeringImports, FireMacrosLandInTheTailOfEachChip) {
     std::iota(records.begin(), records.end(), 1);
     {
         OperationsRig rig(ChipType::Chip4210A);
-        ASSERT_TRUE(importFireMacros(rig.session, rig.writeFile("f.bin", records)));
+        ASSERT_TRUE(importFireMacros(rig.workspace, rig.writeFile("f.bin", records)).ok());
         EXPECT_EQ(rig.blockWrites(), (std::vector<std::pair<int, int>>{{1808, 240}}));
         const image::Image eeprom = rig.mouse.eeprom();
         EXPECT_TRUE(std::equal(records.begin(), records.end(), eeprom.begin() + 1808));
@@ -37,7 +37,7 @@ TEST(EngineeringImports, FireMacrosLandInTheTailOfEachChip) {
     {
         OperationsRig rig(ChipType::Chip4230A);
         const image::Image before = rig.mouse.eeprom();
-        ASSERT_TRUE(importFireMacros(rig.session, rig.writeFile("f.bin", records)));
+        ASSERT_TRUE(importFireMacros(rig.workspace, rig.writeFile("f.bin", records)).ok());
         EXPECT_EQ(rig.blockWrites(), (std::vector<std::pair<int, int>>{{1536, 512}}));
         const image::Image eeprom = rig.mouse.eeprom();
         // Names and the unused end stay; each record takes 24 file bytes and 8 zeros.
@@ -56,22 +56,49 @@ TEST(EngineeringImports, FireMacrosLandInTheTailOfEachChip) {
 TEST(EngineeringImports, ARefusedWriteIsReportedNotHidden) {
     OperationsRig rig;
     rig.mouse.refuseCommands(true);
-    EXPECT_FALSE(
-        importBaseMacros(rig.session, rig.writeFile("m.bin", std::vector<std::uint8_t>(512))));
-    EXPECT_TRUE(rig.presenter.saw("did not accept"));
+    const Result refused =
+        importBaseMacros(rig.workspace, rig.writeFile("m.bin", std::vector<std::uint8_t>(512)));
+    EXPECT_EQ(refused.failure, Failure::CommandRefused);
+    EXPECT_EQ(refused.step, Step::WriteMacroArea);
+}
+
+// Both imports fail when a data report is refused, first or in the middle, or when the mouse
+// leaves mid-write; the wire carries the same reports as a good import up to the fault.
+TEST(EngineeringImports, AnIncompleteWriteFails) {
+    const auto macroFile = std::vector<std::uint8_t>(512, 0x11);
+    const auto fireFile = std::vector<std::uint8_t>(240, 0x22);
+    for (const int fault : {1, 20, -20}) {
+        for (const bool base : {true, false}) {
+            OperationsRig rig;
+            if (fault > 0)
+                rig.mouse.refuseDataFrom(fault);
+            else
+                rig.mouse.vanishAfter(-fault);
+            const Result result =
+                base ? importBaseMacros(rig.workspace, rig.writeFile("m.bin", macroFile))
+                     : importFireMacros(rig.workspace, rig.writeFile("f.bin", fireFile));
+            EXPECT_FALSE(result.ok()) << "fault " << fault << (base ? " base" : " fire");
+            EXPECT_EQ(result.step, base ? Step::WriteMacroArea : Step::WriteFireMacros);
+            if (fault > 0) {
+                EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+                EXPECT_GT(result.refused, 0);
+            }
+        }
+    }
 }
 
 TEST(EngineeringImports, UnreadableFilesAndNoDeviceChangeNothing) {
     OperationsRig rig;
     const auto macroArea = rig.model.copies.macroArea;
-    EXPECT_FALSE(importBaseMacros(rig.session, rig.temp / "missing.bin"));
-    EXPECT_FALSE(importFireMacros(rig.session, rig.temp / "missing.bin"));
+    EXPECT_FALSE(importBaseMacros(rig.workspace, rig.temp / "missing.bin").ok());
+    EXPECT_FALSE(importFireMacros(rig.workspace, rig.temp / "missing.bin").ok());
     EXPECT_EQ(rig.model.copies.macroArea, macroArea);
     EXPECT_TRUE(rig.blockWrites().empty());
 
     OperationsRig unplugged(ChipType::Chip4210A, false);
-    EXPECT_FALSE(importBaseMacros(unplugged.session,
-                                  unplugged.writeFile("m.bin", std::vector<std::uint8_t>(512))));
+    EXPECT_FALSE(importBaseMacros(unplugged.workspace,
+                                  unplugged.writeFile("m.bin", std::vector<std::uint8_t>(512)))
+                     .ok());
     EXPECT_TRUE(unplugged.presenter.saw("Str022"));
     EXPECT_TRUE(unplugged.mouse.reports().empty());
 }

@@ -22,10 +22,10 @@ image::Image scrambled(image::Image image) {
 TEST(FactoryReset, Cfg2OnA4210AWritesTheSameBytesAsCfg1) {
     OperationsRig rig;
     rig.mouse.loadEeprom(scrambled(rig.mouse.eeprom()));
-    ASSERT_TRUE(defaultParameterConfirm(rig.session, 1));
+    ASSERT_TRUE(writeFactoryImage(rig.workspace, 1).ok());
     const image::Image afterCfg1 = rig.mouse.eeprom();
     rig.mouse.loadEeprom(scrambled(afterCfg1));
-    ASSERT_TRUE(defaultParameterConfirm(rig.session, 2));
+    ASSERT_TRUE(writeFactoryImage(rig.workspace, 2).ok());
     EXPECT_EQ(rig.mouse.eeprom(), afterCfg1);
     EXPECT_EQ(afterCfg1, image::factoryImage(ChipType::Chip4210A, 1));
     EXPECT_EQ(rig.mouse.restartCount(), 2);
@@ -36,7 +36,7 @@ TEST(FactoryReset, Cfg2OnA4210AWritesTheSameBytesAsCfg1) {
 
 TEST(FactoryReset, TheIdentifiedChipPicksItsOwnImage) {
     OperationsRig rig(ChipType::Chip4230A);
-    ASSERT_TRUE(defaultParameterConfirm(rig.session, 3));
+    ASSERT_TRUE(writeFactoryImage(rig.workspace, 3).ok());
     EXPECT_EQ(rig.mouse.eeprom(), image::factoryImage(ChipType::Chip4230A, 3));
 }
 
@@ -45,7 +45,7 @@ TEST(FactoryReset, BeforeIdentificationThe4210AImageIsUsed) {
     // The link is open but the chip was never identified.
     ASSERT_TRUE(rig.transport.openMouse(kMouseIdentity.vendorId, kMouseIdentity.productId).found);
     ASSERT_FALSE(rig.model.chip.has_value());
-    defaultParameterConfirm(rig.session, 1);
+    writeFactoryImage(rig.workspace, 1);
     EXPECT_EQ(rig.mouse.eeprom(), image::factoryImage(ChipType::Chip4210A, 1));
 }
 
@@ -53,40 +53,40 @@ TEST(FactoryReset, KeepsABackupOfTheImageItReplaces) {
     OperationsRig rig;
     const image::Image before = scrambled(rig.mouse.eeprom());
     rig.mouse.loadEeprom(before);
-    ASSERT_TRUE(defaultParameterConfirm(rig.session, 1));
-    ASSERT_EQ(rig.backups.list().size(), 1u);
-    EXPECT_EQ(rig.backups.list()[0].reason, "reset1");
-    EXPECT_EQ(rig.backups.load(1).image, before);
+    ASSERT_TRUE(writeFactoryImage(rig.workspace, 1).ok());
+    ASSERT_EQ(rig.backups().list().size(), 1u);
+    EXPECT_EQ(rig.backups().list()[0].reason, "reset1");
+    EXPECT_EQ(rig.backups().load(1).image, before);
 
-    ASSERT_TRUE(tlDefaultParameter(rig.session));
-    ASSERT_EQ(rig.backups.list().size(), 2u);
-    EXPECT_EQ(rig.backups.list()[0].reason, "rebuild");
-    EXPECT_EQ(rig.backups.load(1).image, image::factoryImage(ChipType::Chip4210A, 1));
+    ASSERT_TRUE(rebuildEngineeringDefaults(rig.workspace).ok());
+    ASSERT_EQ(rig.backups().list().size(), 2u);
+    EXPECT_EQ(rig.backups().list()[0].reason, "rebuild");
+    EXPECT_EQ(rig.backups().load(1).image, image::factoryImage(ChipType::Chip4210A, 1));
 }
 
 TEST(FactoryReset, AFailedBackupReadFallsBackToTheModelsBuffer) {
     OperationsRig rig;
     rig.model.buffer[400] = 0x77;
     rig.mouse.refuseDataFrom(100);  // the backup read loses its later chunks
-    defaultParameterConfirm(rig.session, 1);
-    ASSERT_EQ(rig.backups.list().size(), 1u);
-    EXPECT_EQ(rig.backups.load(1).image[400], 0x77);
+    writeFactoryImage(rig.workspace, 1);
+    ASSERT_EQ(rig.backups().list().size(), 1u);
+    EXPECT_EQ(rig.backups().load(1).image[400], 0x77);
 }
 
 TEST(FactoryReset, WithoutADeviceOnlyTheMessageIsShown) {
     OperationsRig rig(ChipType::Chip4210A, false);
-    EXPECT_FALSE(defaultParameterConfirm(rig.session, 1));
-    EXPECT_FALSE(tlDefaultParameter(rig.session));
+    EXPECT_FALSE(writeFactoryImage(rig.workspace, 1).ok());
+    EXPECT_FALSE(rebuildEngineeringDefaults(rig.workspace).ok());
     EXPECT_EQ(rig.presenter.messages.size(), 2u);
     EXPECT_TRUE(rig.presenter.saw("Str022"));
     EXPECT_TRUE(rig.mouse.reports().empty());
-    EXPECT_TRUE(rig.backups.list().empty());
+    EXPECT_TRUE(rig.backups().list().empty());
     EXPECT_FALSE(rig.session.readBusy());
 }
 
 TEST(FactoryReset, AnUnknownConfigIsRefused) {
     OperationsRig rig;
-    EXPECT_FALSE(defaultParameterConfirm(rig.session, 4));
+    EXPECT_FALSE(writeFactoryImage(rig.workspace, 4).ok());
     EXPECT_TRUE(rig.blockWrites().empty());
 }
 
@@ -95,7 +95,7 @@ TEST(EngineeringRebuild, RebuildsSectionsClearsMacrosAndKeepsPatchAndTail) {
         OperationsRig rig(chip);
         const image::Image before = rig.mouse.eeprom();
         const auto geometry = image::geometryOf(chip);
-        ASSERT_TRUE(tlDefaultParameter(rig.session));
+        ASSERT_TRUE(rebuildEngineeringDefaults(rig.workspace).ok());
         const image::Image after = rig.mouse.eeprom();
 
         for (image::Section section : image::kCheckedSections) {

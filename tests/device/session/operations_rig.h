@@ -12,7 +12,8 @@ namespace gm::device::session::testing {
 struct OperationsRig : SessionRig {
     explicit OperationsRig(image::ChipType chip = image::ChipType::Chip4210A, bool connected = true)
         : SessionRig(chip) {
-        session.setBackupStore(&backups);
+        workspace.setBackupFolder(temp / "backups",
+                                  [this] { return wallNow += std::chrono::seconds{1}; });
         if (connected)
             connect();
     }
@@ -33,8 +34,7 @@ struct OperationsRig : SessionRig {
 
     TempFolder temp;
     std::chrono::system_clock::time_point wallNow{std::chrono::hours{24 * 365 * 54}};
-    image::files::BackupStore backups{temp / "backups",
-                                      [this] { return wallNow += std::chrono::seconds{1}; }};
+    image::files::BackupStore& backups() { return *workspace.backups(); }
 };
 
 }  // namespace gm::device::session::testing

@@ -36,10 +36,10 @@ std::vector<std::uint8_t> patchFile(std::uint16_t length, std::size_t codeBytes)
 TEST(PatchProgramming, A736ByteHeaderIsSummedOver736BytesWhileTheWhole784AreWritten) {
     OperationsRig rig(ChipType::Chip4210A);
     const auto bytes = patchFile(736, 784);
-    PatchUpdate update(rig.session);
+    PatchUpdate update(rig.workspace);
     update.openPage();
-    ASSERT_TRUE(update.loadFile(rig.writeFile("p.bin", bytes)));
-    ASSERT_TRUE(update.program());
+    ASSERT_TRUE(update.loadFile(rig.writeFile("p.bin", bytes)).ok());
+    ASSERT_TRUE(update.program().ok());
 
     std::uint16_t sum = 0;
     for (std::size_t i = 0; i < 736; ++i)
@@ -58,47 +58,64 @@ TEST(PatchProgramming, A736ByteHeaderIsSummedOver736BytesWhileTheWhole784AreWrit
 
 TEST(PatchProgramming, RefusedFilesAreExplainedAndNotProgrammed) {
     OperationsRig rig(ChipType::Chip4210A);
-    PatchUpdate update(rig.session);
+    PatchUpdate update(rig.workspace);
     const std::vector<std::vector<std::uint8_t>> refused{
         std::vector<std::uint8_t>(10, 0x04),  // shorter than the header
         patchFile(800, 800),                  // more than the 784-byte area
         patchFile(736, 500),                  // fewer code bytes than the header says
     };
     for (const auto& bytes : refused) {
-        EXPECT_FALSE(update.loadFile(rig.writeFile("bad.bin", bytes)));
+        const Result loaded = update.loadFile(rig.writeFile("bad.bin", bytes));
+        EXPECT_EQ(loaded.failure, Failure::FileUnusable);
+        EXPECT_FALSE(loaded.detail.empty());
         EXPECT_FALSE(update.loaded());
-        EXPECT_FALSE(update.program());
+        EXPECT_FALSE(update.program().ok());
     }
-    EXPECT_EQ(rig.presenter.messages.size(), refused.size());
-    EXPECT_FALSE(programPatchFile(rig.session, rig.writeFile("bad.bin", patchFile(800, 800))));
+    EXPECT_FALSE(
+        programPatchFile(rig.workspace, rig.writeFile("bad.bin", patchFile(800, 800))).ok());
     EXPECT_TRUE(rig.blockWrites().empty());
     EXPECT_EQ(rig.mouse.restartCount(), 0);
 }
 
+TEST(PatchProgramming, KeepsABackupAndFailsOnARefusedReport) {
+    OperationsRig rig(ChipType::Chip4210A);
+    const image::Image original = rig.mouse.eeprom();
+    // The backup read's 293 data reports come first; then the header's 3, then the code's.
+    rig.mouse.refuseDataFrom(293 + 3 + 10);
+    const Result result =
+        programPatchFile(rig.workspace, rig.writeFile("p.bin", patchFile(736, 736)));
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.step, Step::WritePatchCode);
+    EXPECT_EQ(result.backup, std::optional<std::size_t>(1));
+    ASSERT_EQ(rig.backups().list().size(), 1u);
+    EXPECT_EQ(rig.backups().list()[0].reason, "patch");
+    EXPECT_EQ(rig.backups().load(1).image, original);
+}
+
 TEST(PatchProgramming, OpeningTheUpdatePageForgetsTheLoadedFile) {
     OperationsRig rig(ChipType::Chip4230A);
-    PatchUpdate update(rig.session);
-    ASSERT_TRUE(update.loadFile(rig.writeFile("p.bin", patchFile(512, 512))));
+    PatchUpdate update(rig.workspace);
+    ASSERT_TRUE(update.loadFile(rig.writeFile("p.bin", patchFile(512, 512))).ok());
     EXPECT_FALSE(update.fileName().empty());
     update.openPage();
     EXPECT_FALSE(update.loaded());
-    EXPECT_FALSE(update.program());
+    EXPECT_FALSE(update.program().ok());
     EXPECT_TRUE(rig.presenter.messages.empty());
     EXPECT_TRUE(rig.blockWrites().empty());
 }
 
 TEST(PatchProgramming, ProgramDoesNothingWithoutADevice) {
     OperationsRig rig(ChipType::Chip4210A, false);
-    PatchUpdate update(rig.session);
-    ASSERT_TRUE(update.loadFile(rig.writeFile("p.bin", patchFile(736, 784))));
-    EXPECT_FALSE(update.program());
+    PatchUpdate update(rig.workspace);
+    ASSERT_TRUE(update.loadFile(rig.writeFile("p.bin", patchFile(736, 784))).ok());
+    EXPECT_FALSE(update.program().ok());
     EXPECT_TRUE(rig.presenter.messages.empty());
     EXPECT_TRUE(rig.mouse.reports().empty());
 }
 
 TEST(PatchProgramming, TheEngineeringButtonProgramsInOneStep) {
     OperationsRig rig(ChipType::Chip4230A);
-    ASSERT_TRUE(programPatchFile(rig.session, rig.writeFile("p.bin", patchFile(512, 512))));
+    ASSERT_TRUE(programPatchFile(rig.workspace, rig.writeFile("p.bin", patchFile(512, 512))).ok());
     EXPECT_EQ(rig.blockWrites(), (std::vector<std::pair<int, int>>{{1008, 16}, {1024, 512}}));
     EXPECT_EQ(rig.model.copies.patchCode.size(), 512u);
 }

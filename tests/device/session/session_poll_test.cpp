@@ -21,10 +21,9 @@ TEST(SessionPoll, TheFirstPollFindsIdentifiesAndReadsTheMouse) {
     EXPECT_EQ(rig.session.lastDeviceCount(), kMouseInterfaces);
     EXPECT_TRUE(rig.session.pollEnabled());
     EXPECT_FALSE(rig.session.readBusy());
-    EXPECT_FALSE(rig.session.pollBusy());
-    EXPECT_EQ(rig.presenter.count(View::Everything), 1);
-    ASSERT_FALSE(rig.presenter.overlays.empty());
-    EXPECT_FALSE(rig.presenter.overlays.back());
+    EXPECT_FALSE(rig.guard().busy());
+    EXPECT_EQ(rig.recorder.count(ChangeKind::ImageReplaced), 1);
+    EXPECT_TRUE(rig.session.imageRead()) << "the overlays come down once the image is read";
     EXPECT_EQ(rig.session.currentLevel(), rig.mouse.currentLevel());
     EXPECT_EQ(rig.session.currentProfile(), rig.mouse.currentProfile());
 }
@@ -57,7 +56,8 @@ TEST(SessionPoll, UnpluggingAnyDeviceDropsTheSessionAndTheNextRiseReconnects) {
     EXPECT_FALSE(rig.model.chip.has_value());
     EXPECT_TRUE(rig.session.errorPage());
     EXPECT_TRUE(rig.presenter.saw("Str100"));
-    EXPECT_EQ(rig.presenter.count(View::ErrorPage), 1);
+    EXPECT_EQ(rig.recorder.count(ChangeKind::Disconnected), 1);
+    EXPECT_FALSE(rig.session.imageRead());
     EXPECT_FALSE(rig.session.currentLevel().has_value());
 
     rig.bus.plugGeneric({});
@@ -93,7 +93,7 @@ TEST(SessionPoll, DoesNothingWhileDisabledOrAlreadyRunning) {
     rig.session.setPollEnabled(true);
     int nested = 0;
     rig.presenter.onPump = [&] {
-        if (rig.session.pollBusy()) {
+        if (rig.guard().busy()) {
             ++nested;
             rig.session.poll();
         }
@@ -142,7 +142,7 @@ TEST(SessionIdentify, AWrongAnswerShowsStr102AndTheErrorPageWithoutReading) {
     rig.session.poll();
     EXPECT_TRUE(rig.presenter.saw("Str102"));
     EXPECT_TRUE(rig.session.errorPage());
-    EXPECT_EQ(rig.presenter.count(View::ErrorPage), 1);
+    EXPECT_EQ(rig.recorder.count(ChangeKind::ErrorPage), 1);
     EXPECT_TRUE(rig.commands(command::kBlockRead).empty());
     EXPECT_FALSE(rig.model.chip.has_value());
 }
@@ -169,7 +169,7 @@ TEST(SessionRestart, ReadsTheImageBackAndPollsAgain) {
     SessionRig rig;
     rig.connect();
     const Micros sleptBefore = rig.clock.totalSlept();
-    EXPECT_TRUE(rig.session.restartAndReconnect());
+    EXPECT_TRUE(rig.session.restartAndReconnect().ok());
     EXPECT_EQ(rig.mouse.restartCount(), 1);
     EXPECT_EQ(rig.commands(command::kBlockRead).size(), 1u);
     EXPECT_TRUE(rig.session.hasDevice());
@@ -181,10 +181,60 @@ TEST(SessionRestart, AMouseThatDoesNotComeBackLeavesPollingOff) {
     SessionRig rig;
     rig.connect();
     rig.mouse.setRestartDelay(Micros{60'000'000});
-    EXPECT_FALSE(rig.session.restartAndReconnect());
+    const Result result = rig.session.restartAndReconnect();
+    EXPECT_EQ(result.failure, Failure::NotBack);
+    EXPECT_EQ(result.step, Step::Restart);
     EXPECT_FALSE(rig.session.hasDevice());
     EXPECT_FALSE(rig.session.pollEnabled());
     EXPECT_TRUE(rig.presenter.saw("Str100"));
+}
+
+TEST(SessionRestart, AMouseFoundAgainIsPolledEvenWhenItsReadBackLostAReport) {
+    SessionRig rig;
+    rig.connect();
+    // Once the mouse is back, data report 1 is the open's probe, 2 the identify answer and 3
+    // the first of the image read.
+    rig.mouse.refuseDataFrom(3);
+    rig.mouse.setRestartDelay(Micros{0});
+    const Result result = rig.session.restartAndReconnect();
+    EXPECT_EQ(result.failure, Failure::TransferIncomplete);
+    EXPECT_EQ(result.step, Step::ReadBack);
+    EXPECT_TRUE(rig.session.hasDevice());
+    EXPECT_TRUE(rig.session.pollEnabled()) << "a later unplug must still be noticed";
+}
+
+TEST(SessionPoll, WaitsTheSettleTimeBeforeTheFirstIdentify) {
+    SessionRig rig;
+    rig.timing.populationSettle = Micros{2'100'000};
+    Micros identifiedAt{-1};
+    rig.workspace.changes().subscribe([&](const Change& change) {
+        if (change.kind == ChangeKind::Connected)
+            identifiedAt = rig.clock.now();
+    });
+    const Micros start = rig.clock.now();
+    rig.session.poll();
+    ASSERT_TRUE(rig.session.hasDevice());
+    EXPECT_GE(identifiedAt - start, Micros{2'100'000});
+}
+
+TEST(SessionPoll, IsRefusedWhileAnotherOperationRuns) {
+    SessionRig rig;
+    rig.connect();
+    rig.bus.plugGeneric({});
+    // A poll tick delivered during a live write's pumped wait does nothing.
+    rig.timing.afterLiveWrite = Micros{100'000};
+    bool polled = false;
+    rig.presenter.onPump = [&] {
+        if (polled)
+            return;
+        polled = true;
+        rig.session.poll();
+    };
+    ASSERT_TRUE(rig.protocol.liveWrite(170, 0, 0, 0, 1).ok());
+    rig.presenter.onPump = nullptr;
+    EXPECT_TRUE(polled);
+    EXPECT_EQ(rig.session.lastDeviceCount(), kMouseInterfaces) << "the poll must not have run";
+    EXPECT_TRUE(rig.commands(command::kBlockRead).empty());
 }
 
 }  // namespace

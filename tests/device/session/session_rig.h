@@ -19,17 +19,47 @@
 #include "device/link/transport.h"
 #include "device/presenter.h"
 #include "device/session/session.h"
+#include "device/session/workspace.h"
 #include "device/sim/virtual_bus.h"
 #include "device/sim/virtual_mouse.h"
 #include "device/timing.h"
 #include "image/image_model.h"
+#include "support/plain_file_writer.h"
 #include "support/temp_folder.h"
 
 namespace gm::device::session::testing {
 
-// Records every call; safe from the status listener's thread. waitFor blocks (real time, with a
-// generous bound) until a predicate over the record holds.
+// Records what the core showed while an operation ran: progress, messages, and a hook called
+// on every pump (where a test plays the driver handling an event).
 class RecordingPresenter final : public Presenter {
+public:
+    void showProgress(int, int) override {
+        ++progressShown;
+        if (onProgress)
+            onProgress();
+    }
+    void pumpEvents() override {
+        if (onPump)
+            onPump();
+    }
+    void showMessage(const Message& message) override { messages.push_back(message); }
+
+    bool saw(const std::string& textOrId) const {
+        return std::any_of(messages.begin(), messages.end(), [&](const Message& m) {
+            return (!m.textId.empty() && m.textId == textOrId) ||
+                   m.text.find(textOrId) != std::string::npos;
+        });
+    }
+
+    std::vector<Message> messages;
+    int progressShown = 0;
+    std::function<void()> onPump;
+    std::function<void()> onProgress;
+};
+
+// Records the workspace's change notifications (on the test's thread, the driver's), and lets
+// a test wait, as a driver would, for what the status listener posts.
+class ChangeRecorder {
 public:
     struct Indicator {
         StatusButton button;
@@ -37,73 +67,52 @@ public:
         bool operator==(const Indicator&) const = default;
     };
 
-    void showProgress(int, int) override {
-        update([&] { ++progressShown; });
-    }
-    void pumpEvents() override {
-        std::function<void()> hook;
-        {
-            std::lock_guard lock(mutex_);
-            hook = onPump;
-        }
-        if (hook)
-            hook();
-    }
-    void showMessage(const Message& message) override {
-        update([&] { messages.push_back(message); });
-    }
-    void refresh(View view) override {
-        update([&] { views.push_back(view); });
-    }
-    void setOverlays(bool shown) override {
-        update([&] { overlays.push_back(shown); });
-    }
-    void setStatusIndicator(StatusButton button, bool on) override {
-        update([&] { indicators.push_back({button, on}); });
+    explicit ChangeRecorder(Workspace& workspace) : workspace_(workspace) {
+        workspace.changes().subscribe([this](const Change& change) { changes.push_back(change); });
+        workspace.changes().setWakeUp([this] {
+            {
+                std::lock_guard lock(mutex_);
+                posted_ = true;
+            }
+            woken_.notify_all();
+        });
     }
 
+    int count(ChangeKind kind) const {
+        return static_cast<int>(std::count_if(changes.begin(), changes.end(),
+                                              [kind](const Change& c) { return c.kind == kind; }));
+    }
+    std::vector<Indicator> indicators() const {
+        std::vector<Indicator> found;
+        for (const Change& c : changes) {
+            if (c.kind == ChangeKind::StatusIndicator)
+                found.push_back({static_cast<StatusButton>(c.value), c.text == "on"});
+        }
+        return found;
+    }
+    // Drains what the listener posted until `predicate` holds (real time, generous bound).
     template <typename Predicate>
     bool waitFor(Predicate predicate) {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return predicate(*this); });
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (;;) {
+            workspace_.drainPostedChanges();
+            if (predicate(*this))
+                return true;
+            std::unique_lock lock(mutex_);
+            if (!woken_.wait_until(lock, deadline, [this] { return posted_; }))
+                return false;
+            posted_ = false;
+        }
     }
-    template <typename Read>
-    auto read(Read reader) {
-        std::lock_guard lock(mutex_);
-        return reader(*this);
-    }
-    int count(View view) {
-        return read([&](RecordingPresenter& p) {
-            return static_cast<int>(std::count(p.views.begin(), p.views.end(), view));
-        });
-    }
-    bool saw(const std::string& textOrId) {
-        return read([&](RecordingPresenter& p) {
-            return std::any_of(p.messages.begin(), p.messages.end(), [&](const Message& m) {
-                return (!m.textId.empty() && m.textId == textOrId) ||
-                       m.text.find(textOrId) != std::string::npos;
-            });
-        });
-    }
+    void clear() { changes.clear(); }
 
-    std::vector<Message> messages;
-    std::vector<View> views;
-    std::vector<bool> overlays;
-    std::vector<Indicator> indicators;
-    int progressShown = 0;
-    std::function<void()> onPump;
+    std::vector<Change> changes;
 
 private:
-    template <typename Change>
-    void update(Change change) {
-        {
-            std::lock_guard lock(mutex_);
-            change();
-        }
-        changed_.notify_all();
-    }
+    Workspace& workspace_;
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable woken_;
+    bool posted_ = false;
 };
 
 // A backend that answers countPresent from a script while it lasts, then from the bus: the way
@@ -147,12 +156,8 @@ struct SessionRig {
         session.poll();
         ASSERT_TRUE(session.hasDevice());
         mouse.clearReports();
-        presenter.read([](RecordingPresenter& p) {
-            p.messages.clear();
-            p.views.clear();
-            p.overlays.clear();
-            return 0;
-        });
+        presenter.messages.clear();
+        recorder.clear();
     }
 
     // Command reports the mouse saw with this command code.
@@ -168,15 +173,20 @@ struct SessionRig {
     }
 
     ManualClock clock;
-    Timing timing = rigTiming();
     sim::VirtualBus bus;
     ScriptedCountBackend backend{bus};
     sim::VirtualMouse mouse;
-    Transport transport{backend, clock, timing};
     RecordingPresenter presenter;
-    CommandProtocol protocol{transport, clock, timing, presenter};
-    image::ImageModel model;
-    Session session{SessionParts{transport, protocol, clock, timing, presenter, model}};
+    gm::testing::PlainFileWriter files;
+    Workspace workspace{backend, clock, rigTiming(), presenter, files};
+    Timing& timing = workspace.timing();
+    Session& session = workspace.session();
+    CommandProtocol& protocol = workspace.protocol();
+    Transport& transport = workspace.transport();
+    image::ImageModel& model = workspace.model();
+    ChangeRecorder recorder{workspace};
+
+    OperationGuard& guard() { return workspace.guard(); }
 };
 
 using gm::testing::TempFolder;

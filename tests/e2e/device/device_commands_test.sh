@@ -93,6 +93,15 @@ bad-input)
     run read 2040 9 --simulate
     expect_status 2
     expect_err 'LEN 9 is out of range'
+    run xdata-write 0x7241 256 --simulate --trace
+    expect_usage_error 'VALUE 256 is out of range'
+    run read -1 4 --simulate
+    expect_usage_error 'ADDR -1 must be 0 or more'
+    # A live read carries at most 255 bytes; the tool says so instead of sending it.
+    run live-read 0 256 --simulate
+    expect_usage_error 'LEN 256 is out of range \(1\.\.255\)'
+    run live-read 0 255 --simulate
+    expect_status 0
     run read zz 1 --simulate
     expect_status 2
     expect_err "ADDR 'zz' is not a number"

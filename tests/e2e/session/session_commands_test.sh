@@ -163,7 +163,69 @@ faults)
     expect_err '^set-feature 40 09 00 00 08 00 00 00$'
     [ "$(grep -c '^get-feature 41' "$work/err")" -ge 293 ] || fail "missing data reports in trace"
     ;;
+interrupted-writes)
+    make_mouse
+    cp "$eeprom" "$work/before.bin"
+    "$ctl" image new --chip 4210A --config 2 -o "$work/cfg2.bin" >/dev/null
+    # Connecting reads the image (293 data reports) and the backup read takes 293 more: the
+    # 600th data report is in the middle of the write.
+    run load "$work/cfg2.bin" "${sim[@]}" --backup-dir "$backups" --sim-fault refuse-data=600
+    expect_status 1
+    expect_err 'refused [0-9]+ of 293 reports while writing the image'
+    expect_err "backups restore 1"
+    [ "$(backup_count)" -eq 1 ] || fail "the interrupted load kept no backup"
+    run backups restore 1 "${sim[@]}" --backup-dir "$backups"
+    expect_status 0
+    same "$eeprom" "$work/before.bin"
+    # The first data report of the write refused, and the mouse leaving mid-write, fail too.
+    run reset 2 "${sim[@]}" --backup-dir "$backups" --sim-fault vanish-after=700
+    [ "$status" -ne 0 ] || fail "a reset whose mouse left mid-write reported success"
+    [ "$(backup_count)" -eq 3 ] || fail "the interrupted reset kept no backup"
+    {
+        printf '\x04\x00\x02\xE0\x00\x1A\xDE\xAD\x01\x02\x03\x04\x05\x06\x07\x08'
+        head -c 784 /dev/zero
+    } >"$work/patch.bin"
+    run patch "$work/patch.bin" "${sim[@]}" --backup-dir "$backups" --sim-fault refuse-data=650
+    expect_status 1
+    expect_err 'while writing the patch code'
+    [ "$(backup_count)" -eq 4 ] || fail "the interrupted patch kept no backup"
+    # The engineering imports fail on a refused report or a mouse that leaves mid-write.
+    head -c 512 "$work/cfg2.bin" >"$work/macros.bin"
+    for fault in refuse-data=294 refuse-data=320 vanish-after=340; do
+        run import-macros "$work/macros.bin" "${sim[@]}" --sim-fault "$fault"
+        expect_status 1
+        [ ! -s "$work/out" ] || fail "import-macros with $fault claimed the write: $(cat "$work/out")"
+    done
+    # Without a usable backup folder nothing is written, unless --no-backup is given.
+    touch "$work/blocker"
+    cp "$eeprom" "$work/before.bin"
+    run reset 3 "${sim[@]}" --backup-dir "$work/blocker/backups"
+    expect_status 1
+    expect_err 'Could not keep a backup'
+    same "$eeprom" "$work/before.bin"
+    run reset 3 "${sim[@]}" --backup-dir "$work/blocker/backups" --no-backup
+    expect_status 0
+    ;;
+watch-faults)
+    run watch --simulate --for 1 --sim-fault bad-identify
+    expect_status 0
+    expect_err 'RDXM421xData\.bin file type error'
+    expect_out '^error page shown$'
+    if grep -q '^image read' "$work/out"; then fail "an image was read after a bad identify"; fi
+    ;;
 bad-input)
+    head -c 10 /dev/zero >"$work/not-a-folder"
+    run backups --backup-dir "$work/not-a-folder"
+    expect_status 1
+    expect_err 'is not a folder'
+    mkfifo "$work/fifo"
+    run load "$work/fifo" --simulate --backup-dir "$backups"
+    expect_status 2
+    expect_err 'not a regular file'
+    run image check "$work/fifo"
+    expect_status 2
+    run save "" --simulate
+    expect_status 2
     run load "$work/missing.bin" --simulate --backup-dir "$backups"
     expect_status 2
     expect_err 'missing\.bin: no such file'

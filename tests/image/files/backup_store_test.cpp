@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/plain_file_writer.h"
 #include "support/temp_folder.h"
 
 namespace gm::image::files {
 namespace {
 
 using namespace std::chrono;
+using gm::testing::PlainFileWriter;
 using gm::testing::TempFolder;
 
 // 2024-05-01 12:30:05.123 UTC, advanced by the test as it likes.
@@ -28,7 +30,8 @@ Image imageFilledWith(std::uint8_t value) {
 TEST(BackupStore, ListsNewestFirstAndLoadsByNumber) {
     TempFolder temp;
     FakeWallClock clock;
-    BackupStore store(temp.path() / "backups", clock.source());
+    PlainFileWriter files;
+    BackupStore store(temp.path() / "backups", clock.source(), files);
     ASSERT_TRUE(store.store(imageFilledWith(1), "reset1").ok());
     clock.now += hours{30};  // the next day: names sort by date, not by time of day alone
     ASSERT_TRUE(store.store(imageFilledWith(2), "load").ok());
@@ -50,7 +53,8 @@ TEST(BackupStore, ListsNewestFirstAndLoadsByNumber) {
 TEST(BackupStore, BackupsInTheSameMillisecondAreAllKeptInOrder) {
     TempFolder temp;
     FakeWallClock clock;
-    BackupStore store(temp.path(), clock.source());
+    PlainFileWriter files;
+    BackupStore store(temp.path(), clock.source(), files);
     for (std::uint8_t i = 0; i < 12; ++i)
         ASSERT_TRUE(store.store(imageFilledWith(i), "x").ok());
     ASSERT_EQ(store.list().size(), 12u);
@@ -61,7 +65,8 @@ TEST(BackupStore, BackupsInTheSameMillisecondAreAllKeptInOrder) {
 TEST(BackupStore, IgnoresForeignFilesAndCleansTheReason) {
     TempFolder temp;
     FakeWallClock clock;
-    BackupStore store(temp.path(), clock.source());
+    PlainFileWriter files;
+    BackupStore store(temp.path(), clock.source(), files);
     const Image image = imageFilledWith(7);
     temp.write("notes.bin", image);
     temp.write("backup-2024-not-a-backup.bin", image);
@@ -76,7 +81,8 @@ TEST(BackupStore, IgnoresForeignFilesAndCleansTheReason) {
 TEST(BackupStore, RefusesMissingNumbersAndDamagedFiles) {
     TempFolder temp;
     FakeWallClock clock;
-    BackupStore store(temp.path(), clock.source());
+    PlainFileWriter files;
+    BackupStore store(temp.path(), clock.source(), files);
     EXPECT_FALSE(store.load(1).ok());
     const auto stored = store.store(imageFilledWith(9), "load");
     ASSERT_TRUE(stored.ok());
@@ -92,12 +98,40 @@ TEST(BackupStore, RefusesMissingNumbersAndDamagedFiles) {
 TEST(BackupStore, ReportsAFolderThatCannotBeMade) {
     TempFolder temp;
     FakeWallClock clock;
+    PlainFileWriter files;
     const auto blocker = temp.write("file", std::vector<std::uint8_t>{1});
-    BackupStore store(blocker / "backups", clock.source());
+    BackupStore store(blocker / "backups", clock.source(), files);
     const auto stored = store.store(imageFilledWith(1), "reset1");
     EXPECT_FALSE(stored.ok());
     EXPECT_NE(stored.error.find("backup folder"), std::string::npos) << stored.error;
     EXPECT_TRUE(store.list().empty());
+}
+
+TEST(BackupStore, AFailedWriteIsReportedAndListsNothing) {
+    TempFolder temp;
+    FakeWallClock clock;
+    PlainFileWriter files;
+    files.failWith("disk full");
+    BackupStore store(temp.path(), clock.source(), files);
+    const auto stored = store.store(imageFilledWith(4), "load");
+    EXPECT_FALSE(stored.ok());
+    EXPECT_NE(stored.error.find("disk full"), std::string::npos) << stored.error;
+    ASSERT_EQ(files.attempts.size(), 1u);
+    EXPECT_EQ(files.attempts[0], stored.path) << "the backup goes through the writer it was given";
+    EXPECT_TRUE(store.list().empty());
+}
+
+TEST(BackupStore, ListingTellsAFolderThatIsNoFolderFromAnEmptyOne) {
+    TempFolder temp;
+    FakeWallClock clock;
+    PlainFileWriter files;
+    std::string error = "stale";
+    EXPECT_TRUE(BackupStore(temp.path() / "not-yet", clock.source(), files).list(error).empty());
+    EXPECT_EQ(error, "") << "a folder not made yet holds no backups";
+
+    const auto file = temp.write("file", std::vector<std::uint8_t>{1});
+    EXPECT_TRUE(BackupStore(file, clock.source(), files).list(error).empty());
+    EXPECT_NE(error.find(file.string()), std::string::npos) << error;
 }
 
 }  // namespace

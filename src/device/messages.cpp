@@ -1,0 +1,96 @@
+#include "device/messages.h"
+
+#include <utility>
+
+namespace gm::device {
+
+namespace {
+
+constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
+    {"Str022", "Finding the specified device"},
+    {"Str100", "Waiting for the device reconnect"},
+    {"Str102", "RDXM421xData.bin file type error"},
+    {"gm.loadingBinError", "Loading .bin is error!"},
+    {"gm.noSuchConfig", "There is no factory configuration %1; choose 1, 2 or 3."},
+    {"gm.permission", "%1"},
+    {"gm.fileNote", "%1"},
+    {"gm.patchForOtherChip", "%1 was loaded for a different chip type; load it again."},
+    // Failures of a result: %1 is the step, %2 the detail.
+    {"gm.failed.noDevice", "No mouse is connected; nothing was sent."},
+    {"gm.failed.busy", "Another operation on the mouse is still running; nothing was sent."},
+    {"gm.failed.invalidRequest",
+     "The request does not fit the mouse's command (%2); nothing was sent."},
+    {"gm.failed.commandRefused", "The mouse refused the command while %1."},
+    {"gm.failed.transferIncomplete", "The mouse refused %3 of %4 reports while %1."},
+    {"gm.failed.wrongIdentify", "RDXM421xData.bin file type error"},
+    {"gm.failed.fileUnusable", "%2"},
+    {"gm.failed.badMarker", "Loading .bin is error! (%2)"},
+    {"gm.failed.backupNotStored",
+     "Could not keep a backup of the mouse's image (%2); nothing was written to the mouse."},
+    {"gm.failed.notBack", "The mouse did not come back after its restart (%1)."},
+    {"gm.failed.readBackDiffers",
+     "The mouse accepted the write, but after its restart it holds other bytes in: %2."},
+    {"gm.failed.unsupported", "%2 was made for the other chip type."},
+    // What the mouse holds after a failed step.
+    {"gm.holds.unchanged", "The mouse still holds what it held before."},
+    {"gm.holds.partial", "The mouse may now hold part of the new bytes."},
+    {"gm.holds.backup",
+     "Backup %1 holds the image it had before ('gmousectl backups restore %1')."},
+    {"gm.holds.noBackup", "No backup of the image it had before was kept."},
+    // Steps, as they fill %1 of the failures.
+    {"gm.step.none", "working"},
+    {"gm.step.identify", "identifying the mouse"},
+    {"gm.step.readImage", "reading the image"},
+    {"gm.step.keepBackup", "keeping a backup of the image"},
+    {"gm.step.writeImage", "writing the image"},
+    {"gm.step.restart", "restarting the mouse"},
+    {"gm.step.readBack", "reading the image back after the restart"},
+    {"gm.step.writePatchHeader", "writing the patch header"},
+    {"gm.step.writePatchCode", "writing the patch code"},
+    {"gm.step.writeMacroArea", "writing the macro area"},
+    {"gm.step.writeFireMacros", "writing the fire macros"},
+    {"gm.step.writeProfiles", "writing the key tables"},
+    {"gm.step.writeFireKeys", "writing the fire keys"},
+    {"gm.step.readUser", "reading the User section back"},
+    {"gm.step.rearmKeyTables", "switching the mouse to the new key tables"},
+    {"gm.step.liveWrite", "writing a setting"},
+    {"gm.step.xdataWrite", "writing XDATA"},
+    {"gm.step.saveFile", "saving the file"},
+    {"gm.step.readFile", "reading the file"},
+    {"gm.busyNotice", "Busy: the change was not sent."},
+    {"gm.notSent", "The mouse refused the change; it keeps its previous value."},
+};
+
+}  // namespace
+
+std::string_view englishText(std::string_view textId) {
+    for (const auto& [id, english] : kEnglish) {
+        if (id == textId)
+            return english;
+    }
+    return {};
+}
+
+std::string fillArguments(std::string_view pattern, const std::vector<std::string>& args) {
+    std::string filled;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (index < args.size())
+                filled += args[index];
+            ++i;
+        } else {
+            filled += c;
+        }
+    }
+    return filled;
+}
+
+Message makeMessage(std::string_view textId, std::vector<std::string> args) {
+    Message message{std::string(textId), fillArguments(englishText(textId), args), {}};
+    message.args = std::move(args);
+    return message;
+}
+
+}  // namespace gm::device

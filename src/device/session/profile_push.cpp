@@ -1,0 +1,70 @@
+#include "device/session/profile_push.h"
+
+#include <array>
+#include <span>
+
+#include "image/check_byte.h"
+#include "image/fields.h"
+
+namespace gm::device::session {
+
+namespace {
+
+bool endsThePush(const Result& result) {
+    return !result.ok() && result.failure != Failure::TransferIncomplete;
+}
+
+}  // namespace
+
+Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
+    const auto operation = workspace.guard().tryEnter();
+    if (!operation)
+        return Result::fail(Failure::Busy);
+    if (!workspace.session().hasDevice())
+        return Result::fail(Failure::NoDevice);
+    image::ImageModel& model = workspace.model();
+    CommandProtocol& protocol = workspace.protocol();
+
+    auto& profiles = model.copies.profiles;
+    for (std::size_t p = 0; p < image::kProfileCount; ++p) {
+        image::setCheckByte(std::span<std::uint8_t>(profiles).subspan(
+            p * image::kProfileSectionSize, image::kProfileSectionSize));
+    }
+    // Refused data reports do not stop the push (the mouse expects the whole sequence); the
+    // first one is what the push reports. A refused command ends it, as no bytes followed.
+    Result pushed =
+        protocol.writeBlock(static_cast<std::uint16_t>(image::kProfiles.offset), profiles)
+            .at(Step::WriteProfiles);
+    if (endsThePush(pushed))
+        return pushed;
+    if (fireKeys == FireKeys::Written) {
+        Result written = protocol
+                             .writeBlock(static_cast<std::uint16_t>(image::kFireKeys.offset),
+                                         model.copies.fireKeys)
+                             .at(Step::WriteFireKeys);
+        if (endsThePush(written))
+            return written;
+        if (pushed)
+            pushed = std::move(written);
+    }
+
+    // The User section is re-read into a scratch copy: a partial answer must not replace the
+    // working copy, nor send its 0xFF back to the mouse as User byte 0.
+    std::array<std::uint8_t, image::kUser.length> user{};
+    const auto userAddress = static_cast<std::uint8_t>(image::kUser.offset);
+    if (Result read = protocol.liveRead(0, userAddress, user); !read)
+        return pushed ? read.at(Step::ReadUser) : pushed;
+    model.copies.user = user;
+    workspace.changes().notify(
+        {ChangeKind::SectionChanged, static_cast<int>(image::kUser.offset), {}});
+
+    const auto activeProfile = static_cast<std::uint8_t>(image::fields::kActiveProfile);
+    if (Result rearm = protocol.liveWrite(activeProfile, image::fields::kRearmKeyTables, 0, 0, 1);
+        !rearm) {
+        return pushed ? rearm.at(Step::RearmKeyTables) : pushed;
+    }
+    Result armed = protocol.liveWrite(activeProfile, user[0], 0, 0, 1).at(Step::RearmKeyTables);
+    return pushed ? armed : pushed;
+}
+
+}  // namespace gm::device::session

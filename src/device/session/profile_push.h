@@ -1,0 +1,17 @@
+#pragma once
+// The profile push: how a change of the key tables reaches the mouse.
+
+#include "device/result.h"
+#include "device/session/workspace.h"
+
+namespace gm::device::session {
+
+enum class FireKeys { Kept, Written };
+
+// Recomputes the check bytes of the three profile sections, writes their 147 bytes (and the
+// fire key area when asked), re-reads the User section and writes User 0 as 15 and then its
+// value, which makes the mouse take the new key tables. The User working copy changes only when
+// its whole re-read arrived; any refused report fails the push, naming its step.
+Result pushProfiles(Workspace& workspace, FireKeys fireKeys);
+
+}  // namespace gm::device::session
