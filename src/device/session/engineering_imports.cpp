@@ -38,11 +38,9 @@ void addStep(Result& total, Result step) {
 }  // namespace
 
 Result importBaseMacros(Workspace& workspace, const std::filesystem::path& path) {
-    const auto operation = workspace.guard().tryEnter();
-    if (!operation)
-        return Result::fail(Failure::Busy);
-    if (!workspace.session().requireDevice())
-        return Result::fail(Failure::NoDevice);
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     const image::files::SizedFile file = image::files::readBaseMacroFile(path);
     Result result = readImport(file, path, "macro area");
     if (!result)
@@ -64,11 +62,9 @@ Result importBaseMacros(Workspace& workspace, const std::filesystem::path& path)
 }
 
 Result importFireMacros(Workspace& workspace, const std::filesystem::path& path) {
-    const auto operation = workspace.guard().tryEnter();
-    if (!operation)
-        return Result::fail(Failure::Busy);
-    if (!workspace.session().requireDevice())
-        return Result::fail(Failure::NoDevice);
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     const image::files::SizedFile file = image::files::readFireMacroFile(path);
     Result result = readImport(file, path, "fire macro table");
     if (!result)

@@ -28,11 +28,9 @@ void refreshPatchHeader(image::files::PatchFile& patch) {
 }
 
 Result programPatch(Workspace& workspace, image::files::PatchFile patch) {
-    const auto operation = workspace.guard().tryEnter();
-    if (!operation)
-        return Result::fail(Failure::Busy);
-    if (!workspace.session().requireDevice())
-        return Result::fail(Failure::NoDevice);
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     const Result backup = keepBackup(workspace, "patch");
     if (!backup)
         return backup;

@@ -17,11 +17,9 @@ bool endsThePush(const Result& result) {
 }  // namespace
 
 Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
-    const auto operation = workspace.guard().tryEnter();
-    if (!operation)
-        return Result::fail(Failure::Busy);
-    if (!workspace.session().hasDevice())
-        return Result::fail(Failure::NoDevice);
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     image::ImageModel& model = workspace.model();
     CommandProtocol& protocol = workspace.protocol();
 

@@ -21,11 +21,9 @@ Result saveProfile(Workspace& workspace, const fs::path& chosen, fs::path& saved
         return Result::fail(Failure::FileUnusable, Step::SaveFile,
                             target.string() + ": is a folder, not a file");
     }
-    const auto operation = workspace.guard().tryEnter();
-    if (!operation)
-        return Result::fail(Failure::Busy);
-    if (!workspace.session().requireDevice())
-        return Result::fail(Failure::NoDevice);
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     if (Result read = workspace.session().readWholeImage(); !read)
         return read;
     const std::string error = workspace.files().write(target, workspace.model().buffer);

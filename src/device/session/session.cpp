@@ -229,6 +229,15 @@ bool Session::requireDevice() {
     return false;
 }
 
+DeviceOperation Session::beginWithDevice() {
+    std::optional<OperationGuard::Scope> scope = parts_.guard.tryEnter();
+    if (!scope)
+        return {std::nullopt, busy()};
+    if (!requireDevice())
+        return {std::nullopt, Result::fail(Failure::NoDevice)};
+    return {std::move(scope), Result::done()};
+}
+
 void Session::setErrorPage(bool shown) {
     if (errorPage_ == shown && !shown)
         return;

@@ -38,6 +38,14 @@ inline constexpr std::size_t kIdentityEntries = 2;
 inline constexpr int kPollRounds = 5;
 inline constexpr int kStableRoundsNeeded = 2;
 
+// An operation that needs the mouse: holds the guard while it runs, or says why it may not
+// start.
+struct DeviceOperation {
+    std::optional<OperationGuard::Scope> scope;
+    Result refusal;  // Busy, or NoDevice (the user was told "Finding the specified device")
+    bool started() const { return scope.has_value(); }
+};
+
 // Whether connecting reads the whole image (the editor) or stops after identifying (a quick
 // command-line query).
 enum class ImageRead { Yes, No };
@@ -81,6 +89,8 @@ public:
     bool hasDevice() const;
     // Shows "Finding the specified device" and returns false when there is no device.
     bool requireDevice();
+    // Starts an operation that needs the mouse (see DeviceOperation).
+    DeviceOperation beginWithDevice();
 
     // --- State ---
     bool pollEnabled() const { return pollEnabled_; }

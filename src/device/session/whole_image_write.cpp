@@ -59,12 +59,10 @@ void adoptImage(Workspace& workspace, const image::Image& image) {
 }
 
 Result replaceWholeImage(Workspace& workspace, const image::Image& image, std::string_view reason) {
-    const auto operation = workspace.guard().tryEnter();
-    if (!operation)
-        return Result::fail(Failure::Busy);
     Session& session = workspace.session();
-    if (!session.requireDevice())
-        return Result::fail(Failure::NoDevice);
+    const DeviceOperation operation = session.beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     const Result backup = keepBackup(workspace, reason);
     if (!backup)
         return backup;
