@@ -1,0 +1,179 @@
+// The main window on the virtual mouse: overlays, page button guards, the profile pages' bytes,
+// clicks during a transfer, a profile switched on the mouse, and profile files.
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "window_rig.h"
+
+namespace gm::ui::testing {
+
+namespace {
+
+constexpr std::size_t kUser = 164;
+
+image::settings::ProgramSettings gunDisplayOnly() {
+    image::settings::ProgramSettings settings;
+    settings.gunDisplay = true;
+    settings.buttonEffect = false;
+    return settings;
+}
+
+}  // namespace
+
+class MainWindowTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void overlaysCoverThePagesUntilTheImageIsRead() {
+        WindowRig rig;
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY(!rig.find(qPrintable(QString("Disable_All_%1").arg(i)))->isHidden());
+        QVERIFY(rig.connect());
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY(rig.find(qPrintable(QString("Disable_All_%1").arg(i)))->isHidden());
+        QVERIFY(rig.find("gbPage1")->isVisible());
+        QVERIFY(rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.window->statusText().contains("4210A"));
+    }
+
+    void aPageButtonWithoutAMouseSaysItIsLookedFor() {
+        WindowRig rig({}, /*attached=*/false);
+        rig.window->startPolling();
+        QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        rig.click("Btn_Adv_1");
+        QVERIFY(rig.shown("Str022"));
+        QVERIFY(rig.shown("Finding the specified device"));
+        QVERIFY(rig.checked("rb_1"));
+        QVERIFY(!rig.checked("rb_4"));
+        QVERIFY(!rig.checked("Btn_Adv_1"));
+    }
+
+    void profilePagesMakeTheirProfileActive() {
+        WindowRig rig(gunDisplayOnly());
+        QVERIFY(rig.connect());
+        rig.mouse.clearReports();
+
+        // Game Mode with GD_Enable and no button effect: User 3 = 4 and User 0 = 0xF1, whatever
+        // colour the profile had.
+        rig.workspace.model().copies.user[0] = 0x50;
+        rig.click("Btn_Switch_1");
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 5);
+        image::Image eeprom = rig.mouse.eeprom();
+        QCOMPARE(eeprom[kUser + 3], 4);
+        QCOMPARE(eeprom[kUser + 4], 15);
+        QCOMPARE(eeprom[kUser + 6], 0x18);
+        QCOMPARE(eeprom[kUser + 0], 0xF1);
+        QVERIFY(rig.checked("rb_2"));
+        QVERIFY(rig.checked("Btn_Switch_1"));
+
+        // Third Mode with colour item 3: User 0 = 0x32.
+        rig.workspace.model().copies.user[0] = 0x31;
+        rig.click("Btn_Fixed_1");
+        eeprom = rig.mouse.eeprom();
+        QCOMPARE(eeprom[kUser + 0], 0x32);
+        QCOMPARE(eeprom[kUser + 3], 0);
+        QVERIFY(rig.checked("rb_3"));
+
+        // The other pages write nothing.
+        rig.mouse.clearReports();
+        rig.click("Btn_Adv_1");
+        rig.click("Btn_Update_1");
+        QVERIFY(rig.checked("rb_7"));
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+    }
+
+    void clicksDuringALongTransferSendNothingAndTheTransferCompletes() {
+        WindowRig rig(gunDisplayOnly());
+        QVERIFY(rig.connect());
+        QTemporaryDir temp;
+        const std::filesystem::path target = temp.filePath("kept.bin").toStdString();
+        rig.window->setFileChooser(
+            [&](MainWindow::FileDialog) { return QString::fromStdString(target.string()); });
+        // Halfway through the read, a click on a profile page and one on Advanced arrive.
+        bool clicked = false;
+        QObject::connect(&rig.presenter, &QtPresenter::progressShown, [&](int chunk, int chunks) {
+            if (clicked || chunk < chunks / 2)
+                return;
+            clicked = true;
+            QTimer::singleShot(0, [&] {
+                rig.click("Btn_Switch_1");
+                rig.click("Btn_Adv_1");
+            });
+        });
+        rig.mouse.clearReports();
+        rig.click("Btn_SaveProfile_1");
+
+        QVERIFY(clicked);
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+        QCOMPARE(rig.commandsSeen(device::command::kBlockRead), 1);
+        QVERIFY(std::filesystem::exists(target));
+        QCOMPARE(std::filesystem::file_size(target), std::uintmax_t{image::kImageSize});
+        QVERIFY(!rig.checked("rb_2"));
+        QVERIFY(rig.checked("rb_4"));
+        QVERIFY(rig.window->statusText().contains("written to the mouse") ||
+                rig.window->statusText().contains("Save Profile"));
+        QVERIFY(rig.messages.empty());
+    }
+
+    void aProfilePageRefusedByTheBusyGuardStaysWhereItWas() {
+        WindowRig rig(gunDisplayOnly());
+        QVERIFY(rig.connect());
+        rig.mouse.clearReports();
+        // Another operation (not a whole-image read) is calling out to the window.
+        const auto operation = rig.workspace.guard().tryEnter();
+        QVERIFY(operation.has_value());
+        rig.workspace.guard().callOut([&] { rig.click("Btn_Switch_1"); });
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+        QVERIFY(rig.checked("rb_1"));
+        QVERIFY(!rig.checked("Btn_Switch_1"));
+        QVERIFY(rig.window->statusText().contains("nothing was sent"));
+    }
+
+    void aProfileSwitchedOnTheMouseShowsItsPageWithoutWriting() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        QVERIFY(rig.checked("rb_1"));
+        rig.mouse.clearReports();
+        rig.mouse.press(device::StatusButton::Profile);
+        const int profile = rig.mouse.currentProfile() & 0x0F;
+        QVERIFY(profile >= 0 && profile <= 2);
+        const char* radios[] = {"rb_1", "rb_2", "rb_3"};
+        QTRY_VERIFY(rig.checked(radios[profile]) && profile != 0);
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+    }
+
+    void aProfileFileWithoutItsMarkerIsRefusedAndNothingIsWritten() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        QTemporaryDir temp;
+        const std::filesystem::path file = temp.filePath("no-marker.bin").toStdString();
+        std::ofstream(file, std::ios::binary) << std::string(image::kImageSize, '\0');
+        rig.window->setFileChooser(
+            [&](MainWindow::FileDialog) { return QString::fromStdString(file.string()); });
+        rig.mouse.clearReports();
+        rig.click("Btn_LoadProfile_1");
+        QVERIFY(rig.shown("Loading .bin is error!"));
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+        QVERIFY(rig.window->statusText().contains("Loading .bin is error!"));
+        QVERIFY(!rig.window->statusText().contains("written to the mouse"));
+    }
+
+    void aCancelledFileDialogDoesNothing() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.window->setFileChooser([](MainWindow::FileDialog) { return QString(); });
+        rig.mouse.clearReports();
+        rig.click("Btn_LoadProfile_1");
+        rig.click("Btn_SaveProfile_1");
+        QVERIFY(rig.mouse.reports().empty());
+        QVERIFY(rig.messages.empty());
+    }
+};
+
+}  // namespace gm::ui::testing
+
+QTEST_MAIN(gm::ui::testing::MainWindowTest)
+#include "main_window_test.moc"
