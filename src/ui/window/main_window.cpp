@@ -37,7 +37,7 @@ constexpr const char* kPageStyle =
     " border: 1px solid #2A2E37; border-bottom: none; }"
     "QTabBar::tab:selected { background: #1E2128; color: #E6E8EB; border-top: 2px solid #2DD4BF; }";
 
-std::optional<std::string> askPassword(QWidget* parent) {
+std::optional<std::string> passwordDialog(QWidget* parent) {
     QInputDialog dialog(parent);
     dialog.setObjectName("dlgPass");
     dialog.setTextEchoMode(QLineEdit::Password);
@@ -56,7 +56,7 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
       presenter_(presenter),
       texts_(texts),
       settings_(settings),
-      access_([this] { return askPassword(this); }),
+      access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this); }),
       bridge_(workspace) {
     setObjectName("MainForm");
     setWindowTitle(kWindowCaption);
@@ -182,6 +182,16 @@ void MainWindow::buildPages() {
         page->setObjectName(sheet);
         tabs->addTab(page, QString(sheet).mid(3));
     }
+    // The pictures of the pages that are drawn already: the mouse and the update banner.
+    auto* mouse = new QLabel(groupBoxes_[1]);
+    mouse->setObjectName("Img_Mouse");
+    mouse->setPixmap(skin::skinPixmap("Mouse"));
+    mouse->setGeometry(toQRect(skin::key_page::kMouse));
+    auto* banner = new QLabel(groupBoxes_[5]);
+    banner->setObjectName("Img_Update");
+    banner->setPixmap(skin::skinPixmap("Update"));
+    banner->setGeometry(toQRect(skin::update_page::kBanner));
+
     auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
     engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);
     engineeringLayout->addWidget(tabs);
@@ -320,6 +330,7 @@ void MainWindow::setLanguage(int number) {
 
 void MainWindow::retranslate() {
     QFont font = QGuiApplication::font();
+    font.setPixelSize(13);
     const QString family = QString::fromStdString(texts_.fontName());
     if (!family.isEmpty())
         font.setFamilies({family, font.family()});

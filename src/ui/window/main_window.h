@@ -54,6 +54,10 @@ public:
     // tool asks directly).
     void setEngineeringView(bool shown);
 
+    // How the access code is asked (tests answer without a dialog); nothing when cancelled.
+    using PasswordPrompt = std::function<std::optional<std::string>()>;
+    void setPasswordPrompt(PasswordPrompt prompt) { askPassword_ = std::move(prompt); }
+
     // Named after the chip type in the status line: which mouse the editor runs on and why.
     enum class DeviceNote { RealMouse, VirtualMouse, VirtualNoMouse, VirtualNoPermission };
     void setDeviceNote(DeviceNote note);
@@ -134,6 +138,7 @@ private:
     QString lastResult_;
     bool lastResultFailed_ = false;
     FileChooser chooseFile_;
+    PasswordPrompt askPassword_;
     std::optional<QPoint> dragOffset_;
 };
 

@@ -22,7 +22,8 @@ NoDevicePage::NoDevicePage(QWidget* parent)
     for (QLabel* label : {hint_, problem_}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
-        label->setMaximumWidth(520);
+        // A fixed width lets the wrapped text take the height it needs.
+        label->setFixedWidth(520);
     }
     hint_->setStyleSheet("color: #8B93A1; font-size: 13px;");
     problem_->setObjectName("lbl_NoDeviceProblem");

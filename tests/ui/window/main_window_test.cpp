@@ -1,6 +1,7 @@
 // The main window on the virtual mouse: overlays, page button guards, the profile pages' bytes,
 // clicks during a transfer, a profile switched on the mouse, and profile files.
 
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -159,6 +160,83 @@ private slots:
         QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
         QVERIFY(rig.window->statusText().contains("Loading .bin is error!"));
         QVERIFY(!rig.window->statusText().contains("written to the mouse"));
+    }
+
+    void unpluggingShowsTheNoDevicePageAndRepluggingBringsThePagesBack() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.click("Btn_Adv_1");
+        rig.mouse.unplug();
+        QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.shown("Str100"));
+        QVERIFY(rig.shown("Waiting for the device reconnect"));
+        QVERIFY(!rig.find("gbPage2")->isVisible());
+        QVERIFY(!rig.find("Disable_All_2")->isHidden());
+        QVERIFY(!rig.window->statusText().contains("4210A"));
+
+        rig.mouse.plugIn();
+        QTRY_VERIFY(rig.workspace.session().imageRead());
+        QTRY_VERIFY(rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.find("gbPage2")->isVisible());
+        QVERIFY(rig.find("Disable_All_2")->isHidden());
+        QVERIFY(rig.checked("rb_4"));
+    }
+
+    void aMouseThatMayNotBeOpenedNamesTheUdevRule() {
+        WindowRig rig;
+        rig.mouse.denyOpen("/dev/hidraw3: permission denied");
+        rig.window->startPolling();
+        QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        const auto* problem = rig.find<QLabel>("lbl_NoDeviceProblem");
+        QVERIFY(!problem->isHidden());
+        QVERIFY(problem->text().contains("70-gmouse.rules"));
+        QVERIFY(problem->text().contains("/dev/hidraw3"));
+    }
+
+    void switchingLanguageKeepsThePage() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.click("Btn_Macro_1");
+        rig.click("Btn_Lang2");
+        QVERIFY(rig.checked("rb_6"));
+        QVERIFY(rig.find("gbPage4")->isVisible());
+        QCOMPARE(rig.find<QAbstractButton>("Btn_Macro_1")->text(),
+                 QString::fromStdString(rig.texts.text("Str014")));
+        QCOMPARE(rig.texts.language(), text::Language::Chinese);
+        QVERIFY(rig.checked("Btn_Lang2"));
+        QVERIFY(!rig.checked("Btn_Lang1"));
+    }
+
+    void theFifthLogoDoubleClickAsksForTheCodeThatShowsTheEngineeringPage() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        int asked = 0;
+        rig.window->setPasswordPrompt([&]() -> std::optional<std::string> {
+            ++asked;
+            return std::string(image::settings::kEngineeringCode);
+        });
+        QWidget* logo = rig.find("Img_Logo");
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        for (int i = 0; i < 4; ++i)
+            QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 0);
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QVERIFY(!rig.find("Btn_Engineer_1")->isHidden());
+
+        rig.click("Btn_Engineer_1");
+        QVERIFY(rig.checked("rb_8"));
+        QVERIFY(rig.find("gbPage7")->isVisible());
+        QVERIFY(rig.find("ts_Engineer") != nullptr);
+        QCOMPARE(rig.window->size(), QSize(1256, 680));
+
+        // Once unlocked, the gesture hides the view again, without asking.
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        QVERIFY(rig.checked("rb_1"));
+        QCOMPARE(rig.window->size(), QSize(980, 620));
     }
 
     void aCancelledFileDialogDoesNothing() {
