@@ -418,6 +418,8 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
         workspace_.session().imageRead() && isProfilePage(current_)) {
         applyPage(static_cast<Page>(static_cast<int>(Page::Profile1) + value));
     }
+    if (kind == ChangeKind::ImageReplaced)
+        presenter_.dismissReconnectMessage();
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
     redrawSession();

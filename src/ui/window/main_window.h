@@ -67,6 +67,7 @@ public:
     using FileChooser = std::function<QString(FileDialog)>;
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
+    // The status line's text, uncut: the link state, chip and note, then the last result.
     QString statusText() const;
 
 signals:
@@ -136,6 +137,7 @@ private:
     bool maximised_ = false;
     DeviceNote deviceNote_ = DeviceNote::RealMouse;
     QString lastResult_;
+    QString statusText_;
     bool lastResultFailed_ = false;
     FileChooser chooseFile_;
     PasswordPrompt askPassword_;

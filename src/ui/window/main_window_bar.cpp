@@ -64,8 +64,9 @@ void MainWindow::sayResult(const QString& what, const device::Result& result) {
     } else {
         const device::Message message = device::messageOf(result);
         QString said = presenter_.textOf(message);
-        if (!result.detail.empty())
-            said += " (" + QString::fromStdString(result.detail) + ")";
+        const QString detail = QString::fromStdString(result.detail);
+        if (!detail.isEmpty() && !said.contains(detail))
+            said += " (" + detail + ")";
         lastResult_ = what + ": " + said.section('\n', 0, 0);
         presenter_.showMessage({message.textId, said.toStdString(), {}});
     }
@@ -114,7 +115,7 @@ void MainWindow::setDeviceNote(DeviceNote note) {
 }
 
 QString MainWindow::statusText() const {
-    return status_->text();
+    return statusText_;
 }
 
 void MainWindow::refreshStatusLine() {
@@ -150,10 +151,13 @@ void MainWindow::refreshStatusLine() {
                        .arg(dot, parts.join(QString::fromUtf8(" · ")).toHtmlEscaped());
     if (!lastResult_.isEmpty()) {
         const QString colour = lastResultFailed_ ? "#F87171" : "#E6E8EB";
-        text += QString("<br><span style='color:%1'>%2</span>")
-                    .arg(colour, lastResult_.toHtmlEscaped());
+        // One line, cut to the status line's width; the whole text is in the tool tip.
+        const QString shown =
+            status_->fontMetrics().elidedText(lastResult_, Qt::ElideRight, status_->width());
+        text += QString("<br><span style='color:%1'>%2</span>").arg(colour, shown.toHtmlEscaped());
     }
     status_->setText(text);
+    statusText_ = parts.join(QString::fromUtf8(" · ")) + "\n" + lastResult_;
     status_->setToolTip(lastResult_);
 }
 

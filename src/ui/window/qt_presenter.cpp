@@ -52,12 +52,23 @@ void QtPresenter::showMessage(const device::Message& message) {
     }
     if (text.trimmed().isEmpty())
         return;
-    MessageDialog dialog(text,
-                         QString::fromStdString(texts_.text("Str501")).isEmpty()
-                             ? QStringLiteral("OK")
-                             : QString::fromStdString(texts_.text("Str501")),
-                         window_);
+    const QString ok = QString::fromStdString(texts_.text("Str501"));
+    const QString okCaption = ok.isEmpty() ? QStringLiteral("OK") : ok;
+    if (message.textId == device::text::kWaitingForReconnect) {
+        dismissReconnectMessage();
+        auto* dialog = new MessageDialog(text, okCaption, window_);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+        reconnect_ = dialog;
+        return;
+    }
+    MessageDialog dialog(text, okCaption, window_);
     dialog.exec();
+}
+
+void QtPresenter::dismissReconnectMessage() {
+    if (reconnect_)
+        reconnect_->close();
 }
 
 }  // namespace gm::ui

@@ -3,6 +3,7 @@
 // waits and transfers, and messages by text identifier in the skinned message dialog, in the
 // current language (the English text when the table has none).
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -37,6 +38,10 @@ public:
 
     LoadingForm* loadingForm() const { return form_; }
 
+    // Closes the reconnect message once the mouse is back. That message is shown without
+    // blocking: a restart goes on while it is up, and the user need not dismiss it.
+    void dismissReconnectMessage();
+
 signals:
     // Before the events of this chunk are handled.
     void progressShown(int chunk, int chunks);
@@ -47,6 +52,7 @@ private:
     QPointer<QWidget> window_;
     QPointer<LoadingForm> form_;
     MessageSink sink_;
+    QPointer<QDialog> reconnect_;
 };
 
 }  // namespace gm::ui

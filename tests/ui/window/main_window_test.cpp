@@ -6,6 +6,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "image/factory_images.h"
 #include "window_rig.h"
 
 namespace gm::ui::testing {
@@ -237,6 +238,30 @@ private slots:
         QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
         QVERIFY(rig.checked("rb_1"));
         QCOMPARE(rig.window->size(), QSize(980, 620));
+    }
+
+    void aFactoryImageWithoutABackupFolderIsRefusedAndNeverShownAsDone() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.mouse.clearReports();
+        rig.click("Btn_Confirm2_1");
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+        QVERIFY(!rig.messages.empty());
+        QVERIFY(!rig.window->statusText().contains("Confirm 2: written to the mouse"));
+        QVERIFY(rig.window->statusText().contains("Confirm 2: Could not keep a backup"));
+    }
+
+    void aFactoryImageIsWrittenAndTheMouseReadBack() {
+        WindowRig rig;
+        QTemporaryDir backups;
+        rig.workspace.setBackupFolder(backups.path().toStdString());
+        QVERIFY(rig.connect());
+        rig.click("Btn_Confirm3_1");
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 1);
+        QVERIFY(rig.mouse.eeprom() == image::factoryImage(image::ChipType::Chip4210A, 3));
+        QVERIFY(rig.workspace.session().imageRead());
+        QVERIFY(rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.window->statusText().contains("Confirm 3: written to the mouse"));
     }
 
     void aCancelledFileDialogDoesNothing() {
