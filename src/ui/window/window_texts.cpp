@@ -47,7 +47,7 @@ Pair pairOf(WindowText which) {
         case WindowText::Engineer:
             return {"Engineer", "Engineer"};
         case WindowText::Progress:
-            return {"%1 of %2", "%1 / %2"};
+            return {"Talking to the mouse: report %1 of %2", "正在与鼠标通信：第 %1 / %2 个报告"};
     }
     return {"", ""};
 }

@@ -20,7 +20,7 @@ enum class WindowText {
     Done,
     Busy,
     Engineer,  // caption of the engineering page button, the same in every language
-    Progress,  // "%1 of %2"
+    Progress,  // the loading form: report %1 of %2
 };
 
 QString windowText(WindowText which, int language);

@@ -52,6 +52,21 @@ private slots:
         QVERIFY(!rig.checked("Btn_Adv_1"));
     }
 
+    void pageButtonsDoNothingOnTheErrorPage() {
+        WindowRig rig;
+        rig.mouse.setBadIdentify(true);
+        rig.window->startPolling();
+        QTRY_VERIFY(rig.shown("Str102"));
+        QVERIFY(rig.workspace.session().hasDevice());
+        QVERIFY(rig.workspace.session().errorPage());
+        QVERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        rig.messages.clear();
+        rig.click("Btn_Macro_1");
+        QVERIFY(rig.messages.empty());
+        QVERIFY(rig.checked("rb_1"));
+        QVERIFY(!rig.find("gbPage4")->isVisible());
+    }
+
     void profilePagesMakeTheirProfileActive() {
         WindowRig rig(gunDisplayOnly());
         QVERIFY(rig.connect());
