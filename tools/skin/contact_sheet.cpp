@@ -1,5 +1,6 @@
 // The contact sheet: two sample pages assembled from the pictures as the window will place them
-// (key, advanced, macro and gun-preset pages, in English), then every picture with its name.
+// (key, advanced, light, macro, gun-preset and update pages, in English), then every picture with
+// its name.
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -236,6 +237,101 @@ QImage advancedPageSample(const PictureSet& set) {
     return page;
 }
 
+QImage lightPageSample(const PictureSet& set) {
+    QImage page(kUserWindow.width, kUserWindow.height, QImage::Format_ARGB32_Premultiplied);
+    QPainter p;
+    beginPainting(p, page);
+    paintChrome(p, set, 4, "Written to the mouse · LED speed 6");
+    p.translate(kUserContent.x, kUserContent.y);
+    put(p, set, "Back3", {0, 0});
+    text(p, QPointF(kPageMargin + 4, 36), "Light", colour::kText, 20, true);
+
+    const QRectF modes = qrect(light_page::kModeCard);
+    text(p, modes.topLeft() + QPointF(18, 30), "LED Mode", colour::kText, 15, true);
+    const std::array<QString, 7> names{"Off",       "Breath in turn", "Fixed Color", "Mixed Color",
+                                       "DPI Color", "Rainbow",        "Flow Light"};
+    for (int i = 0; i < 7; ++i) {
+        const QPointF at = modes.topLeft() + QPointF(18, 52 + i * 34);
+        put(p, set, i == 5 ? "RdS_E" : "RdS_D", at);
+        text(p, at + QPointF(28, 14), names[static_cast<std::size_t>(i)],
+             i == 5 ? colour::kText : colour::kMuted, 13);
+    }
+
+    const QRectF speed = qrect(light_page::kSpeedCard);
+    text(p, speed.topLeft() + QPointF(18, 30), "LED Speed", colour::kText, 15, true);
+    text(p, speed.topLeft() + QPointF(18, 70), "Slow", colour::kMuted, 12);
+    for (int s = 0; s < 10; ++s) {
+        put(p, set, s < 6 ? "Bar1_E" : "Bar1_D",
+            speed.topLeft() + QPointF(60 + s * (kShortSegment.width + kSegmentGap), 61));
+    }
+    text(p, speed.topLeft() + QPointF(66 + barLength(10, kShortSegment), 70), "Fast",
+         colour::kMuted, 12);
+
+    const QRectF colours = qrect(light_page::kColourCard);
+    text(p, colours.topLeft() + QPointF(18, 30), "Colors", colour::kText, 15, true);
+    const std::array<QColor, 10> leds{QColor(0xEF, 0x44, 0x44), QColor(0xF9, 0x73, 0x16),
+                                      QColor(0xFA, 0xCC, 0x15), QColor(0x22, 0xC5, 0x5E),
+                                      QColor(0x14, 0xB8, 0xA6), QColor(0x22, 0xD3, 0xEE),
+                                      QColor(0x3B, 0x82, 0xF6), QColor(0x8B, 0x5C, 0xF6),
+                                      QColor(0xE8, 0x79, 0xF9), QColor(0xF5, 0xF5, 0xF4)};
+    for (int i = 0; i < 10; ++i) {
+        const QPointF at = colours.topLeft() + QPointF(18 + i * (kSwatchFrame.width + 16), 56);
+        p.fillRect(
+            QRectF(at, QSizeF(kSwatchFrame.width, kSwatchFrame.height)).adjusted(2, 2, -2, -2),
+            leds[static_cast<std::size_t>(i)]);
+        put(p, set, "Col_F", at);
+        textIn(p, QRectF(at + QPointF(-6, 30), QSizeF(kSwatchFrame.width + 12, 16)),
+               QString::number(i + 1), colour::kMuted, 11);
+    }
+
+    const QRectF mcu = qrect(light_page::kMcuLedCard);
+    text(p, mcu.topLeft() + QPointF(18, 30), "MCU LED", colour::kText, 15, true);
+    text(p, mcu.topLeft() + QPointF(18, 64), "Step", colour::kMuted, 12);
+    for (int s = 0; s < 8; ++s) {
+        put(p, set, s < 3 ? "Bar1_E" : "Bar1_D",
+            mcu.topLeft() + QPointF(96 + s * (kShortSegment.width + kSegmentGap), 55));
+    }
+    text(p, mcu.topLeft() + QPointF(18, 104), "LED Brightness", colour::kMuted, 12);
+    for (int i = 0; i < 2; ++i) {
+        const QPointF at = mcu.topLeft() + QPointF(140 + i * 90, 91);
+        put(p, set, i == 0 ? "RdS_E" : "RdS_D", at);
+        text(p, at + QPointF(26, 13), i == 0 ? "Full" : "Half",
+             i == 0 ? colour::kText : colour::kMuted, 12);
+    }
+    p.end();
+    return page;
+}
+
+QImage updatePageSample(const PictureSet& set) {
+    QImage page(kUserWindow.width, kUserWindow.height, QImage::Format_ARGB32_Premultiplied);
+    QPainter p;
+    beginPainting(p, page);
+    paintChrome(p, set, 6, "Patch code loaded · 784 bytes");
+    p.translate(kUserContent.x, kUserContent.y);
+    put(p, set, "Back5", {0, 0});
+    text(p, QPointF(kPageMargin + 4, 36), "Update", colour::kText, 20, true);
+    putIn(p, set, "Update", update_page::kBanner);
+    const QRectF card = qrect(update_page::kProgramCard);
+    text(p, card.topLeft() + QPointF(18, 30), "Update File Path", colour::kText, 15, true);
+    const QRectF path(card.left() + 18, card.top() + 48,
+                      card.width() - 36 - 2 * kBarButton.width - 2 * kBarButtonGap, 32);
+    p.fillPath(roundedRect(path, 6), qcolour(colour::kSunken));
+    p.strokePath(roundedRect(path.adjusted(0.5, 0.5, -0.5, -0.5), 5.5),
+                 QPen(qcolour(colour::kHairline), 1));
+    textIn(p, path.adjusted(12, 0, -12, 0), "/home/player/Downloads/mouse-patch-1.2.bin",
+           colour::kText, 12, false, Qt::AlignVCenter | Qt::AlignLeft);
+    const std::array<QString, 2> buttons{"Load File", "Update"};
+    for (int i = 0; i < 2; ++i) {
+        const QPointF at(path.right() + kBarButtonGap + i * (kBarButton.width + kBarButtonGap),
+                         path.top());
+        put(p, set, i == 1 ? "BtnS_03" : "BtnS_01", at);
+        textIn(p, QRectF(at, QSizeF(kBarButton.width, kBarButton.height)),
+               buttons[static_cast<std::size_t>(i)], colour::kText, 13);
+    }
+    p.end();
+    return page;
+}
+
 QImage macroPageSample(const PictureSet& set) {
     QImage page(kUserWindow.width, kUserWindow.height, QImage::Format_ARGB32_Premultiplied);
     QPainter p;
@@ -408,9 +504,10 @@ int paintCatalogue(QPainter& p, const PictureSet& set, int top) {
 }  // namespace
 
 QImage drawContactSheet(const PictureSet& set) {
-    const std::array<QImage, 4> samples{keyPageSample(set), advancedPageSample(set),
-                                        macroPageSample(set), gunPageSample(set)};
-    QImage sheet(kSheetWidth, 4000, QImage::Format_ARGB32_Premultiplied);
+    const std::array<QImage, 6> samples{keyPageSample(set),   advancedPageSample(set),
+                                        lightPageSample(set), macroPageSample(set),
+                                        gunPageSample(set),   updatePageSample(set)};
+    QImage sheet(kSheetWidth, 5000, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(qcolour(blend(colour::kBackground, 0x000000, 0.4)));
     QPainter p;
     beginPainting(p, sheet);
@@ -421,7 +518,8 @@ QImage drawContactSheet(const PictureSet& set) {
                             kGap + row * (kUserWindow.height + kGap)),
                     samples[i]);
     }
-    const int bottom = paintCatalogue(p, set, 3 * kGap + 2 * kUserWindow.height + 8);
+    const int rows = static_cast<int>(samples.size() + 1) / 2;
+    const int bottom = paintCatalogue(p, set, (rows + 1) * kGap + rows * kUserWindow.height + 8);
     p.end();
     return sheet.copy(0, 0, kSheetWidth, bottom);
 }

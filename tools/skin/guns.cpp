@@ -1,7 +1,8 @@
 // The seven gun cards of the gun-preset page. Each gun is a side view, muzzle to the right, built
 // from a few parts in a 100 x 40 drawing space (bore line at y 14): stock, receiver, handguard,
 // barrel, magazine and grip, plus what sets the gun apart (carry handle, rail, scope, bullpup).
-// Normal cards show a steel silhouette, selected cards an accent one with a glow.
+// Normal cards show the gun in steel, selected cards in accent with a glow; in both the furniture
+// is a shade darker than the metal.
 
 #include <QLinearGradient>
 #include <QPolygonF>
@@ -111,9 +112,26 @@ QPainterPath frontSightPost(double x, double base) {
 
 }  // namespace part
 
+// A gun in two materials: metal (receiver, barrel, sights, rails) and furniture (stock, grip,
+// handguard, magazine), which is drawn a shade darker so the parts read apart.
+struct GunShape {
+    QPainterPath metal;
+    QPainterPath furniture;
+
+    GunShape& withMetal(const QPainterPath& part) {
+        metal = metal.united(part);
+        return *this;
+    }
+    GunShape& withFurniture(const QPainterPath& part) {
+        furniture = furniture.united(part);
+        return *this;
+    }
+    QPainterPath whole() const { return metal.united(furniture); }
+};
+
 struct Gun {
-    std::function<QPainterPath()> silhouette;
-    // Dark detail lines drawn over the silhouette: ejection port, seams.
+    std::function<GunShape()> shape;
+    // Dark detail lines drawn over the drawing: ejection port, seams.
     std::function<void(QPainter&)> details;
 };
 
@@ -122,32 +140,34 @@ std::vector<Gun> guns() {
     return {
         // 1: AKM. Wooden stock with a drop, banana magazine, gas tube over the handguard.
         {[] {
-             QPainterPath g = fixedStock(30, 3);
-             g = g.united(box(30, 10, 28, 9.5, 1));
-             g = g.united(box(57, 10.8, 15, 7.4, 2.2));
-             g = g.united(box(57, 8.6, 22, 2.6, 1.2));
-             g = g.united(barrel(70, 95));
-             g = g.united(muzzleBrake(97));
-             g = g.united(frontSightPost(86, 13.4));
-             g = g.united(curvedMagazine(46, 9));
-             g = g.united(grip(39));
-             return g.united(triggerGuard(40));
+             return GunShape{}
+                 .withFurniture(fixedStock(30, 3))
+                 .withMetal(box(30, 10, 28, 9.5, 1))
+                 .withFurniture(box(57, 10.8, 15, 7.4, 2.2))
+                 .withMetal(box(57, 8.6, 22, 2.6, 1.2))
+                 .withMetal(barrel(70, 95))
+                 .withMetal(muzzleBrake(97))
+                 .withMetal(frontSightPost(86, 13.4))
+                 .withFurniture(curvedMagazine(46, 9))
+                 .withFurniture(grip(39))
+                 .withMetal(triggerGuard(40));
          },
          [](QPainter& p) { p.drawLine(QPointF(44, 12.5), QPointF(54, 12.5)); }},
         // 2: M16. Long fixed stock, carry handle, ribbed round handguard, triangle front sight.
         {[] {
-             QPainterPath g = fixedStock(26, 0);
-             g = g.united(box(26, 10, 29, 9, 1));
-             g = g.united(box(30, 4.5, 18, 2.5, 1));
-             g = g.united(box(31, 6, 2.5, 4.5, 0.4));
-             g = g.united(box(45, 6, 2.5, 4.5, 0.4));
-             g = g.united(box(54, 10.2, 25, 8, 3));
-             g = g.united(barrel(78, 97));
-             g = g.united(muzzleBrake(99));
-             g = g.united(polygon({{79, 13}, {84, 13}, {82, 5}, {81, 5}}));
-             g = g.united(curvedMagazine(42, 3, 7.5, 15));
-             g = g.united(grip(33));
-             return g.united(triggerGuard(34));
+             return GunShape{}
+                 .withFurniture(fixedStock(26, 0))
+                 .withMetal(box(26, 10, 29, 9, 1))
+                 .withMetal(box(30, 4.5, 18, 2.5, 1))
+                 .withMetal(box(31, 6, 2.5, 4.5, 0.4))
+                 .withMetal(box(45, 6, 2.5, 4.5, 0.4))
+                 .withFurniture(box(54, 10.2, 25, 8, 3))
+                 .withMetal(barrel(78, 97))
+                 .withMetal(muzzleBrake(99))
+                 .withMetal(polygon({{79, 13}, {84, 13}, {82, 5}, {81, 5}}))
+                 .withFurniture(curvedMagazine(42, 3, 7.5, 15))
+                 .withFurniture(grip(33))
+                 .withMetal(triggerGuard(34));
          },
          [](QPainter& p) {
              for (double x = 57; x < 77; x += 3.2) {
@@ -156,16 +176,17 @@ std::vector<Gun> guns() {
          }},
         // 3: M4. Collapsible stock, flat top with rail, short rail handguard.
         {[] {
-             QPainterPath g = collapsibleStock(28);
-             g = g.united(box(27, 10, 27, 9, 1));
-             g = g.united(rail(27, 73));
-             g = g.united(box(53, 10.2, 20, 7.8, 1.2));
-             g = g.united(barrel(72, 90));
-             g = g.united(muzzleBrake(92));
-             g = g.united(frontSightPost(70, 10.4));
-             g = g.united(curvedMagazine(43, 2, 7.5, 14));
-             g = g.united(grip(33));
-             return g.united(triggerGuard(34));
+             return GunShape{}
+                 .withFurniture(collapsibleStock(28))
+                 .withMetal(box(27, 10, 27, 9, 1))
+                 .withMetal(rail(27, 73))
+                 .withMetal(box(53, 10.2, 20, 7.8, 1.2))
+                 .withMetal(barrel(72, 90))
+                 .withMetal(muzzleBrake(92))
+                 .withMetal(frontSightPost(70, 10.4))
+                 .withFurniture(curvedMagazine(43, 2, 7.5, 14))
+                 .withFurniture(grip(33))
+                 .withMetal(triggerGuard(34));
          },
          [](QPainter& p) {
              for (double x = 55; x < 72; x += 4) {
@@ -175,14 +196,15 @@ std::vector<Gun> guns() {
          }},
         // 4: UMP9. Boxy submachine gun, skeleton stock, slim straight magazine, short barrel.
         {[] {
-             QPainterPath g = skeletonStock(26);
-             g = g.united(box(26, 8.5, 46, 12.5, 1.6));
-             g = g.united(rail(30, 66));
-             g = g.united(barrel(71, 82));
-             g = g.united(box(80, 12, 5, 4.4, 1));
-             g = g.united(straightMagazine(55, 15, 6));
-             g = g.united(polygon({{32, 20}, {40, 20}, {37, 32}, {29, 31}}));
-             return g.united(box(38, 20, 12, 5.5, 2.4).subtracted(box(39.4, 20, 9.2, 4, 2)));
+             return GunShape{}
+                 .withFurniture(skeletonStock(26))
+                 .withMetal(box(26, 8.5, 46, 12.5, 1.6))
+                 .withMetal(rail(30, 66))
+                 .withMetal(barrel(71, 82))
+                 .withMetal(box(80, 12, 5, 4.4, 1))
+                 .withFurniture(straightMagazine(55, 15, 6))
+                 .withFurniture(polygon({{32, 20}, {40, 20}, {37, 32}, {29, 31}}))
+                 .withFurniture(box(38, 20, 12, 5.5, 2.4).subtracted(box(39.4, 20, 9.2, 4, 2)));
          },
          [](QPainter& p) {
              p.drawLine(QPointF(44, 11.5), QPointF(54, 11.5));
@@ -190,16 +212,17 @@ std::vector<Gun> guns() {
          }},
         // 5: SCAR-L. Tall upper receiver with a full-length rail, folding stock with a cheek rest.
         {[] {
-             QPainterPath g = polygon(
-                 {{28, 10}, {28, 19}, {6, 20}, {1, 24}, {0.5, 9}, {8, 9.5}, {14, 8}, {22, 8}});
-             g = g.united(box(27, 8.5, 48, 9.5, 1.2));
-             g = g.united(box(27, 17.5, 22, 3.5, 0.8));
-             g = g.united(rail(27, 75));
-             g = g.united(barrel(74, 91));
-             g = g.united(box(88, 12, 6, 4.4, 0.8));
-             g = g.united(curvedMagazine(45, 2.5, 7.5, 14));
-             g = g.united(grip(36));
-             return g.united(triggerGuard(37));
+             return GunShape{}
+                 .withFurniture(polygon(
+                     {{28, 10}, {28, 19}, {6, 20}, {1, 24}, {0.5, 9}, {8, 9.5}, {14, 8}, {22, 8}}))
+                 .withMetal(box(27, 8.5, 48, 9.5, 1.2))
+                 .withFurniture(box(27, 17.5, 22, 3.5, 0.8))
+                 .withMetal(rail(27, 75))
+                 .withMetal(barrel(74, 91))
+                 .withMetal(box(88, 12, 6, 4.4, 0.8))
+                 .withFurniture(curvedMagazine(45, 2.5, 7.5, 14))
+                 .withFurniture(grip(36))
+                 .withMetal(triggerGuard(37));
          },
          [](QPainter& p) {
              p.drawLine(QPointF(50, 13.5), QPointF(72, 13.5));
@@ -207,17 +230,24 @@ std::vector<Gun> guns() {
          }},
         // 6: 5.56. A bullpup: magazine behind the grip, long body to the butt, carry sight.
         {[] {
-             QPainterPath g = polygon(
-                 {{2, 10}, {60, 10}, {62, 19}, {34, 20}, {12, 21}, {2, 24}, {0.5, 22}, {0.5, 11}});
-             g = g.united(box(56, 10.5, 18, 7.5, 2.5));
-             g = g.united(box(18, 5.5, 30, 2.4, 1));
-             g = g.united(box(22, 7, 3, 3.5, 0.4));
-             g = g.united(box(42, 7, 3, 3.5, 0.4));
-             g = g.united(barrel(72, 95));
-             g = g.united(muzzleBrake(97));
-             g = g.united(curvedMagazine(19, 2.5, 7.5, 14));
-             g = g.united(grip(46));
-             return g.united(box(44, 19, 16, 7, 3).subtracted(box(45.4, 19, 13.2, 5.4, 2.4)));
+             return GunShape{}
+                 .withFurniture(polygon({{2, 10},
+                                         {60, 10},
+                                         {62, 19},
+                                         {34, 20},
+                                         {12, 21},
+                                         {2, 24},
+                                         {0.5, 22},
+                                         {0.5, 11}}))
+                 .withFurniture(box(56, 10.5, 18, 7.5, 2.5))
+                 .withMetal(box(18, 5.5, 30, 2.4, 1))
+                 .withMetal(box(22, 7, 3, 3.5, 0.4))
+                 .withMetal(box(42, 7, 3, 3.5, 0.4))
+                 .withMetal(barrel(72, 95))
+                 .withMetal(muzzleBrake(97))
+                 .withMetal(curvedMagazine(19, 2.5, 7.5, 14))
+                 .withFurniture(grip(46))
+                 .withFurniture(box(44, 19, 16, 7, 3).subtracted(box(45.4, 19, 13.2, 5.4, 2.4)));
          },
          [](QPainter& p) {
              p.drawLine(QPointF(30, 13), QPointF(40, 13));
@@ -225,20 +255,21 @@ std::vector<Gun> guns() {
          }},
         // 7: 7.62. A long marksman rifle: scope on top, long heavy barrel, cheek-rest stock.
         {[] {
-             QPainterPath g = fixedStock(26, 2);
-             g = g.united(polygon({{8, 11}, {22, 9.5}, {26, 9.5}, {26, 12}, {8, 13}}));
-             g = g.united(box(26, 10, 26, 9, 1));
-             g = g.united(box(51, 10.6, 18, 7.2, 1.6));
-             g = g.united(barrel(67, 99));
-             g = g.united(box(94, 12.4, 5.6, 3.6, 0.6));
-             g = g.united(box(27, 3.4, 24, 3.8, 1.9));
-             g = g.united(polygon({{22, 2}, {29, 3.4}, {29, 7.2}, {22, 8.6}}));
-             g = g.united(polygon({{47, 3.4}, {54, 2.2}, {54, 8.4}, {47, 7.2}}));
-             g = g.united(box(31, 7, 3, 3.2, 0.4));
-             g = g.united(box(44, 7, 3, 3.2, 0.4));
-             g = g.united(straightMagazine(42, 10, 8));
-             g = g.united(grip(33));
-             return g.united(triggerGuard(34));
+             return GunShape{}
+                 .withFurniture(fixedStock(26, 2))
+                 .withFurniture(polygon({{8, 11}, {22, 9.5}, {26, 9.5}, {26, 12}, {8, 13}}))
+                 .withMetal(box(26, 10, 26, 9, 1))
+                 .withFurniture(box(51, 10.6, 18, 7.2, 1.6))
+                 .withMetal(barrel(67, 99))
+                 .withMetal(box(94, 12.4, 5.6, 3.6, 0.6))
+                 .withMetal(box(27, 3.4, 24, 3.8, 1.9))
+                 .withMetal(polygon({{22, 2}, {29, 3.4}, {29, 7.2}, {22, 8.6}}))
+                 .withMetal(polygon({{47, 3.4}, {54, 2.2}, {54, 8.4}, {47, 7.2}}))
+                 .withMetal(box(31, 7, 3, 3.2, 0.4))
+                 .withMetal(box(44, 7, 3, 3.2, 0.4))
+                 .withFurniture(straightMagazine(42, 10, 8))
+                 .withFurniture(grip(33))
+                 .withMetal(triggerGuard(34));
          },
          [](QPainter& p) {
              p.drawLine(QPointF(30, 5.3), QPointF(46, 5.3));
@@ -269,7 +300,8 @@ QImage gunCard(const Gun& gun, bool selected) {
     place.translate(area.center().x() - kDrawingSpace.width() * scale / 2,
                     area.center().y() - kDrawingSpace.height() * scale / 2);
     place.scale(scale, scale);
-    const QPainterPath shape = place.map(gun.silhouette());
+    const GunShape drawing = gun.shape();
+    const QPainterPath shape = place.map(drawing.whole());
 
     if (selected) {
         paintSoftShape(p, gun_page::kGunCard, shape, qcolour(colour::kAccent, 0.7), 8);
@@ -277,19 +309,20 @@ QImage gunCard(const Gun& gun, bool selected) {
         paintSoftShape(p, gun_page::kGunCard, shape, QColor(0, 0, 0, 150), 3, 0, 1.5);
     }
     const QRectF bounds = shape.boundingRect();
+    const Rgb light = selected ? blend(colour::kAccent, colour::kText, 0.35) : colour::kSteel;
+    const Rgb dark = selected ? colour::kAccent : colour::kSteelDark;
     QLinearGradient metal(bounds.topLeft(), bounds.bottomLeft());
-    if (selected) {
-        metal.setColorAt(0, qcolour(blend(colour::kAccent, colour::kText, 0.35)));
-        metal.setColorAt(1, qcolour(colour::kAccent));
-    } else {
-        metal.setColorAt(0, qcolour(colour::kSteel));
-        metal.setColorAt(1, qcolour(colour::kSteelDark));
-    }
-    p.fillPath(shape, metal);
+    metal.setColorAt(0, qcolour(light));
+    metal.setColorAt(1, qcolour(dark));
+    QLinearGradient furniture(bounds.topLeft(), bounds.bottomLeft());
+    furniture.setColorAt(0, qcolour(blend(light, colour::kShellDark, 0.3)));
+    furniture.setColorAt(1, qcolour(blend(dark, colour::kShellDark, 0.35)));
+    p.fillPath(place.map(drawing.furniture), furniture);
+    p.fillPath(place.map(drawing.metal), metal);
 
     p.save();
     p.setTransform(place, true);
-    p.setClipPath(gun.silhouette());
+    p.setClipPath(drawing.whole());
     p.setPen(QPen(selected ? qcolour(colour::kOnAccent, 0.45) : QColor(0, 0, 0, 90), 0.7,
                   Qt::SolidLine, Qt::RoundCap));
     gun.details(p);
