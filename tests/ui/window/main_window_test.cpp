@@ -2,6 +2,7 @@
 // clicks during a transfer, a profile switched on the mouse, and profile files.
 
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -277,6 +278,29 @@ private slots:
         QVERIFY(rig.workspace.session().imageRead());
         QVERIFY(rig.find("Pnl_NoDevice")->isHidden());
         QVERIFY(rig.window->statusText().contains("Confirm 3: written to the mouse"));
+    }
+
+    void theTopBarDragsTheWindowAndMaximiseUsesTheAvailableArea() {
+        WindowRig rig;
+        MainWindow& window = *rig.window;
+        window.move(100, 100);
+        const QPoint before = window.pos();
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(500, 20));
+        QTest::mouseMove(&window, QPoint(540, 50));
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(540, 50));
+        QCOMPARE(window.pos(), before + QPoint(40, 30));
+
+        // A press below the top bar does not drag.
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(500, 300));
+        QTest::mouseMove(&window, QPoint(520, 320));
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(520, 320));
+        QCOMPARE(window.pos(), before + QPoint(40, 30));
+
+        rig.click("Btn_Maximize");
+        QCOMPARE(window.geometry(), window.screen()->availableGeometry());
+        QCOMPARE(rig.find("Img_Base_1")->size(), QSize(980, 620));
+        rig.click("Btn_Maximize");
+        QCOMPARE(window.size(), QSize(980, 620));
     }
 
     void aCancelledFileDialogDoesNothing() {
