@@ -37,10 +37,12 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
         if (*taken || !session.imageRead() || session.readBusy())
             return;
         *taken = true;
-        if (page == gm::ui::Page::Engineering)
-            window.setEngineeringView(true);
-        window.showPage(page);
-        QTimer::singleShot(0, &window, [&] {
+        // Once the notifications of the read are all handled (the mouse's active profile
+        // picks the key page), the asked page is shown and taken.
+        QTimer::singleShot(0, &window, [&, page] {
+            if (page == gm::ui::Page::Engineering)
+                window.setEngineeringView(true);
+            window.showPage(page);
             const QString file = QString::fromStdString(options.screenshot);
             if (!window.grab().save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";

@@ -15,8 +15,8 @@ MessageDialog::MessageDialog(const QString& text, const QString& okCaption, QWid
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName("dlgMessage");
     setAttribute(Qt::WA_TranslucentBackground);
-    const QPixmap picture = skin::skinPixmap("MSG");
-    resize(picture.isNull() ? QSize(360, 160) : picture.deviceIndependentSize().toSize());
+    picture_ = skin::skinPixmap("MSG");
+    resize(picture_.isNull() ? QSize(360, 160) : picture_.deviceIndependentSize().toSize());
 
     auto* label = new QLabel(text, this);
     label->setObjectName("lbl_Message");
@@ -38,9 +38,8 @@ MessageDialog::MessageDialog(const QString& text, const QString& okCaption, QWid
 
 void MessageDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap picture = skin::skinPixmap("MSG");
-    if (!picture.isNull())
-        painter.drawPixmap(rect(), picture);
+    if (!picture_.isNull())
+        painter.drawPixmap(rect(), picture_);
     else
         painter.fillRect(rect(), QColor(0x1E, 0x21, 0x28));
 }

@@ -3,6 +3,7 @@
 // one OK button.
 
 #include <QDialog>
+#include <QPixmap>
 
 namespace gm::ui {
 
@@ -13,6 +14,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
 };
 
 }  // namespace gm::ui
