@@ -27,11 +27,10 @@ std::optional<int> numberIn(const std::string& text, int low, int high) {
 
 std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::string& error) {
     using ctl::OptionValue;
-    const ctl::OptionList known{{{"--simulate"}, OptionValue::Optional},
-                                {{"--sim-eeprom"}, OptionValue::Required},
-                                {{"--screenshot"}, OptionValue::Required},
-                                {{"--page"}, OptionValue::Required},
-                                {{"--lang"}, OptionValue::Required}};
+    const ctl::OptionList known{
+        {{"--simulate"}, OptionValue::Optional},   {{"--sim-eeprom"}, OptionValue::Required},
+        {{"--screenshot"}, OptionValue::Required}, {{"--page"}, OptionValue::Required},
+        {{"--lang"}, OptionValue::Required},       {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
     if (!parsed)
         return std::nullopt;
@@ -40,6 +39,10 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         return std::nullopt;
     }
     GmouseOptions options;
+    if (parsed->has("--help")) {
+        options.help = true;
+        return options;
+    }
     if (const auto chip = parsed->value("--simulate")) {
         options.device.simulate = true;
         if (!chip->empty()) {

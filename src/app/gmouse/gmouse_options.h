@@ -16,6 +16,7 @@ struct GmouseOptions {
     std::string screenshot;  // empty: run the editor
     int page = 1;
     int language = 1;
+    bool help = false;  // print the usage and end
 };
 
 extern const char* const kGmouseUsage;

@@ -90,6 +90,10 @@ int main(int argc, char** argv) {
         std::cerr << "gmouse: " << error << "\n" << gm::app::kGmouseUsage;
         return kExitUsage;
     }
+    if (options->help) {
+        std::cout << gm::app::kGmouseUsage;
+        return 0;
+    }
     const bool screenshot = !options->screenshot.empty();
     if (screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr)
         qputenv("QT_QPA_PLATFORM", "offscreen");

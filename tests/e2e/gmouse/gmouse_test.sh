@@ -44,6 +44,9 @@ bad-options)
         expect_status 2
         expect_err "usage: gmouse"
     done
+    run_gmouse --help
+    expect_status 0
+    expect_out "usage: gmouse"
     ;;
 single-instance)
     "$gmouse" --simulate >"$work/first.out" 2>&1 &
