@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -83,6 +85,32 @@ void addTrayIcon(gm::ui::MainWindow& window) {
 
 }  // namespace
 
+namespace {
+
+// With GMOUSE_REPORT_SHOWN set, prints the wall clock (nanoseconds since the epoch) of the
+// window's first paint on standard error, so bench/gmouse_startup.sh can time the start.
+void reportFirstPaint(QWidget& window) {
+    if (std::getenv("GMOUSE_REPORT_SHOWN") == nullptr)
+        return;
+    class FirstPaint final : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::cerr << "gmouse: shown at "
+                          << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                          << "\n";
+                watched->removeEventFilter(this);
+            }
+            return false;
+        }
+    };
+    window.installEventFilter(new FirstPaint(&window));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::string error;
     const auto options = gm::app::parseGmouseOptions(gm::ctl::Args(argv + 1, argv + argc), error);
@@ -146,6 +174,7 @@ int main(int argc, char** argv) {
             window.move(area.x() + (area.width() - window.width()) / 2,
                         area.y() + (area.height() - window.height()) / 2);
         }
+        reportFirstPaint(window);
         window.show();
         window.startPolling();
         const int ran = app.exec();
