@@ -43,15 +43,9 @@ device::Result assignComboKey(device::Workspace& workspace, std::size_t slot,
     image::ImageModel& model = workspace.model();
     setComboKeyCode(model, slot, code);
     image::setCheckByte(model.copies.vendor);
-    if (workspace.session().readBusy())
-        return device::Result::done();
-    const device::session::DeviceOperation operation = workspace.session().beginWithDevice();
-    if (!operation.started())
-        return operation.refusal;
-    device::Result written = workspace.protocol()
-                                 .liveWrite4(static_cast<std::uint8_t>(comboKeyAddress(slot)), code)
-                                 .at(device::Step::LiveWrite);
-    if (!written)
+    // Stored with target-0 live writes: the four-byte target-1 write is the key status test,
+    // which the mouse does not keep in its EEPROM.
+    if (device::Result written = writeLive(workspace, comboKeyAddress(slot), code); !written)
         return written;
     const std::array<std::uint8_t, 1> check{model.copies.vendor.back()};
     return writeLive(workspace, image::kVendor.offset + image::kVendor.length - 1, check);

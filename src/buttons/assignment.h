@@ -1,7 +1,7 @@
 #pragma once
 // Giving a button a function chosen in the key menu: a profile key on the user page or the
 // engineering page, a combo key on the engineering page. Profile keys go to the mouse with the
-// key-table push, combo keys at once with a four-byte live write.
+// key-table push, combo keys at once with live writes.
 
 #include "buttons/button_state.h"
 #include "buttons/key_tables.h"
