@@ -29,6 +29,10 @@ TEST_F(Assignment, PushSendsTheProfilesReReadsUserAndReArms) {
                                 {0x40, 0x05, 0x00, 0xA4, 0x0F, 0x00, 0x00, 0x01},
                                 {0x40, 0x05, 0x00, 0xA4, user0, 0x00, 0x00, 0x01},
                             }));
+    std::size_t dataOut = 0;
+    for (const sim::SeenReport& report : b.rig.mouse.reports())
+        dataOut += report.kind == device::ReportKind::SetFeature && report.bytes[0] == 0x41;
+    EXPECT_EQ(dataOut, 21u);  // the 147 profile bytes, 7 a report
     EXPECT_EQ(b.mouseKey({1, 9}), code("0300E900"));
     EXPECT_EQ(b.modelKeyText({1, 9}), "0300E900");
     const image::Image eeprom = b.rig.mouse.eeprom();
