@@ -26,7 +26,7 @@ bool keepsALeftClick(const image::ImageModel& model, const ButtonState& state, K
 }  // namespace
 
 Assignment assignUserKey(device::Workspace& workspace, const ButtonState& state, KeyRef key,
-                         const image::KeyCode& code, const MacroCatalogue*) {
+                         const image::KeyCode& code) {
     if (key.profile == 0 && !keepsALeftClick(workspace.model(), state, key, code))
         return {device::Result::done(), true};
     return {assignEngineeringKey(workspace, key, code), false};

@@ -5,7 +5,6 @@
 
 #include "buttons/button_state.h"
 #include "buttons/key_tables.h"
-#include "buttons/macro_catalogue.h"
 #include "device/result.h"
 #include "device/session/workspace.h"
 
@@ -19,7 +18,7 @@ struct Assignment {
 
 // User page: profile 1 keeps at least one "Left Click" button.
 Assignment assignUserKey(device::Workspace& workspace, const ButtonState& state, KeyRef key,
-                         const image::KeyCode& code, const MacroCatalogue* macros = nullptr);
+                         const image::KeyCode& code);
 // Engineering page: any profile key, no such rule.
 device::Result assignEngineeringKey(device::Workspace& workspace, KeyRef key,
                                     const image::KeyCode& code);

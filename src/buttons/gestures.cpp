@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "buttons/combo_masks.h"
 #include "buttons/key_name.h"
 #include "buttons/key_push.h"
 #include "buttons/key_tables.h"
@@ -14,6 +15,7 @@ using image::KeyCode;
 
 constexpr std::size_t kComboKey2 = 1;
 constexpr std::size_t kComboKey4 = 3;
+constexpr std::size_t kGameProfile = 1;  // profile 2, "Game Mode"
 constexpr KeyCode kNoFunction{0x00, 0x00, 0x00, 0x00};
 constexpr KeyCode kLedModeCode{0x0E, 0x00, 0x00, 0x00};
 
@@ -40,22 +42,23 @@ KeyCode gameModeSwitch(const ButtonState& state) {
     return {0x07, 0xD1, 0xF0, static_cast<std::uint8_t>(state.offset & 0xFF)};
 }
 
-// Sets b3 of every key named as one of the masked buttons to mask(index), and of every fire
-// macro key in `profiles` to fireMask.
+// Sets b3 of every key named as one of the masked buttons to maskOf(index) when it gives one,
+// and of every fire-macro key (of `fireProfile` only, when given) to fireMask when given.
 template <typename MaskOf>
 void placeMasks(image::ImageModel& model, const ButtonState& state, const MacroCatalogue* macros,
-                MaskOf maskOf, std::optional<std::uint8_t> fireMask, std::size_t onlyProfile = 9) {
+                MaskOf maskOf, std::optional<std::uint8_t> fireMask,
+                std::optional<std::size_t> fireProfile = std::nullopt) {
     forEachProfileKey([&](KeyRef ref) {
         const KeyCode code = profileKeyCode(model, ref);
         const KeyName name = nameOf(code, {state.rememberedFire, macros});
         for (std::size_t b = 0; b < kMaskedButtons.size(); ++b) {
             const auto mask = maskOf(b);
-            if (mask && name.is(kMaskedButtons[b].nameId) && onlyProfile == 9) {
+            if (mask && name.is(kMaskedButtons[b].nameId)) {
                 setProfileKeyCode(model, ref,
                                   {kMaskedButtons[b].b0, kMaskedButtons[b].b1, 0x00, *mask});
             }
         }
-        if (fireMask && isFireMacroName(name) && (onlyProfile == 9 || ref.profile == onlyProfile))
+        if (fireMask && isFireMacroName(name) && (!fireProfile || ref.profile == *fireProfile))
             setProfileKeyCode(model, ref, {code[0], code[1], code[2], *fireMask});
     });
 }
@@ -141,13 +144,16 @@ device::Result applyGunFireMode(device::Workspace& workspace, ButtonState& state
     const std::uint8_t mask = on ? gestureMask(state.gestureItem) : 0;
     placeMasks(
         workspace.model(), state, macros,
-        [](std::size_t) -> std::optional<std::uint8_t> { return std::nullopt; }, mask, 1);
+        [](std::size_t) -> std::optional<std::uint8_t> { return std::nullopt; }, mask,
+        kGameProfile);
     return writeVendorAndPush(workspace);
 }
 
 device::Result applyComboMask(device::Workspace& workspace, ButtonState& state,
                               ComboSelector selector, std::uint8_t mask,
                               const MacroCatalogue* macros) {
+    if (!isComboMaskChoice(mask))
+        return device::Result::fail(device::Failure::InvalidRequest);
     state.comboMasks[static_cast<std::size_t>(selector)] = mask;
     placeMasks(
         workspace.model(), state, macros,
@@ -161,7 +167,8 @@ std::optional<device::Result> toggleGesture(device::Workspace& workspace, Button
     const image::ImageModel& model = workspace.model();
     const std::size_t profile = static_cast<std::size_t>(state.userPageProfile);
     if (toggle == 8) {
-        if (profile != 1 || !profileHas(model, state, 1, macros, isFireMacro, {}))
+        if (profile != kGameProfile ||
+            !profileHas(model, state, kGameProfile, macros, isFireMacro, {}))
             return std::nullopt;
         return applyGunFireMode(workspace, state, !state.gunFireMode, macros);
     }

@@ -27,7 +27,8 @@ device::Result applyLightGesture(device::Workspace& workspace, ButtonState& stat
 // Fire-macro buttons take part in the game-mode gesture (profile 2's fire macros get its mask).
 device::Result applyGunFireMode(device::Workspace& workspace, ButtonState& state, bool on,
                                 const MacroCatalogue* macros = nullptr);
-// A "Combo Enable" selector changed: every button of each kind gets its selector's mask.
+// A "Combo Enable" selector changed: every button of each kind gets its selector's mask. A mask
+// that is not one of the selector's choices is refused (InvalidRequest) and changes nothing.
 device::Result applyComboMask(device::Workspace& workspace, ButtonState& state,
                               ComboSelector selector, std::uint8_t mask,
                               const MacroCatalogue* macros = nullptr);

@@ -123,6 +123,9 @@ TEST_F(AimAndGestures, ComboEnableSelectorSetsMasks) {
     EXPECT_EQ(b.mouseKey({0, 5}), code("09010040"));
     EXPECT_EQ(b.mouseKey({1, 5}), code("09010040"));
     EXPECT_EQ(b.mouseKey({0, 6}), code("01040000"));
+    EXPECT_EQ(applyComboMask(b.rig.workspace, b.state, ComboSelector::Middle, 0x03).failure,
+              device::Failure::InvalidRequest);
+    EXPECT_EQ(b.mouseKey({0, 6}), code("01040000"));
 }
 
 }  // namespace
