@@ -182,10 +182,8 @@ int runAim(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
             const b::AimSpread spread =
                 b::spreadAimLevel(context.workspace(), state, *level, b::AimPage::Engineering);
-            if (spread.noAimKey) {
-                e << "gmousectl: no AIM Key in profiles 1 to 3; assign one first\n";
-                return kExitFailure;
-            }
+            if (spread.noAimKey)
+                return kExitFailure;  // the operation asked the user for an AIM Key
             if (const int status = report(spread.pushed, e); status != kExitOk)
                 return status;
             o << "AIM level " << *level << " (" << *cpi << " CPI)\n";

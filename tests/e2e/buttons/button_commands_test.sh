@@ -77,7 +77,7 @@ fire-key)
 aim)
     run aim 600 "${sim[@]}"
     expect_status 1
-    expect_err 'no AIM Key'
+    expect_err 'Please select a AIM Key in Profile1 to Profile3'
     run button 2 12 "AIM Key" "${sim[@]}"
     expect_status 0
     run aim 600 "${sim[@]}"
