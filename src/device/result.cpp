@@ -64,6 +64,8 @@ std::string_view stepId(Step step) {
             return "gm.step.writeProfiles";
         case Step::WriteFireKeys:
             return "gm.step.writeFireKeys";
+        case Step::WriteVendor:
+            return "gm.step.writeVendor";
         case Step::ReadUser:
             return "gm.step.readUser";
         case Step::RearmKeyTables:

@@ -44,6 +44,7 @@ enum class Step {
     WriteFireMacros,
     WriteProfiles,
     WriteFireKeys,
+    WriteVendor,
     ReadUser,
     RearmKeyTables,
     LiveWrite,

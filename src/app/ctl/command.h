@@ -73,5 +73,6 @@ private:
 void registerImageCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
 void registerSessionCommands(CommandRegistry& registry);
+void registerButtonCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

@@ -83,6 +83,7 @@ int run(const Args& given) {
     registerImageCommands(registry);
     registerDeviceCommands(registry);
     registerSessionCommands(registry);
+    registerButtonCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

@@ -1,0 +1,306 @@
+// gmousectl's button commands: the key tables with their names, assigning functions to profile
+// and combo keys, fire-key sets, the AIM level and the gestures.
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/ctl/button_names.h"
+#include "app/ctl/command.h"
+#include "app/ctl/device_context.h"
+#include "buttons/aim_key.h"
+#include "buttons/assignment.h"
+#include "buttons/fire_keys.h"
+#include "buttons/gestures.h"
+#include "buttons/key_name.h"
+#include "buttons/key_tables.h"
+#include "buttons/refresh.h"
+
+namespace gm::ctl {
+namespace {
+
+namespace b = gm::buttons;
+
+int usageError(std::ostream& err, const std::string& message) {
+    err << "gmousectl: " << message << "\n";
+    return kExitUsage;
+}
+
+std::optional<int> wholeNumber(const std::string& text, int min, int max) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < min ||
+        value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+const ui::text::TextTable& texts() {
+    static const ui::text::TextTable table = ui::text::TextTable::builtIn();
+    return table;
+}
+
+std::string nameOfCode(const image::KeyCode& code, const b::ButtonState& state) {
+    return englishName(b::nameOf(code, {state.rememberedFire, nullptr}), texts());
+}
+
+// Runs `body` on the workspace with the button controls filled from the image just read.
+template <typename Body>
+int runOnButtons(const ParsedArgs& args, std::ostream& out, std::ostream& err, Body body) {
+    return runDeviceCommand(args, out, err, Connect::ReadImage,
+                            [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                b::ButtonState state;
+                                b::refreshButtonState(context.workspace().model(), state);
+                                return body(context, state, o, e);
+                            });
+}
+
+void printTables(const image::ImageModel& model, const b::ButtonState& state, std::ostream& out) {
+    for (std::size_t p = 0; p < image::kProfileCount; ++p) {
+        out << "profile " << p + 1 << "\n";
+        for (std::size_t k = 0; k < image::kKeysPerProfile; ++k) {
+            const image::KeyCode code = b::profileKeyCode(model, {p, k});
+            out << "  Key" << k + 1 << (k < 9 ? "   " : "  ") << image::codeTextOf(code) << "  "
+                << nameOfCode(code, state) << "\n";
+        }
+    }
+    out << "combo keys\n";
+    for (std::size_t slot = 0; slot < image::kComboKeyCount; ++slot) {
+        const image::KeyCode code = b::comboKeyCode(model, slot);
+        out << "  Combo Key" << slot + 1 << "  " << image::codeTextOf(code) << "  "
+            << nameOfCode(code, state) << "\n";
+    }
+}
+
+int runButton(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.has("--list")) {
+        if (!args.positional.empty())
+            return usageError(err, "--list takes no arguments");
+        for (const std::string& name : acceptedFunctionNames(texts()))
+            out << name << "\n";
+        return kExitOk;
+    }
+    if (args.positional.empty()) {
+        return runOnButtons(
+            args, out, err,
+            [](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream&) {
+                printTables(context.workspace().model(), state, o);
+                return kExitOk;
+            });
+    }
+    if (args.positional.size() != 3)
+        return usageError(err, "expected PROFILE KEY FUNCTION");
+    const auto profile = wholeNumber(args.positional[0], 1, 3);
+    const auto key = wholeNumber(args.positional[1], 1, 12);
+    if (!profile)
+        return usageError(err, "PROFILE must be 1, 2 or 3");
+    if (!key)
+        return usageError(err, "KEY must be 1..12");
+    const std::string function = args.positional[2];
+    // Names are checked before the mouse is reached; codes that read controls are built after.
+    if (!functionCode(function, {}, image::ChipType::Chip4210A, b::MenuOrigin::UserPage, texts())) {
+        return usageError(err, "unknown function '" + function + "' (see button --list)");
+    }
+    const b::KeyRef ref{static_cast<std::size_t>(*profile - 1), static_cast<std::size_t>(*key - 1)};
+    return runOnButtons(
+        args, out, err,
+        [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
+            const image::KeyCode code =
+                *functionCode(function, state, context.chip(), b::MenuOrigin::UserPage, texts());
+            const b::Assignment assigned = b::assignUserKey(context.workspace(), state, ref, code);
+            if (assigned.refused) {
+                e << "gmousectl: refused: profile 1 keeps at least one Left Click button\n";
+                return kExitFailure;
+            }
+            if (const int status = report(assigned.pushed, e); status != kExitOk)
+                return status;
+            o << "profile " << *profile << " Key" << *key << " = "
+              << image::codeTextOf(b::profileKeyCode(context.workspace().model(), ref)) << "  "
+              << nameOfCode(code, state) << "\n";
+            return kExitOk;
+        });
+}
+
+std::optional<bool> onOff(const std::string& text) {
+    if (text == "on")
+        return true;
+    if (text == "off")
+        return false;
+    return std::nullopt;
+}
+
+int runFireKey(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.positional.size() != 1)
+        return usageError(err, "expected N (1, 2 or 3)");
+    const auto set = wholeNumber(args.positional[0], 1, 3);
+    if (!set)
+        return usageError(err, "N must be 1, 2 or 3");
+    std::optional<int> repeat;
+    std::optional<int> interval;
+    std::optional<bool> continueOn;
+    if (const auto text = args.value("--repeat"); text && !(repeat = wholeNumber(*text, 1, 15)))
+        return usageError(err, "--repeat must be 1..15");
+    if (const auto text = args.value("--interval");
+        text && !(interval = wholeNumber(*text, b::kMinInterval, b::kMaxInterval))) {
+        return usageError(err, "--interval must be 1..4094");
+    }
+    if (const auto text = args.value("--continue"); text && !(continueOn = onOff(*text)))
+        return usageError(err, "--continue must be on or off");
+    const auto n = static_cast<std::size_t>(*set - 1);
+    return runOnButtons(
+        args, out, err,
+        [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
+            b::FireKeySet& edited = state.fire[n];
+            edited.repeat = repeat.value_or(edited.repeat);
+            edited.interval = interval.value_or(edited.interval);
+            edited.continueOn = continueOn.value_or(edited.continueOn);
+            if (const int status = report(b::applyFireKeys(context.workspace(), state), e);
+                status != kExitOk) {
+                return status;
+            }
+            o << "fire key " << *set << ": repeat " << edited.repeat << ", interval "
+              << edited.interval << ", continue " << (edited.continueOn ? "on" : "off") << "\n";
+            return kExitOk;
+        });
+}
+
+int runAim(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.positional.size() != 1)
+        return usageError(err, "expected CPI");
+    const auto cpi = wholeNumber(args.positional[0], 0, 100000);
+    const auto level = cpi ? b::aimLevelOfCpi(*cpi) : std::nullopt;
+    if (!level) {
+        return usageError(err,
+                          "CPI must be one of 200 400 600 800 1000 1200 1600 2000 2400 "
+                          "3200 4800 6400");
+    }
+    return runOnButtons(
+        args, out, err,
+        [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
+            const b::AimSpread spread =
+                b::spreadAimLevel(context.workspace(), state, *level, b::AimPage::Engineering);
+            if (spread.noAimKey)
+                return kExitFailure;  // the operation asked the user for an AIM Key
+            if (const int status = report(spread.pushed, e); status != kExitOk)
+                return status;
+            o << "AIM level " << *level << " (" << *cpi << " CPI)\n";
+            return kExitOk;
+        });
+}
+
+int runCombo(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.positional.size() != 2)
+        return usageError(err, "expected SLOT FUNCTION");
+    const auto slot = wholeNumber(args.positional[0], 1, 9);
+    if (!slot)
+        return usageError(err, "SLOT must be 1..9");
+    const std::string function = args.positional[1];
+    if (!functionCode(function, {}, image::ChipType::Chip4210A, b::MenuOrigin::EngineeringCombo,
+                      texts())) {
+        return usageError(err, "unknown function '" + function + "' (see button --list)");
+    }
+    return runOnButtons(
+        args, out, err,
+        [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
+            const image::KeyCode code = *functionCode(function, state, context.chip(),
+                                                      b::MenuOrigin::EngineeringCombo, texts());
+            const auto index = static_cast<std::size_t>(*slot - 1);
+            if (const int status = report(b::assignComboKey(context.workspace(), index, code), e);
+                status != kExitOk) {
+                return status;
+            }
+            o << "Combo Key" << *slot << " = " << image::codeTextOf(code) << "  "
+              << nameOfCode(code, state) << "\n";
+            return kExitOk;
+        });
+}
+
+// Gesture names: the light-mode gesture, the six game-mode items, the fire-macro option.
+constexpr std::array<std::string_view, 8> kGestureNames{
+    "light",         "hold-middle", "hold-dpi-loop", "hold-dpi-up",
+    "hold-dpi-down", "right-back",  "right-forward", "fire-macros"};
+
+int runGesture(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.positional.size() != 2)
+        return usageError(err, "expected NAME on|off");
+    std::size_t which = kGestureNames.size();
+    for (std::size_t i = 0; i < kGestureNames.size(); ++i) {
+        if (kGestureNames[i] == args.positional[0])
+            which = i;
+    }
+    if (which == kGestureNames.size()) {
+        return usageError(err, "unknown gesture '" + args.positional[0] +
+                                   "' (light, hold-middle, hold-dpi-loop, hold-dpi-up, "
+                                   "hold-dpi-down, right-back, right-forward, fire-macros)");
+    }
+    const auto on = onOff(args.positional[1]);
+    if (!on)
+        return usageError(err, "expected on or off");
+    return runOnButtons(
+        args, out, err,
+        [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
+            device::Workspace& workspace = context.workspace();
+            device::Result result;
+            const int item = static_cast<int>(which);
+            if (which == 0) {
+                result = b::applyLightGesture(workspace, state, *on);
+            } else if (which == kGestureNames.size() - 1) {
+                result = b::applyGunFireMode(workspace, state, *on);
+            } else if (*on || state.gestureItem == item) {
+                result = b::applyGameGesture(workspace, state, *on ? item : 0);
+            }
+            if (const int status = report(result, e); status != kExitOk)
+                return status;
+            o << "gesture " << kGestureNames[which] << " " << (*on ? "on" : "off") << "\n";
+            return kExitOk;
+        });
+}
+
+std::string withDeviceHelp(const std::string& text) {
+    return text + "\n\n" + kDeviceOptionsHelp;
+}
+
+}  // namespace
+
+void registerButtonCommands(CommandRegistry& registry) {
+    registry.add(
+        {"button", "[PROFILE KEY FUNCTION | --list] [DEVICE OPTIONS]",
+         "show the key tables, or give a key a function",
+         withDeviceHelp(
+             "Without arguments prints the twelve keys of each profile and the nine combo\n"
+             "keys with their codes and names. PROFILE KEY FUNCTION gives key KEY (1..12) of\n"
+             "PROFILE (1..3) the function FUNCTION, named as in the key menu (\"Left Click\",\n"
+             "\"DPI Up\", \"Fire Key1\", \"Volume Up\"), as a chord (\"Ctrl+Shift+A\") or as "
+             "eight\n"
+             "hex digits. Profile 1 keeps at least one Left Click. --list prints every name."),
+         withDeviceOptions({{{"--list"}}}), runButton});
+    registry.add({"fire-key", "N [--repeat R] [--interval MS] [--continue on|off] [DEVICE OPTIONS]",
+                  "change fire key set N and every button that uses it",
+                  withDeviceHelp("R is 1..15 clicks, MS 1..4094. Every button holding set N in "
+                                 "any profile is\nrewritten with the new values."),
+                  withDeviceOptions({{{"--repeat"}, OptionValue::Required},
+                                     {{"--interval"}, OptionValue::Required},
+                                     {{"--continue"}, OptionValue::Required}}),
+                  runFireKey});
+    registry.add({"aim", "CPI [DEVICE OPTIONS]", "set the CPI of every AIM key",
+                  withDeviceHelp("CPI is one of 200 400 600 800 1000 1200 1600 2000 2400 3200 "
+                                 "4800 6400.\nFails when no key of the three profiles is an AIM "
+                                 "Key."),
+                  withDeviceOptions(), runAim});
+    registry.add({"combo", "SLOT FUNCTION [DEVICE OPTIONS]", "give combo key SLOT a function",
+                  withDeviceHelp("SLOT is 1..9; FUNCTION as for button. Profile entries take "
+                                 "the profile options."),
+                  withDeviceOptions(), runCombo});
+    registry.add(
+        {"gesture", "NAME on|off [DEVICE OPTIONS]", "turn a combo-key gesture on or off",
+         withDeviceHelp("NAME: light (right + back steps the LED mode); hold-middle, "
+                        "hold-dpi-loop,\nhold-dpi-up, hold-dpi-down, right-back, right-forward "
+                        "(the game-mode gesture,\none at a time); fire-macros (fire macro buttons "
+                        "take part in it)."),
+         withDeviceOptions(), runGesture});
+}
+
+}  // namespace gm::ctl

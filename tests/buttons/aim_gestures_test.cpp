@@ -1,0 +1,132 @@
+// The AIM level spread, the game-mode and light-mode gestures, masks and toggles.
+#include <gtest/gtest.h>
+
+#include "button_rig.h"
+#include "buttons/aim_key.h"
+#include "buttons/assignment.h"
+#include "buttons/gestures.h"
+
+namespace gm::buttons {
+namespace {
+
+using testing::ButtonRig;
+using testing::code;
+
+class AimAndGestures : public ::testing::Test {
+protected:
+    image::KeyCode combo(std::size_t slot) const {
+        const image::Image eeprom = b.rig.mouse.eeprom();
+        const std::size_t at = 127 + slot * 4;
+        return {eeprom[at], eeprom[at + 1], eeprom[at + 2], eeprom[at + 3]};
+    }
+    ButtonRig b;
+};
+
+TEST_F(AimAndGestures, AimLevelSpreadsToEveryAimButton) {
+    ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {0, 10}, code("05000000")).ok());
+    ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {2, 9}, code("050B0000")).ok());
+    const AimSpread spread =
+        spreadAimLevel(b.rig.workspace, b.state, *aimLevelOfCpi(600), AimPage::User);
+    ASSERT_TRUE(spread.pushed.ok());
+    EXPECT_FALSE(spread.noAimKey);
+    EXPECT_EQ(b.mouseKey({0, 10}), code("05020000"));
+    EXPECT_EQ(b.mouseKey({2, 9}), code("05020000"));
+}
+
+TEST_F(AimAndGestures, WithoutAimButtonEachPageSaysSo) {
+    b.state.aimLevel = 5;
+    const AimSpread engineering = spreadAimLevel(b.rig.workspace, b.state, 3, AimPage::Engineering);
+    EXPECT_TRUE(engineering.noAimKey);
+    EXPECT_EQ(b.state.aimLevel, 5);
+    EXPECT_TRUE(b.rig.presenter.saw("Profile1 to Profile3"));
+    spreadAimLevel(b.rig.workspace, b.state, 3, AimPage::User);
+    EXPECT_EQ(b.state.aimLevel, 1);
+    EXPECT_TRUE(b.rig.presenter.saw("Str105"));
+    EXPECT_TRUE(b.commands().empty());
+}
+
+TEST_F(AimAndGestures, GameGestureItemsPlaceMasksAndSlots) {
+    b.state.offset = 0x18;
+    struct Case {
+        int item;
+        std::size_t slot;  // the combo slot that switches to game mode
+        KeyRef masked;     // the factory button that gets the mask
+        image::KeyCode maskedCode;
+    };
+    const Case cases[] = {
+        {1, 3, {0, 6}, code("01040008")}, {2, 3, {0, 7}, code("09000008")},
+        {3, 3, {0, 5}, code("09010008")}, {4, 3, {0, 8}, code("09020008")},
+        {5, 1, {0, 1}, code("01080002")}, {6, 1, {0, 4}, code("01100002")},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, c.item).ok()) << c.item;
+        EXPECT_EQ(combo(c.slot), code("07D1F018")) << c.item;
+        EXPECT_EQ(combo(c.slot == 1 ? 3 : 1), code("00000000")) << c.item;
+        EXPECT_EQ(b.mouseKey(c.masked), c.maskedCode) << c.item;
+    }
+    // Item 6 took the mask off the back button.
+    EXPECT_EQ(b.mouseKey({1, 1}), code("01080000"));
+
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 0).ok());
+    EXPECT_EQ(combo(1), code("00000000"));
+    EXPECT_EQ(combo(3), code("00000000"));
+    for (std::size_t p = 0; p < 3; ++p) {
+        for (std::size_t k = 0; k < 12; ++k) {
+            const image::KeyCode held = b.mouseKey({p, k});
+            if (held[0] == 0x01 || held[0] == 0x09) {
+                EXPECT_EQ(held[3], 0) << p << " " << k;
+            }
+        }
+    }
+
+    refreshButtonState(b.rig.model, b.state);
+    EXPECT_EQ(b.state.gestureItem, 0);
+}
+
+TEST_F(AimAndGestures, GestureIsRebuiltFromTheImage) {
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 3).ok());
+    ButtonState fresh;
+    refreshButtonState(b.rig.model, fresh);
+    EXPECT_EQ(fresh.gestureItem, 3);
+}
+
+TEST_F(AimAndGestures, RightChordGestureTurnsTheLightGestureOff) {
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, true).ok());
+    EXPECT_EQ(combo(1), code("0E000000"));
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 5).ok());
+    EXPECT_FALSE(b.state.lightModeGesture);
+    EXPECT_EQ(combo(1), code("07D1F018"));
+}
+
+TEST_F(AimAndGestures, FireMacrosCarryTheMaskOnlyWithTheOption) {
+    ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {1, 10}, code("0B050200")).ok());
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 1).ok());
+    EXPECT_EQ(b.mouseKey({1, 10})[3], 0);
+    ASSERT_TRUE(applyGunFireMode(b.rig.workspace, b.state, true).ok());
+    EXPECT_EQ(b.mouseKey({1, 10})[3], 0x08);
+}
+
+TEST_F(AimAndGestures, TogglesNeedTheirButton) {
+    ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {1, 6}, code("00000000")).ok());
+    b.state.userPageProfile = 1;  // profile 2 has no middle button now
+    EXPECT_FALSE(toggleGesture(b.rig.workspace, b.state, 2));
+    EXPECT_FALSE(toggleGesture(b.rig.workspace, b.state, 8));  // no fire macro on profile 2
+    b.state.userPageProfile = 0;
+    ASSERT_TRUE(toggleGesture(b.rig.workspace, b.state, 2));
+    EXPECT_EQ(b.state.gestureItem, 1);
+    ASSERT_TRUE(toggleGesture(b.rig.workspace, b.state, 2));
+    EXPECT_EQ(b.state.gestureItem, 0);
+}
+
+TEST_F(AimAndGestures, ComboEnableSelectorSetsMasks) {
+    ASSERT_TRUE(applyComboMask(b.rig.workspace, b.state, ComboSelector::DpiUp, 0x40).ok());
+    EXPECT_EQ(b.mouseKey({0, 5}), code("09010040"));
+    EXPECT_EQ(b.mouseKey({1, 5}), code("09010040"));
+    EXPECT_EQ(b.mouseKey({0, 6}), code("01040000"));
+    EXPECT_EQ(applyComboMask(b.rig.workspace, b.state, ComboSelector::Middle, 0x03).failure,
+              device::Failure::InvalidRequest);
+    EXPECT_EQ(b.mouseKey({0, 6}), code("01040000"));
+}
+
+}  // namespace
+}  // namespace gm::buttons
