@@ -23,17 +23,26 @@ constexpr int kPatchCodeTerm = 13;
 
 constexpr const char* kGroupStyle =
     "QGroupBox { color: #E6E8EB; font-size: 13px; font-weight: 600; border: 1px solid #2A2E37;"
-    " border-radius: 8px; margin-top: 10px; padding: 14px 12px 10px 12px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"
+    " border-radius: 8px; margin-top: 10px; padding: 16px 12px 10px 12px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 12px;"
+    " top: 0px; padding: 0 4px; }"
     "QLabel { color: #8B93A1; font-size: 12px; font-weight: normal; }"
     "QLineEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
     " border-radius: 4px; padding: 3px 6px; font-weight: normal; }"
     "QLineEdit:focus { border-color: #2DD4BF; }";
 
+// The engineering page follows the user's locale, not the language buttons.
+text::TermColumn termColumn() {
+    return text::termColumnFor(QLocale::system().name().toStdString());
+}
+
 QString term(int id) {
-    // The engineering page follows the user's locale, not the language buttons.
-    const auto column = text::termColumnFor(QLocale::system().name().toStdString());
-    return QString::fromStdString(std::string(text::engineeringTerm(id, column)));
+    return QString::fromStdString(std::string(text::engineeringTerm(id, termColumn())));
+}
+
+// The window's own texts on the engineering page, in the language of its terms.
+int pageLanguage() {
+    return termColumn() == text::TermColumn::Chinese ? 2 : 1;
 }
 
 QString hex(unsigned value, int digits) {
@@ -47,18 +56,19 @@ EngineeringOperations::EngineeringOperations(OperationHost& host, QWidget* paren
     setObjectName("Pnl_EngineerOperations");
     setStyleSheet(kGroupStyle);
 
-    auto* image = new QGroupBox(this);
-    image->setObjectName("gb_ImageOperations");
+    image_ = new QGroupBox(this);
+    image_->setObjectName("gb_ImageOperations");
     defaults_ = addButton("Btn_Default");
     baseMacros_ = addButton("Btn_ImportBaseMacro");
     fireMacros_ = addButton("Btn_ImportGunMacro");
     patchCode_ = addButton("Btn_PatchCode");
-    auto* imageRow = new QHBoxLayout(image);
+    auto* imageRow = new QHBoxLayout(image_);
     imageRow->setSpacing(8);
     for (SkinButton* button : {defaults_, baseMacros_, fireMacros_, patchCode_}) {
-        button->setParent(image);
+        button->setParent(image_);
         imageRow->addWidget(button);
     }
+    imageRow->addStretch(1);
 
     xdata_ = new QGroupBox(this);
     xdata_->setObjectName("gb_XData");
@@ -88,13 +98,13 @@ EngineeringOperations::EngineeringOperations(OperationHost& host, QWidget* paren
         button->setFixedWidth(104);
         xdataRow->addWidget(button);
     }
-    change_->setFixedWidth(128);
+    change_->setFixedWidth(132);
     xdataRow->addStretch(1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);
-    column->addWidget(image);
+    column->addWidget(image_);
     column->addWidget(xdata_);
 
     connect(defaults_, &QAbstractButton::clicked, this, [this] {
@@ -120,12 +130,13 @@ EngineeringOperations::EngineeringOperations(OperationHost& host, QWidget* paren
 SkinButton* EngineeringOperations::addButton(const char* name) {
     auto* button = new SkinButton("BtnS", this);
     button->setObjectName(name);
-    button->setMinimumSize(140, 32);
+    button->setFixedSize(160, 32);
     return button;
 }
 
 void EngineeringOperations::retranslate() {
-    const int lang = host_.language();
+    const int lang = pageLanguage();
+    image_->setTitle(windowText(WindowText::ImageOperations, lang));
     defaults_->setText(term(kDefaultTerm));
     baseMacros_->setText(term(kBaseMacroTerm));
     fireMacros_->setText(term(kFireMacroTerm));
@@ -157,7 +168,7 @@ bool EngineeringOperations::mouseReady() {
 void EngineeringOperations::readClicked() {
     const auto address = address_->value();
     if (!address) {
-        host_.sayLine(windowText(WindowText::XDataNeedsAddress, host_.language()), true);
+        host_.sayLine(windowText(WindowText::XDataNeedsAddress, pageLanguage()), true);
         return;
     }
     if (!mouseReady())
@@ -173,12 +184,12 @@ void EngineeringOperations::readClicked() {
     }
     value_->setValue(value);
     host_.sayLine(
-        windowText(WindowText::XDataShown, host_.language()).arg(hex(*address, 4), hex(value, 2)),
+        windowText(WindowText::XDataShown, pageLanguage()).arg(hex(*address, 4), hex(value, 2)),
         false);
 }
 
 void EngineeringOperations::writeClicked() {
-    const int lang = host_.language();
+    const int lang = pageLanguage();
     const auto address = address_->value();
     const auto value = value_->value();
     if (!address || !value) {

@@ -32,6 +32,7 @@ private:
     void changeClicked();
 
     OperationHost& host_;
+    QGroupBox* image_ = nullptr;
     SkinButton* defaults_ = nullptr;
     SkinButton* baseMacros_ = nullptr;
     SkinButton* fireMacros_ = nullptr;

@@ -85,6 +85,8 @@ Pair pairOf(WindowText which) {
         case WindowText::RestoreQuestion:
             return {"Write the backup of %1 (before %2) to the mouse?",
                     "将 %1 的备份（%2 之前）写入鼠标？"};
+        case WindowText::ImageOperations:
+            return {"Configuration image", "配置映像"};
         case WindowText::XData:
             return {"XDATA", "XDATA"};
         case WindowText::XDataAddress:

@@ -36,7 +36,8 @@ enum class WindowText {
     NoBackups,
     NoBackupFolder,
     RestoreQuestion,  // %1 = time, %2 = reason
-    // The engineering page's XDATA group.
+    // The engineering page's operations.
+    ImageOperations,
     XData,
     XDataAddress,
     XDataValue,
