@@ -182,6 +182,30 @@ private slots:
         QVERIFY(rig.window->statusText().contains(kDone));
     }
 
+    void patchCodeProgramsAtOnceAndDefaultKeepsItWhileClearingTheMacros() {
+        WindowRig rig;
+        KeptBackups backups(rig);
+        QVERIFY(rig.connect());
+        Files files;
+        const auto patch = patchFile(600);
+        const QString patchPath = files.write("patch.bin", patch);
+        const QString macroPath = files.write("macros.bin", std::vector<std::uint8_t>(512, 0x5A));
+        rig.window->setFileChooser([&](MainWindow::FileDialog kind) {
+            return kind == MainWindow::FileDialog::PatchCode ? patchPath : macroPath;
+        });
+        openEngineering(rig);
+        rig.click("Btn_PatchCode");
+        QVERIFY(holds(rig.mouse.eeprom(), kPatchCode, patch, 16));
+        rig.click("Btn_ImportBaseMacro");
+        QCOMPARE(rig.mouse.eeprom()[kMacroArea + 100], std::uint8_t{0x5A});
+
+        rig.click("Btn_Default");
+        const image::Image eeprom = rig.mouse.eeprom();
+        QVERIFY(holds(eeprom, kPatchCode, patch, 16));
+        QVERIFY(eeprom[kMacroArea + 100] != 0x5A);
+        QVERIFY(rig.window->statusText().contains(kDone));
+    }
+
     void xdataWriteThenRead() {
         WindowRig rig;
         KeptBackups backups(rig);
