@@ -13,8 +13,10 @@
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
+#include "ui/window/engineering_operations.h"
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
+#include "ui/window/update_page.h"
 #include "ui/window/window_texts.h"
 
 namespace gm::ui {
@@ -191,6 +193,15 @@ void MainWindow::buildPages() {
     banner->setObjectName("Img_Update");
     banner->setPixmap(skin::skinPixmap("Update"));
     banner->setGeometry(toQRect(skin::update_page::kBanner));
+    updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
+
+    // The engineering tab's operations, at the top of the sheet.
+    QWidget* engineerSheet = tabs->findChild<QWidget*>("ts_Engineer");
+    auto* engineerLayout = new QVBoxLayout(engineerSheet);
+    engineerLayout->setContentsMargins(16, 16, 16, 16);
+    engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
+    engineerLayout->addWidget(engineeringOperations_);
+    engineerLayout->addStretch(1);
 
     auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
     engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);
@@ -348,6 +359,8 @@ void MainWindow::retranslate() {
         confirmButtons_[i]->setText(caption(confirms[i]));
     saveProfile_->setText(caption("Str009"));
     loadProfile_->setText(caption("Str010"));
+    updatePage_->retranslate();
+    engineeringOperations_->retranslate();
 }
 
 // --- Pages ---
@@ -373,6 +386,9 @@ void MainWindow::pageButtonClicked(Page page) {
             return;
     }
     applyPage(page);
+    // Opening the update page forgets the file loaded before.
+    if (page == Page::Update)
+        updatePage_->opened();
 }
 
 void MainWindow::showPage(Page page) {

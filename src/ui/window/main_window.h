@@ -19,6 +19,7 @@
 #include "image/settings/engineering_access.h"
 #include "image/settings/program_settings.h"
 #include "ui/text/text_table.h"
+#include "ui/window/operation_host.h"
 #include "ui/window/pages.h"
 #include "ui/window/qt_presenter.h"
 #include "ui/window/skin_button.h"
@@ -28,10 +29,12 @@ namespace gm::ui {
 
 class SkinFrame;
 class NoDevicePage;
+class UpdatePage;
+class EngineeringOperations;
 
 inline constexpr const char* kWindowCaption = "RDXM4210A Gaming Mouse v1.0";
 
-class MainWindow final : public QWidget {
+class MainWindow final : public QWidget, private OperationHost {
     Q_OBJECT
 public:
     MainWindow(device::Workspace& workspace, QtPresenter& presenter, text::TextTable& texts,
@@ -63,9 +66,12 @@ public:
     void setDeviceNote(DeviceNote note);
 
     // How the file dialogs are asked (tests answer without a dialog). An empty path cancels.
-    enum class FileDialog { SaveProfile, LoadProfile };
+    using FileDialog = ui::FileDialog;
     using FileChooser = std::function<QString(FileDialog)>;
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    // How a question before a whole-image write is answered (tests answer without a dialog).
+    using Confirmation = std::function<bool(const QString& question)>;
+    void setConfirmation(Confirmation confirmation) { confirm_ = std::move(confirmation); }
 
     // The status line's text, uncut: the link state, chip and note, then the last result.
     QString statusText() const;
@@ -98,15 +104,20 @@ private:
     void redrawSession();
     void refreshStatusLine();
 
-    // Guards an operation of the bottom bar (device, error page), runs it and says its result.
-    void runOnMouse(const QString& what, const std::function<device::Result()>& operation);
-    void sayResult(const QString& what, const device::Result& result);
+    // OperationHost: what the pages' operation buttons use.
+    device::Workspace& workspace() override { return workspace_; }
+    std::optional<device::Result> runOnMouse(
+        const QString& what, const std::function<device::Result()>& operation) override;
+    void sayResult(const QString& what, const device::Result& result) override;
+    void sayLine(const QString& line, bool failed) override;
+    QString chooseFile(FileDialog kind) override;
+    bool confirm(const QString& question) override;
+    int language() const override;
+
     void saveProfileClicked();
     void loadProfileClicked();
-    QString askFile(FileDialog kind);
 
     QString caption(std::string_view id) const;
-    int language() const;
 
     device::Workspace& workspace_;
     QtPresenter& presenter_;
@@ -127,6 +138,8 @@ private:
     std::map<int, QGroupBox*> groupBoxes_;
     std::array<QWidget*, 5> overlays_{};
     NoDevicePage* noDevice_ = nullptr;
+    UpdatePage* updatePage_ = nullptr;
+    EngineeringOperations* engineeringOperations_ = nullptr;
     std::array<SkinButton*, 3> confirmButtons_{};
     SkinButton* saveProfile_ = nullptr;
     SkinButton* loadProfile_ = nullptr;
@@ -140,6 +153,7 @@ private:
     QString statusText_;
     bool lastResultFailed_ = false;
     FileChooser chooseFile_;
+    Confirmation confirm_;
     PasswordPrompt askPassword_;
     std::optional<QPoint> dragOffset_;
 };

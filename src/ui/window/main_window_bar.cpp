@@ -2,6 +2,7 @@
 // status line (link state, chip type, the last write's result).
 
 #include <QFileDialog>
+#include <QMessageBox>
 
 #include "device/session/factory_reset.h"
 #include "device/session/profile_transfer.h"
@@ -46,12 +47,27 @@ void MainWindow::buildBottomBar() {
     status_->setStyleSheet("color: #8B93A1; font-size: 12px;");
 }
 
-void MainWindow::runOnMouse(const QString& what, const std::function<device::Result()>& operation) {
+std::optional<device::Result> MainWindow::runOnMouse(
+    const QString& what, const std::function<device::Result()>& operation) {
     device::session::Session& session = workspace_.session();
     if (!session.requireDevice() || session.errorPage())
-        return;
-    sayResult(what, operation());
+        return std::nullopt;
+    device::Result result = operation();
+    sayResult(what, result);
     redrawSession();
+    return result;
+}
+
+void MainWindow::sayLine(const QString& line, bool failed) {
+    lastResult_ = line;
+    lastResultFailed_ = failed;
+    refreshStatusLine();
+}
+
+bool MainWindow::confirm(const QString& question) {
+    if (confirm_)
+        return confirm_(question);
+    return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
 }
 
 void MainWindow::sayResult(const QString& what, const device::Result& result) {
@@ -75,18 +91,19 @@ void MainWindow::sayResult(const QString& what, const device::Result& result) {
     refreshStatusLine();
 }
 
-QString MainWindow::askFile(FileDialog kind) {
+QString MainWindow::chooseFile(FileDialog kind) {
     if (chooseFile_)
         return chooseFile_(kind);
     if (kind == FileDialog::SaveProfile)
         return QFileDialog::getSaveFileName(this, caption("Str009"), {}, kSaveFilter);
-    return QFileDialog::getOpenFileName(this, caption("Str010"), {}, kLoadFilter);
+    const QString title = kind == FileDialog::LoadProfile ? caption("Str010") : QString();
+    return QFileDialog::getOpenFileName(this, title, {}, kLoadFilter);
 }
 
 void MainWindow::saveProfileClicked() {
     if (!workspace_.session().requireDevice() || workspace_.session().errorPage())
         return;
-    const QString chosen = askFile(FileDialog::SaveProfile);
+    const QString chosen = chooseFile(FileDialog::SaveProfile);
     if (chosen.isEmpty())
         return;
     std::filesystem::path saved;
@@ -101,7 +118,7 @@ void MainWindow::saveProfileClicked() {
 void MainWindow::loadProfileClicked() {
     if (!workspace_.session().requireDevice() || workspace_.session().errorPage())
         return;
-    const QString chosen = askFile(FileDialog::LoadProfile);
+    const QString chosen = chooseFile(FileDialog::LoadProfile);
     if (chosen.isEmpty())
         return;
     runOnMouse(caption("Str010"), [this, &chosen] {

@@ -48,6 +48,66 @@ Pair pairOf(WindowText which) {
             return {"Engineer", "Engineer"};
         case WindowText::Progress:
             return {"Talking to the mouse: report %1 of %2", "正在与鼠标通信：第 %1 / %2 个报告"};
+        case WindowText::UpdateHint:
+            return {
+                "Load a patch code file (.bin) made for this mouse, then Program. The mouse "
+                "keeps a backup, restarts with the new code and is read again.",
+                "载入为本鼠标制作的补丁代码文件（.bin），然后点击“写入”。鼠标会先保留备份，"
+                "再以新代码重启并重新读取。"};
+        case WindowText::LoadBin:
+            return {"Load BIN", "载入 BIN"};
+        case WindowText::Program:
+            return {"Program", "写入"};
+        case WindowText::NoFileLoaded:
+            return {"No file loaded", "未载入文件"};
+        case WindowText::Backups:
+            return {"Backups", "备份"};
+        case WindowText::BackupsTitle:
+            return {"Automatic backups", "自动备份"};
+        case WindowText::BackupsHint:
+            return {
+                "A copy of the mouse's settings is kept before every write that replaces "
+                "them all. Restoring one keeps the current settings as a new backup.",
+                "每次整体覆盖鼠标设置之前都会保留一份副本。恢复某个备份时，当前设置会先另存为新的备"
+                "份。"};
+        case WindowText::BackupTime:
+            return {"Time", "时间"};
+        case WindowText::BackupReason:
+            return {"Before", "覆盖原因"};
+        case WindowText::Restore:
+            return {"Restore", "恢复"};
+        case WindowText::Close:
+            return {"Close", "关闭"};
+        case WindowText::NoBackups:
+            return {"No backups yet", "尚无备份"};
+        case WindowText::NoBackupFolder:
+            return {"No backups are kept in this run", "本次运行不保留备份"};
+        case WindowText::RestoreQuestion:
+            return {"Write the backup of %1 (before %2) to the mouse?",
+                    "将 %1 的备份（%2 之前）写入鼠标？"};
+        case WindowText::ImageOperations:
+            return {"Configuration image", "配置映像"};
+        case WindowText::XData:
+            return {"XDATA", "XDATA"};
+        case WindowText::XDataAddress:
+            return {"Address", "地址"};
+        case WindowText::XDataValue:
+            return {"Value", "数值"};
+        case WindowText::XDataRead:
+            return {"Read", "读取"};
+        case WindowText::XDataWrite:
+            return {"Write", "写入"};
+        case WindowText::ChangeXData:
+            return {"Change XDATA", "修改 XDATA"};
+        case WindowText::XDataShown:
+            return {"XDATA %1 = %2", "XDATA %1 = %2"};
+        case WindowText::XDataWritten:
+            return {"XDATA %1 := %2", "XDATA %1 := %2"};
+        case WindowText::XDataNeedsAddress:
+            return {"Type the XDATA address in hexadecimal (0000..FFFF)",
+                    "请输入十六进制 XDATA 地址（0000..FFFF）"};
+        case WindowText::XDataNeedsValue:
+            return {"Type the value in hexadecimal (00..FF)", "请输入十六进制数值（00..FF）"};
     }
     return {"", ""};
 }

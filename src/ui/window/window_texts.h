@@ -21,6 +21,33 @@ enum class WindowText {
     Busy,
     Engineer,  // caption of the engineering page button, the same in every language
     Progress,  // the loading form: report %1 of %2
+    // The update page and the backups dialog.
+    UpdateHint,
+    LoadBin,
+    Program,
+    NoFileLoaded,
+    Backups,
+    BackupsTitle,
+    BackupsHint,
+    BackupTime,
+    BackupReason,
+    Restore,
+    Close,
+    NoBackups,
+    NoBackupFolder,
+    RestoreQuestion,  // %1 = time, %2 = reason
+    // The engineering page's operations.
+    ImageOperations,
+    XData,
+    XDataAddress,
+    XDataValue,
+    XDataRead,
+    XDataWrite,
+    ChangeXData,
+    XDataShown,    // %1 = address, %2 = value
+    XDataWritten,  // %1 = address, %2 = value
+    XDataNeedsAddress,
+    XDataNeedsValue,
 };
 
 QString windowText(WindowText which, int language);
