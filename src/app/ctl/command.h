@@ -73,5 +73,6 @@ private:
 void registerImageCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
 void registerSessionCommands(CommandRegistry& registry);
+void registerSettingsCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

@@ -54,6 +54,7 @@ int run(const Args& args) {
     registerImageCommands(registry);
     registerDeviceCommands(registry);
     registerSessionCommands(registry);
+    registerSettingsCommands(registry);
 
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printCommandList(registry, std::cout);
