@@ -5,6 +5,7 @@
 #include <string>
 
 #include "device/session/factory_reset.h"
+#include "image/check_byte.h"
 #include "settings/device_options.h"
 #include "settings/live_write.h"
 
@@ -16,7 +17,6 @@ constexpr std::array<int, kLedTypeCount> kStartingModes{5, 2, 3, 4};
 constexpr std::size_t kMcuStepByte = 8;
 constexpr std::size_t kMcuLampsByte = 9;
 constexpr std::size_t kMcuCheckByte = 15;
-constexpr std::uint8_t kMcuCheckKey = 0x5A;
 constexpr std::uint16_t kMcuStepXData = 0x07C4;
 constexpr std::uint16_t kMcuLampsXData = 0x07C5;
 
@@ -120,10 +120,8 @@ device::Result setMcuLed(device::Workspace& workspace, const McuLed& settings) {
     header[kMcuLampsByte] = static_cast<std::uint8_t>((settings.fullBrightness ? 0x80 : 0) |
                                                       (kMcuMaxLamps - settings.lamps));
     std::fill(header.begin() + kMcuLampsByte + 1, header.begin() + kMcuCheckByte, 0);
-    unsigned sum = 0;
-    for (std::size_t i = kMcuStepByte; i < kMcuCheckByte; ++i)
-        sum += header[i];
-    header[kMcuCheckByte] = static_cast<std::uint8_t>((sum & 0xFF) ^ kMcuCheckKey);
+    header[kMcuCheckByte] = image::checkByteOf(
+        std::span<const std::uint8_t>(header).subspan(kMcuStepByte, kMcuCheckByte - kMcuStepByte));
     if (!maySend(workspace))
         return device::Result::done();
     const device::session::DeviceOperation operation = workspace.session().beginWithDevice();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "image/check_byte.h"
+
 namespace gm::settings {
 namespace {
 
@@ -26,6 +28,28 @@ bool maySend(device::Workspace& workspace) {
 }
 
 device::Result writeLive(device::Workspace& workspace, std::size_t address, std::uint8_t count) {
+    device::Result written = writeLiveUnchecked(workspace, address, count);
+    if (!written)
+        return written;
+    return writeCheckByte(workspace, address);
+}
+
+device::Result writeCheckByte(device::Workspace& workspace, std::size_t address) {
+    if (!maySend(workspace))
+        return device::Result::done();
+    const image::Area section = address < image::kUser.offset ? image::kVendor : image::kUser;
+    image::ImageModel& model = workspace.model();
+    const std::size_t last = section.offset + section.length - 1;
+    const std::uint8_t check = image::checkByteOf(
+        std::span<const std::uint8_t>(model.buffer).subspan(section.offset, section.length - 1));
+    workingByte(model, last) = check;
+    if (model.buffer[last] == check)
+        return device::Result::done();
+    return writeLiveUnchecked(workspace, last, 1);
+}
+
+device::Result writeLiveUnchecked(device::Workspace& workspace, std::size_t address,
+                                  std::uint8_t count) {
     if (!maySend(workspace))
         return device::Result::done();
     image::ImageModel& model = workspace.model();

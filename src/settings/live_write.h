@@ -16,8 +16,17 @@ namespace gm::settings {
 // The working-copy byte at an image address of the Vendor or User section.
 std::uint8_t& workingByte(image::ImageModel& model, std::size_t address);
 
-// One live write of `count` (1..3) working-copy bytes at `address`.
+// One live write of `count` (1..3) working-copy bytes at `address`, followed by the section's
+// check byte when the write changed it: the mouse does not recompute it, and a section whose
+// check byte is wrong is rebuilt from defaults on the next read, losing the change.
 device::Result writeLive(device::Workspace& workspace, std::size_t address, std::uint8_t count);
+
+// The same without the check byte, for a run of writes to one section that ends in
+// writeCheckByte().
+device::Result writeLiveUnchecked(device::Workspace& workspace, std::size_t address,
+                                  std::uint8_t count);
+// Writes the check byte of the section holding `address` when what the mouse holds needs it.
+device::Result writeCheckByte(device::Workspace& workspace, std::size_t address);
 
 // The block write of a whole working-copy area (fire key area, patch header); the progress
 // window is hidden afterwards.

@@ -56,7 +56,8 @@ device::Result setProfile(device::Workspace& workspace, int profile, int colourI
     image::ImageModel& model = workspace.model();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         workingByte(model, kProfileExtrasAddress + i) = bytes[i];
-        if (device::Result written = writeLive(workspace, kProfileExtrasAddress + i, 1); !written)
+        if (device::Result written = writeLiveUnchecked(workspace, kProfileExtrasAddress + i, 1);
+            !written)
             return written;
     }
     workingByte(model, image::fields::kActiveProfile) = static_cast<std::uint8_t>(

@@ -63,7 +63,8 @@ device::Result setProductText(device::Workspace& workspace, std::string_view tex
     for (std::size_t sent = 0; sent < kProductTextLength; sent += 3) {
         const auto count =
             static_cast<std::uint8_t>(std::min<std::size_t>(3, kProductTextLength - sent));
-        if (device::Result written = writeLive(workspace, kProductTextAddress + sent, count);
+        if (device::Result written =
+                writeLiveUnchecked(workspace, kProductTextAddress + sent, count);
             !written) {
             // The chunks not sent go back to what the mouse holds too.
             for (std::size_t i = sent; i < kProductTextLength; ++i)
@@ -71,7 +72,7 @@ device::Result setProductText(device::Workspace& workspace, std::string_view tex
             return written;
         }
     }
-    return device::Result::done();
+    return writeCheckByte(workspace, kProductTextAddress);
 }
 
 device::Result setProductNumbers(device::Workspace& workspace, int manufacturer, int product) {

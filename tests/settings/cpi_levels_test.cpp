@@ -43,6 +43,19 @@ TEST(CpiLevels, ValueChangeWithLevelOneCurrentLeavesThroughLevelTwo) {
     EXPECT_EQ(rig.mouse.eeprom()[166], 0);
 }
 
+TEST(CpiLevels, ChangesKeepTheSectionCheckByteSoTheNextReadKeepsThem) {
+    SettingsRig rig;
+    ASSERT_TRUE(setLevelValue(rig.workspace, 3, 6));
+    ASSERT_TRUE(setCurrentLevel(rig.workspace, 5));
+    EXPECT_EQ(rig.checkByteWrites().size(), 2u);
+    const image::Image eeprom = rig.mouse.eeprom();
+    EXPECT_TRUE(image::hasValidCheckByte(std::span(eeprom).subspan(0, 164)));
+    EXPECT_TRUE(image::hasValidCheckByte(std::span(eeprom).subspan(164, 28)));
+    ASSERT_TRUE(rig.session.readWholeImage());
+    EXPECT_EQ(cpiLevelsOf(rig.model).values[2], 6);
+    EXPECT_EQ(cpiLevelsOf(rig.model).current, 5);
+}
+
 TEST(CpiLevels, LabelTogglesChangeOnlyTheEdgeOfTheLevelsInUse) {
     SettingsRig rig;  // 6 levels in use
     ASSERT_TRUE(toggleLevel(rig.workspace, 3));

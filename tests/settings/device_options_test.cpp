@@ -21,7 +21,7 @@ TEST(ReportRate, NewRateWritesTheByteAndRestarts) {
     EXPECT_EQ(rig.liveWrites().front(), (LiveWrite{4, {0xAF}}));
     EXPECT_EQ(rig.commands(device::command::kRestart).size(), 1u);
     EXPECT_EQ(rig.model.reportRateHz, 500);
-    EXPECT_EQ(rig.model.buffer[4], 0xAF) << "read back after the restart";
+    EXPECT_EQ(rig.model.copies.vendor[4], 0xAF) << "read back after the restart";
 }
 
 TEST(ReportRate, ActiveRateWritesWithoutRestart) {

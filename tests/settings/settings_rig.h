@@ -25,15 +25,22 @@ inline void PrintTo(const LiveWrite& write, std::ostream* out) {
 }
 
 struct SettingsRig : device::session::testing::SessionRig {
+    static constexpr int kVendorCheckByte = image::kVendor.offset + image::kVendor.length - 1;
+    static constexpr int kUserCheckByte = image::kUser.offset + image::kUser.length - 1;
+
     explicit SettingsRig(image::ChipType chip = image::ChipType::Chip4210A) : SessionRig(chip) {
         followImageReads(workspace);
         connect();
     }
-    // The live writes (target 0) the mouse accepted, oldest first.
-    std::vector<LiveWrite> liveWrites() const {
+    // The live writes (target 0) the mouse saw, oldest first, without the writes of the
+    // Vendor and User check bytes (see checkByteWrites()).
+    std::vector<LiveWrite> liveWrites() const { return writes(false); }
+    std::vector<LiveWrite> checkByteWrites() const { return writes(true); }
+    std::vector<LiveWrite> writes(bool checkBytes) const {
         std::vector<LiveWrite> writes;
         for (const auto& report : commands(device::command::kLiveWrite)) {
-            if (report[2] != 0)
+            const bool checkByte = report[3] == kVendorCheckByte || report[3] == kUserCheckByte;
+            if (report[2] != 0 || checkByte != checkBytes)
                 continue;
             writes.push_back({report[3], std::vector<std::uint8_t>(
                                              report.begin() + 4, report.begin() + 4 + report[7])});
