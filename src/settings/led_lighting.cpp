@@ -81,6 +81,72 @@ device::Result setUserColour(device::Workspace& workspace, int k, Rgb colour) {
     return writeLive(workspace, address, 3);
 }
 
+namespace {
+
+constexpr std::size_t kModeMaskAddress = 42;
+
+int modeBit(const image::ImageModel& model, int mode) {
+    return ledOf(model).type == LedType::Mcu ? mode + 1 : mode;
+}
+
+struct BreathingField {
+    std::size_t address;
+    int width;  // bytes
+    int maximum;
+};
+
+BreathingField fieldOf(Breathing which) {
+    switch (which) {
+        case Breathing::Lower:
+            return {48, 2, 65535};
+        case Breathing::Upper:
+            return {50, 2, 65535};
+        case Breathing::LowerTime:
+            return {52, 2, 4094};
+        case Breathing::UpperTime:
+            return {54, 2, 65535};
+        case Breathing::StepTime:
+            break;
+    }
+    return {kStepTimeAddress, 1, 255};
+}
+
+}  // namespace
+
+bool modeOffered(const image::ImageModel& model, int mode) {
+    return (model.copies.vendor[kModeMaskAddress] >> modeBit(model, mode) & 1) != 0;
+}
+
+device::Result setModeOffered(device::Workspace& workspace, int mode, bool offered) {
+    image::ImageModel& model = workspace.model();
+    if (mode < 0 || mode >= static_cast<int>(modeNames(ledOf(model).type).size()))
+        return invalid("mode " + std::to_string(mode));
+    std::uint8_t& mask = workingByte(model, kModeMaskAddress);
+    const auto bit = static_cast<std::uint8_t>(1 << modeBit(model, mode));
+    mask = static_cast<std::uint8_t>(offered ? mask | bit : mask & ~bit);
+    return writeLive(workspace, kModeMaskAddress, 1);
+}
+
+int breathingOf(const image::ImageModel& model, Breathing which) {
+    const BreathingField field = fieldOf(which);
+    const auto& vendor = model.copies.vendor;
+    return field.width == 1 ? vendor[field.address]
+                            : vendor[field.address] << 8 | vendor[field.address + 1];
+}
+
+device::Result setBreathing(device::Workspace& workspace, Breathing which, int value) {
+    const BreathingField field = fieldOf(which);
+    const int clamped = std::clamp(value, 0, field.maximum);
+    image::ImageModel& model = workspace.model();
+    if (field.width == 1) {
+        workingByte(model, field.address) = static_cast<std::uint8_t>(clamped);
+    } else {
+        workingByte(model, field.address) = static_cast<std::uint8_t>(clamped >> 8);
+        workingByte(model, field.address + 1) = static_cast<std::uint8_t>(clamped & 0xFF);
+    }
+    return writeLive(workspace, field.address, static_cast<std::uint8_t>(field.width));
+}
+
 device::Result setSpeedStep(device::Workspace& workspace, int step) {
     if (step < 1 || step > kSpeedSteps)
         return invalid("speed step " + std::to_string(step) + " (1..10)");

@@ -29,6 +29,16 @@ device::Result setLedMode(device::Workspace& workspace, int mode);
 device::Result setZkLamps(device::Workspace& workspace, int lamps);
 // User colour k (1..10) in one three-byte write.
 device::Result setUserColour(device::Workspace& workspace, int k, Rgb colour);
+// The modes offered to the user (Vendor 42): whether mode `mode` of the current type is offered.
+// The MCU LED's modes use bits 1..7, the other types' bits 0..6.
+bool modeOffered(const image::ImageModel& model, int mode);
+device::Result setModeOffered(device::Workspace& workspace, int mode, bool offered);
+
+// The breathing parameters, clamped to their ranges and written high byte first.
+enum class Breathing { Lower, Upper, LowerTime, UpperTime, StepTime };
+int breathingOf(const image::ImageModel& model, Breathing which);
+device::Result setBreathing(device::Workspace& workspace, Breathing which, int value);
+
 // The speed bar: step s (1..10) writes the step time 55 - 5s.
 device::Result setSpeedStep(device::Workspace& workspace, int step);
 // The speed step (1..10) a step time shows as.

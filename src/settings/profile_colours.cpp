@@ -3,6 +3,10 @@
 #include <array>
 #include <string>
 
+#include <algorithm>
+#include <span>
+
+#include "device/session/profile_push.h"
 #include "image/fields.h"
 #include "settings/live_write.h"
 
@@ -63,6 +67,75 @@ device::Result setProfile(device::Workspace& workspace, int profile, int colourI
     workingByte(model, image::fields::kActiveProfile) = static_cast<std::uint8_t>(
         profile | colourCodeOf(colourItem) << image::fields::kProfileColourShift);
     return writeLive(workspace, image::fields::kActiveProfile, 1);
+}
+
+namespace {
+
+constexpr std::uint8_t kProfileSwitchCode = 0x07;
+constexpr std::uint8_t kSwitchToProfile = 0x80;
+
+bool switchesTo(std::span<const std::uint8_t> code, int profile) {
+    return code[0] == kProfileSwitchCode && (code[1] & kSwitchToProfile) != 0 &&
+           (code[1] & 0x0F) == profile;
+}
+
+template <typename Visit>
+void forEachKeyCode(image::ImageModel& model, Visit visit) {
+    auto& tables = model.copies.profiles;
+    for (std::size_t p = 0; p < image::kProfileCount; ++p) {
+        for (std::size_t key = 0; key < image::kKeysPerProfile; ++key) {
+            visit(std::span<std::uint8_t>(tables).subspan(
+                p * image::kProfileSectionSize + key * image::kKeyCodeSize, image::kKeyCodeSize));
+        }
+    }
+}
+
+}  // namespace
+
+device::Result setProfileSwitchColour(device::Workspace& workspace, int profile, int colourItem,
+                                      const SwitchOptions& options) {
+    if (profile < 0 || profile > 2 || colourItem < 1 || colourItem > kProfileColourItems) {
+        return device::Result::fail(
+            device::Failure::InvalidRequest, device::Step::None,
+            "profile " + std::to_string(profile + 1) + ", colour " + std::to_string(colourItem));
+    }
+    image::ImageModel& model = workspace.model();
+    const auto optionBits = static_cast<std::uint8_t>(
+        (options.rtz ? 0x40 : 0) | (options.axy ? 0x20 : 0) | (options.cc ? 0x10 : 0));
+    forEachKeyCode(model, [&](std::span<std::uint8_t> code) {
+        if (!switchesTo(code, profile))
+            return;
+        code[1] = static_cast<std::uint8_t>(kSwitchToProfile | optionBits | profile);
+        code[2] = static_cast<std::uint8_t>(colourCodeOf(colourItem) << 4);
+        code[3] = options.offset;
+    });
+    image::rebuildCodeTexts(model);
+    if (!maySend(workspace))
+        return device::Result::done();
+    device::Result pushed =
+        device::session::pushProfiles(workspace, device::session::FireKeys::Kept);
+    auto& tables = model.copies.profiles;
+    const auto held = model.buffer.begin() + static_cast<std::ptrdiff_t>(image::kProfiles.offset);
+    if (pushed) {
+        std::copy(tables.begin(), tables.end(), held);
+    } else {
+        std::copy(held, held + static_cast<std::ptrdiff_t>(tables.size()), tables.begin());
+        image::rebuildCodeTexts(model);
+    }
+    return pushed;
+}
+
+std::optional<int> profileSwitchColourOf(const image::ImageModel& model, int profile) {
+    const auto& tables = model.copies.profiles;
+    for (std::size_t p = 0; p < image::kProfileCount; ++p) {
+        for (std::size_t key = 0; key < image::kKeysPerProfile; ++key) {
+            const auto code = std::span<const std::uint8_t>(tables).subspan(
+                p * image::kProfileSectionSize + key * image::kKeyCodeSize, image::kKeyCodeSize);
+            if (switchesTo(code, profile))
+                return colourItemOf(static_cast<std::uint8_t>(code[2] >> 4));
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace gm::settings

@@ -37,4 +37,19 @@ std::string_view profileName(int profile);
 device::Result setProfile(device::Workspace& workspace, int profile, int colourItem,
                           const ProfileExtras& extras = {});
 
+// The engineering options that travel in a profile-switch key code.
+struct SwitchOptions {
+    bool rtz = false;         // cb_RTZ
+    bool axy = false;         // cb_AXY
+    bool cc = false;          // cb_CC
+    std::uint8_t offset = 0;  // edt_OffSet
+};
+// The colour shown when the mouse switches to `profile` (0..2): every button of the three key
+// tables that switches to it gets the colour code and options, and the key tables are pushed
+// (also when no button switches to it). The target profile stays in the code.
+device::Result setProfileSwitchColour(device::Workspace& workspace, int profile, int colourItem,
+                                      const SwitchOptions& options = {});
+// The colour item of the first button that switches to `profile`; empty when none does.
+std::optional<int> profileSwitchColourOf(const image::ImageModel& model, int profile);
+
 }  // namespace gm::settings

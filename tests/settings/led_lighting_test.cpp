@@ -53,6 +53,29 @@ TEST(LedSpeed, StepsAndStepTimes) {
     EXPECT_EQ(rig.liveWrites(), (std::vector<LiveWrite>{{56, {5}}, {56, {50}}}));
 }
 
+TEST(LedModes, MaskBitsFollowTheType) {
+    SettingsRig rig;  // MCU LED: mode i is bit i + 1
+    rig.setMouseByte(42, 0x00);
+    ASSERT_TRUE(setModeOffered(rig.workspace, 0, true));
+    EXPECT_EQ(rig.liveWrites().back(), (LiveWrite{42, {0x02}}));
+    rig.setMouseByte(165, 0x05);  // RGB LED: mode i is bit i
+    rig.setMouseByte(42, 0x00);
+    ASSERT_TRUE(setModeOffered(rig.workspace, 2, true));
+    EXPECT_EQ(rig.liveWrites().back(), (LiveWrite{42, {0x04}}));
+    EXPECT_TRUE(modeOffered(rig.model, 2));
+    EXPECT_FALSE(modeOffered(rig.model, 1));
+}
+
+TEST(LedBreathing, ValuesAreClampedAndWrittenHighByteFirst) {
+    SettingsRig rig;
+    ASSERT_TRUE(setBreathing(rig.workspace, Breathing::LowerTime, 5000));
+    ASSERT_TRUE(setBreathing(rig.workspace, Breathing::Upper, 0x1234));
+    ASSERT_TRUE(setBreathing(rig.workspace, Breathing::StepTime, 300));
+    EXPECT_EQ(rig.liveWrites(),
+              (std::vector<LiveWrite>{{52, {0x0F, 0xFE}}, {50, {0x12, 0x34}}, {56, {0xFF}}}));
+    EXPECT_EQ(breathingOf(rig.model, Breathing::LowerTime), 4094);
+}
+
 TEST(LedColours, UserColourIsOneThreeByteWrite) {
     SettingsRig rig;
     ASSERT_TRUE(setUserColour(rig.workspace, 10, {1, 2, 3}));
