@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs the editor's command-line tool on the virtual mouse:
-# writes a factory image, checks it and shows it. Arguments, if any, go to gmousectl instead.
+# Sets up the machine, builds, and starts the editor: on the attached mouse when it may be
+# opened, otherwise on the virtual mouse (the status line says which). Arguments go to gmouse
+# (for example --simulate=4230A).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 BUILD_DIR="$root/build" "$root/scripts/build.sh"
-ctl="$root/build/src/app/ctl/gmousectl"
-if (($#)); then
-    exec "$ctl" "$@"
-fi
-image="$(mktemp --suffix=.bin)"
-trap 'rm -f "$image"' EXIT
-"$ctl" image new --chip 4210A --config 1 -o "$image"
-"$ctl" image check "$image"
-"$ctl" image show "$image"
+exec "$root/build/src/app/gmouse/gmouse" "$@"

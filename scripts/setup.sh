@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev # core tests
     libbenchmark-dev          # bench/
     qt6-base-dev              # the editor's window
+    fonts-wqy-microhei        # glyphs for the Chinese language table
     clang-format
 )
 

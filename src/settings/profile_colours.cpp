@@ -20,13 +20,13 @@ constexpr std::uint8_t kFixedColourCode = 15;
 }  // namespace
 
 std::uint8_t colourCodeOf(int item) {
-    return item == kFixedColourItem ? kFixedColourCode : static_cast<std::uint8_t>(item - 1);
+    return item == kFixedProfileColour ? kFixedColourCode : static_cast<std::uint8_t>(item - 1);
 }
 
 std::optional<int> colourItemOf(std::uint8_t code) {
     if (code == kFixedColourCode)
-        return kFixedColourItem;
-    if (code < kFixedColourItem - 1)
+        return kFixedProfileColour;
+    if (code < kFixedProfileColour - 1)
         return code + 1;
     return std::nullopt;
 }

@@ -10,7 +10,7 @@
 namespace gm::settings {
 
 inline constexpr int kProfileColourItems = 11;  // user colours 1..10, then the fixed colour
-inline constexpr int kFixedColourItem = 11;
+inline constexpr int kFixedProfileColour = 11;  // counted from 1, unlike the page items
 
 // The program settings and engineering values that the User 3..6 bytes are made from.
 struct ProfileExtras {

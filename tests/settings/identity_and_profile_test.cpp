@@ -26,7 +26,7 @@ TEST(Profile, GameModeWritesItsBytesThenUserZero) {
 TEST(Profile, OfficeModeWithTheFixedColourAndButtonEffect) {
     SettingsRig rig;
     ASSERT_TRUE(setProfile(
-        rig.workspace, 0, kFixedColourItem,
+        rig.workspace, 0, kFixedProfileColour,
         {.buttonEffectEnabled = true, .gameDelayEnabled = true, .buttonEffect = 1, .offset = 9}));
     EXPECT_EQ(
         rig.liveWrites(),

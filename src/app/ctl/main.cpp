@@ -47,18 +47,53 @@ const Command* findCommand(const CommandRegistry& registry, const Args& args, si
     return best;
 }
 
+// Whether `name` takes a value of its own in some command ("--sim-eeprom FILE").
+bool takesValue(const CommandRegistry& registry, const std::string& name) {
+    for (const Command& command : registry.commands()) {
+        for (const Option& option : command.options) {
+            if (option.value == OptionValue::Required &&
+                std::find(option.names.begin(), option.names.end(), name) != option.names.end()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Options given before the command name ("gmousectl --simulate dump"), as users of git-style
+// tools expect, are moved behind it; the command then parses them as its own.
+Args withLeadingOptionsLast(const CommandRegistry& registry, const Args& args) {
+    std::size_t first = 0;
+    while (first < args.size() && args[first].size() > 1 && args[first][0] == '-' &&
+           args[first] != "--help" && args[first] != "-h") {
+        const std::string& option = args[first];
+        const bool inlineValue = option.find('=') != std::string::npos;
+        first += !inlineValue && takesValue(registry, option) ? 2 : 1;
+    }
+    first = std::min(first, args.size());
+    Args reordered(args.begin() + static_cast<long>(first), args.end());
+    reordered.insert(reordered.end(), args.begin(), args.begin() + static_cast<long>(first));
+    return reordered;
+}
+
 }  // namespace
 
-int run(const Args& args) {
+int run(const Args& given) {
     CommandRegistry registry;
     registerImageCommands(registry);
     registerDeviceCommands(registry);
     registerSessionCommands(registry);
     registerSettingsCommands(registry);
 
+    const Args args = withLeadingOptionsLast(registry, given);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printCommandList(registry, std::cout);
         return args.empty() ? kExitUsage : kExitOk;
+    }
+    if (args[0].size() > 1 && args[0][0] == '-') {
+        std::cerr << "gmousectl: options but no command ('" << args[0] << "')\n";
+        printCommandList(registry, std::cerr);
+        return kExitUsage;
     }
     size_t words = 0;
     const Command* command = findCommand(registry, args, words);

@@ -325,7 +325,7 @@ void showProfile(const image::ImageModel& model, std::ostream& out) {
         << "), colour ";
     if (!active.colourItem)
         out << "unknown\n";
-    else if (*active.colourItem == st::kFixedColourItem)
+    else if (*active.colourItem == st::kFixedProfileColour)
         out << "fixed\n";
     else
         out << *active.colourItem << "\n";
@@ -342,7 +342,7 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "'" + p[0] + "' is not a profile (1, 2, 3)");
     std::optional<int> colour;
     if (const auto text = args.value("--color")) {
-        colour = *text == "fixed" ? std::optional<int>(st::kFixedColourItem) : number(*text, 1, 10);
+        colour = *text == "fixed" ? std::optional<int>(st::kFixedProfileColour) : number(*text, 1, 10);
         if (!colour)
             return usageError(err, "--color takes 1..10 or fixed");
     }

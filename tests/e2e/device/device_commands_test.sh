@@ -89,6 +89,17 @@ faults)
     expect_status 1
     expect_err 'XDATA read'
     ;;
+leading-options)
+    # Device options may come before the command, as with git-style tools.
+    run --simulate=4230A --sim-eeprom "$eeprom" info
+    expect_status 0
+    expect_out '^chip +4230A$'
+    run --simulate --sim-eeprom="$eeprom" read 0 2
+    expect_status 0
+    expect_out '^0000: 7A 3E$'
+    run --simulate --trace
+    expect_usage_error "options but no command"
+    ;;
 bad-input)
     run read 2040 9 --simulate
     expect_status 2

@@ -1,0 +1,81 @@
+#include "app/gmouse/gmouse_options.h"
+
+#include <charconv>
+
+#include "image/geometry.h"
+
+namespace gm::app {
+
+const char* const kGmouseUsage =
+    "usage: gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]\n"
+    "              [--screenshot FILE [--page 1..8] [--lang 1..3]]\n"
+    "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
+    "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
+    "saves it as PNG and exits.\n";
+
+namespace {
+
+std::optional<int> numberIn(const std::string& text, int low, int high) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::string& error) {
+    using ctl::OptionValue;
+    const ctl::OptionList known{
+        {{"--simulate"}, OptionValue::Optional},   {{"--sim-eeprom"}, OptionValue::Required},
+        {{"--screenshot"}, OptionValue::Required}, {{"--page"}, OptionValue::Required},
+        {{"--lang"}, OptionValue::Required},       {{"--help", "-h"}, OptionValue::None}};
+    const auto parsed = ctl::parseArgs(args, known, error);
+    if (!parsed)
+        return std::nullopt;
+    if (!parsed->positional.empty()) {
+        error = "unexpected argument '" + parsed->positional.front() + "'";
+        return std::nullopt;
+    }
+    GmouseOptions options;
+    if (parsed->has("--help")) {
+        options.help = true;
+        return options;
+    }
+    if (const auto chip = parsed->value("--simulate")) {
+        options.device.simulate = true;
+        if (!chip->empty()) {
+            const auto type = image::chipFromText(*chip);
+            if (!type) {
+                error = "unknown chip in --simulate=" + *chip + " (4210A or 4230A)";
+                return std::nullopt;
+            }
+            options.device.simChip = *type;
+        }
+    }
+    options.device.simEeprom = parsed->value("--sim-eeprom").value_or("");
+    if (!options.device.simulate && parsed->has("--sim-eeprom")) {
+        error = "--sim-eeprom needs --simulate";
+        return std::nullopt;
+    }
+    options.screenshot = parsed->value("--screenshot").value_or("");
+    if (options.screenshot.empty() && (parsed->has("--page") || parsed->has("--lang"))) {
+        error = "--page and --lang go with --screenshot";
+        return std::nullopt;
+    }
+    for (auto [name, target, high] :
+         {std::tuple{"--page", &options.page, 8}, std::tuple{"--lang", &options.language, 3}}) {
+        if (const auto text = parsed->value(name)) {
+            const auto number = numberIn(*text, 1, high);
+            if (!number) {
+                error = std::string(name) + " takes a number from 1 to " + std::to_string(high);
+                return std::nullopt;
+            }
+            *target = *number;
+        }
+    }
+    return options;
+}
+
+}  // namespace gm::app

@@ -1,0 +1,27 @@
+#pragma once
+// The command line of the editor:
+//   gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]
+//          [--screenshot FILE [--page 1..8] [--lang 1..3]]
+
+#include <optional>
+#include <string>
+
+#include "app/ctl/command.h"
+#include "host/device_choice/device_choice.h"
+
+namespace gm::app {
+
+struct GmouseOptions {
+    host::DeviceChoiceOptions device;
+    std::string screenshot;  // empty: run the editor
+    int page = 1;
+    int language = 1;
+    bool help = false;  // print the usage and end
+};
+
+extern const char* const kGmouseUsage;
+
+// nullopt with `error` set on a bad command line.
+std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::string& error);
+
+}  // namespace gm::app

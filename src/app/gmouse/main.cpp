@@ -1,0 +1,190 @@
+// gmouse, the editor: one window per user on the attached or the virtual mouse, or, with
+// --screenshot, one picture of a page rendered without a display.
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/gmouse/editor_device.h"
+#include "app/gmouse/gmouse_options.h"
+#include "app/gmouse/single_instance.h"
+#include "device/session/workspace.h"
+#include "host/files/atomic_file_writer.h"
+#include "image/settings/program_settings.h"
+#include "ui/skin/skin_pictures.h"
+#include "ui/text/text_table.h"
+#include "ui/window/main_window.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kScreenshotTimeoutMs = 30'000;
+
+// Saves the window once the image is read and the page is shown; quits either way.
+void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
+                    const gm::app::GmouseOptions& options, int& status) {
+    const auto page = *gm::ui::pageOfNumber(options.page);
+    auto taken = std::make_shared<bool>(false);
+    QObject::connect(&window, &gm::ui::MainWindow::sessionRedrawn, &window, [&, taken, page] {
+        auto& session = workspace.session();
+        if (*taken || !session.imageRead() || session.readBusy())
+            return;
+        *taken = true;
+        // Once the notifications of the read are all handled (the mouse's active profile
+        // picks the key page), the asked page is shown and taken.
+        QTimer::singleShot(0, &window, [&, page] {
+            if (page == gm::ui::Page::Engineering)
+                window.setEngineeringView(true);
+            window.showPage(page);
+            const QString file = QString::fromStdString(options.screenshot);
+            if (!window.grab().save(file, "PNG")) {
+                std::cerr << "gmouse: could not write " << options.screenshot << "\n";
+                status = 1;
+            } else {
+                status = 0;
+            }
+            QApplication::quit();
+        });
+    });
+    QTimer::singleShot(kScreenshotTimeoutMs, &window, [&status] {
+        std::cerr << "gmouse: the image was not read in time; no screenshot\n";
+        status = 1;
+        QApplication::quit();
+    });
+}
+
+void addTrayIcon(gm::ui::MainWindow& window) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    auto* tray = new QSystemTrayIcon(QApplication::windowIcon(), &window);
+    tray->setToolTip(gm::ui::kWindowCaption);
+    auto* menu = new QMenu(&window);
+    menu->addAction(QStringLiteral("Show"), &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    menu->addAction(QStringLiteral("Exit"), &window, &QWidget::close);
+    tray->setContextMenu(menu);
+    QObject::connect(tray, &QSystemTrayIcon::activated, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    tray->show();
+}
+
+}  // namespace
+
+namespace {
+
+// With GMOUSE_REPORT_SHOWN set, prints the wall clock (nanoseconds since the epoch) of the
+// window's first paint on standard error, so bench/gmouse_startup.sh can time the start.
+void reportFirstPaint(QWidget& window) {
+    if (std::getenv("GMOUSE_REPORT_SHOWN") == nullptr)
+        return;
+    class FirstPaint final : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::cerr << "gmouse: shown at "
+                          << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                          << "\n";
+                watched->removeEventFilter(this);
+            }
+            return false;
+        }
+    };
+    window.installEventFilter(new FirstPaint(&window));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = gm::app::parseGmouseOptions(gm::ctl::Args(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << "gmouse: " << error << "\n" << gm::app::kGmouseUsage;
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::cout << gm::app::kGmouseUsage;
+        return 0;
+    }
+    const bool screenshot = !options->screenshot.empty();
+    if (screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("gmouse");
+    QApplication::setWindowIcon(QIcon(gm::skin::skinPixmap("AppIcon")));
+    if (!screenshot && gm::app::SingleInstance::askRunningEditor())
+        return 0;
+
+    gm::app::EditorDevice device = gm::app::chooseEditorDevice(options->device);
+    if (!device.choice) {
+        std::cerr << "gmouse: " << device.error << "\n";
+        return kExitUsage;
+    }
+    gm::ui::text::TextTable texts = gm::ui::text::TextTable::builtIn();
+    texts.setLanguage(*gm::ui::text::languageFromNumber(options->language));
+    QApplication::setApplicationDisplayName(QString::fromStdString(texts.title()));
+
+    gm::ui::QtPresenter presenter(texts);
+    gm::host::AtomicFileWriter files;
+    gm::device::Workspace workspace(device.choice->backend(), device.choice->clock(),
+                                    gm::device::Timing{}, presenter, files);
+    device.choice->armFaults(workspace);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty())
+        workspace.setBackupFolder(QDir(data).filePath("backups").toStdString());
+
+    int status = 0;
+    {
+        gm::ui::MainWindow window(workspace, presenter, texts,
+                                  gm::image::settings::builtInProgramSettings());
+        window.setDeviceNote(device.note);
+        std::unique_ptr<gm::app::SingleInstance> instance;
+        if (screenshot) {
+            presenter.setMessageSink([](const QString&, const QString& text) {
+                std::cerr << "gmouse: " << text.toStdString() << "\n";
+            });
+            takeScreenshot(window, workspace, *options, status);
+        } else {
+            instance = std::make_unique<gm::app::SingleInstance>([&window] {
+                window.showNormal();
+                window.raise();
+                window.activateWindow();
+            });
+            addTrayIcon(window);
+        }
+        if (const QScreen* screen = QApplication::primaryScreen()) {
+            const QRect area = screen->geometry();
+            window.move(area.x() + (area.width() - window.width()) / 2,
+                        area.y() + (area.height() - window.height()) / 2);
+        }
+        reportFirstPaint(window);
+        window.show();
+        window.startPolling();
+        const int ran = app.exec();
+        if (!screenshot)
+            status = ran;
+    }
+    const std::string saveError = device.choice->saveSimulation();
+    if (!saveError.empty()) {
+        std::cerr << "gmouse: the virtual mouse's EEPROM was not saved: " << saveError << "\n";
+        return 1;
+    }
+    return status;
+}

@@ -1,0 +1,451 @@
+#include "ui/window/main_window.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "settings/profile_page.h"
+#include "ui/skin/frame_geometry.h"
+#include "ui/skin/page_geometry.h"
+#include "ui/skin/skin_catalogue.h"
+#include "ui/skin/skin_pictures.h"
+#include "ui/window/no_device_page.h"
+#include "ui/window/skin_frame.h"
+#include "ui/window/window_texts.h"
+
+namespace gm::ui {
+
+namespace {
+
+using device::session::ChangeKind;
+
+QRect toQRect(const skin::SkinRect& r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+constexpr const char* kPageStyle =
+    "QGroupBox { border: none; margin: 0; padding: 0; background: transparent;"
+    " color: #E6E8EB; font-size: 18px; font-weight: 600; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 24px; top: 16px; }"
+    "QTabWidget::pane { border: 1px solid #2A2E37; border-radius: 8px; background: #1E2128; }"
+    "QTabBar::tab { background: #15171C; color: #8B93A1; padding: 6px 16px;"
+    " border: 1px solid #2A2E37; border-bottom: none; }"
+    "QTabBar::tab:selected { background: #1E2128; color: #E6E8EB; border-top: 2px solid #2DD4BF; }";
+
+std::optional<std::string> passwordDialog(QWidget* parent) {
+    QInputDialog dialog(parent);
+    dialog.setObjectName("dlgPass");
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setLabelText(QStringLiteral("Password"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().toStdString();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, text::TextTable& texts,
+                       const image::settings::ProgramSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      workspace_(workspace),
+      presenter_(presenter),
+      texts_(texts),
+      settings_(settings),
+      access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this); }),
+      bridge_(workspace) {
+    setObjectName("MainForm");
+    setWindowTitle(kWindowCaption);
+    setAttribute(Qt::WA_TranslucentBackground);
+    frame_ = new SkinFrame(this);
+    buildTopBar();
+    buildPageColumn();
+    buildPages();
+    buildBottomBar();
+    presenter_.setWindow(this);
+
+    devTimer_.setObjectName("DevTimer");
+    const auto interval =
+        std::chrono::duration_cast<std::chrono::milliseconds>(workspace_.timing().pollInterval);
+    devTimer_.setInterval(std::max<int>(1, static_cast<int>(interval.count())));
+    connect(&devTimer_, &QTimer::timeout, this, [this] {
+        if (workspace_.session().pollEnabled())
+            workspace_.session().poll();
+        polledOnce_ = true;
+        redrawSession();
+    });
+    connect(&bridge_, &WorkspaceBridge::changed, this, &MainWindow::onChange);
+
+    resize(skin::kUserWindow.width, skin::kUserWindow.height);
+    retranslate();
+    applyPage(Page::Profile1);
+    redrawSession();
+    workspace_.session().startListener();
+}
+
+MainWindow::~MainWindow() {
+    devTimer_.stop();
+    workspace_.session().stopListener();
+}
+
+void MainWindow::startPolling() {
+    devTimer_.start();
+    QTimer::singleShot(0, this, [this] {
+        workspace_.session().poll();
+        polledOnce_ = true;
+        redrawSession();
+    });
+}
+
+// --- Building ---
+
+void MainWindow::buildTopBar() {
+    logo_ = new QLabel(frame_);
+    logo_->setObjectName("Img_Logo");
+    logo_->setPixmap(skin::skinPixmap("Logo"));
+    logo_->setGeometry(toQRect(skin::kLogoSlot));
+    logo_->installEventFilter(this);
+
+    title_ = new QLabel(frame_);
+    title_->setObjectName("lbl_Title");
+    title_->setStyleSheet("color: #E6E8EB; font-size: 15px; font-weight: 600;");
+    title_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const std::array<const char*, 3> captions{"EN", "中文", "EN"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new SkinButton("LangS", frame_);
+        button->setObjectName(QString("Btn_Lang%1").arg(i + 1));
+        button->setText(QString::fromUtf8(captions[i]));
+        button->setCheckable(true);
+        connect(button, &QAbstractButton::clicked, this, [this, i] { setLanguage(i + 1); });
+        languageButtons_[i] = button;
+    }
+
+    web_ = new SkinButton("WebS", frame_);
+    web_->setObjectName("Btn_Web");
+    web_->setVisible(settings_.webEnabled);
+
+    const std::array<const char*, 3> names{"Btn_Maximize", "Btn_Mini_1", "Btn_Exit_1"};
+    const std::array<const char*, 3> bases{"", "MiniS", "ExitS"};
+    for (int i = 0; i < 3; ++i) {
+        chrome_[i] = new SkinButton(bases[i], frame_);
+        chrome_[i]->setObjectName(names[i]);
+    }
+    // Minimise and exit carry their glyphs in their pictures; maximise draws its own.
+    chrome_[0]->setGlyph(SkinButton::Glyph::Maximise);
+    connect(chrome_[0], &QAbstractButton::clicked, this, &MainWindow::toggleMaximised);
+    connect(chrome_[1], &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(chrome_[2], &QAbstractButton::clicked, this, &QWidget::close);
+}
+
+void MainWindow::buildPageColumn() {
+    int row = 0;
+    for (const PageInfo& info : kPages) {
+        auto* button = new SkinButton("SetS", frame_);
+        button->setObjectName(QString::fromUtf8(info.button.data(), info.button.size()));
+        button->setCheckable(true);
+        button->setCaptionLayout(Qt::AlignLeft, 22);
+        button->setGeometry(toQRect(skin::pageButtonSlot(row++)));
+        connect(button, &QAbstractButton::clicked, this, [this, button, page = info.page] {
+            // The button shows the current page, not the click.
+            button->setChecked(current_ == page);
+            pageButtonClicked(page);
+        });
+        pageButtons_[info.page] = button;
+
+        // The current page's holder; never seen, read by the refreshes.
+        auto* radio = new QRadioButton(frame_);
+        radio->setObjectName(QString::fromUtf8(info.radio.data(), info.radio.size()));
+        radio->hide();
+        radios_[info.page] = radio;
+    }
+    pageButtons_[Page::Engineering]->hide();
+}
+
+void MainWindow::buildPages() {
+    for (int number : kGroupBoxes) {
+        auto* box = new QGroupBox(frame_);
+        box->setObjectName(QString("gbPage%1").arg(number));
+        box->setStyleSheet(kPageStyle);
+        box->hide();
+        groupBoxes_[number] = box;
+    }
+    // The engineering page's tab sheets, filled by the settings and button features.
+    auto* tabs = new QTabWidget(groupBoxes_[7]);
+    tabs->setObjectName("PageControl_Eng");
+    for (const char* sheet : {"ts_Engineer", "ts_Gun"}) {
+        auto* page = new QWidget(tabs);
+        page->setObjectName(sheet);
+        tabs->addTab(page, QString(sheet).mid(3));
+    }
+    // The pictures of the pages that are drawn already: the mouse and the update banner.
+    auto* mouse = new QLabel(groupBoxes_[1]);
+    mouse->setObjectName("Img_Mouse");
+    mouse->setPixmap(skin::skinPixmap("Mouse"));
+    mouse->setGeometry(toQRect(skin::key_page::kMouse));
+    auto* banner = new QLabel(groupBoxes_[5]);
+    banner->setObjectName("Img_Update");
+    banner->setPixmap(skin::skinPixmap("Update"));
+    banner->setGeometry(toQRect(skin::update_page::kBanner));
+
+    auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
+    engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);
+    engineeringLayout->addWidget(tabs);
+
+    for (int i = 0; i < 5; ++i) {
+        // Covers page i + 1 until an image is read; clicks on it go nowhere.
+        auto* overlay = new QWidget(groupBoxes_[i + 1]);
+        overlay->setObjectName(QString("Disable_All_%1").arg(i + 1));
+        overlay->setAttribute(Qt::WA_StyledBackground);
+        overlay->setStyleSheet("background: rgba(21, 23, 28, 150);");
+        overlays_[i] = overlay;
+    }
+    noDevice_ = new NoDevicePage(frame_);
+    noDevice_->hide();
+}
+
+// --- Geometry ---
+
+void MainWindow::placeBars(skin::SkinSize size) {
+    title_->setGeometry(skin::kTitleOrigin.x, 0, 400, skin::kTopBarHeight);
+    for (int i = 0; i < 3; ++i) {
+        languageButtons_[i]->setGeometry(toQRect(skin::languageButtonSlot(size, i)));
+        chrome_[i]->setGeometry(toQRect(skin::chromeButtonSlot(size, i)));
+    }
+    const QRect firstLanguage = languageButtons_[0]->geometry();
+    web_->setGeometry(firstLanguage.x() - skin::kChromeButton.width - skin::kFrameMargin,
+                      (skin::kTopBarHeight - skin::kChromeButton.height) / 2,
+                      skin::kChromeButton.width, skin::kChromeButton.height);
+    for (int i = 0; i < 3; ++i)
+        confirmButtons_[i]->setGeometry(toQRect(skin::bottomLeftButtonSlot(size, i)));
+    saveProfile_->setGeometry(toQRect(skin::bottomRightButtonSlot(size, 0)));
+    loadProfile_->setGeometry(toQRect(skin::bottomRightButtonSlot(size, 1)));
+    status_->setGeometry(toQRect(skin::statusLineRect(size)));
+
+    const QRect content = toQRect(skin::contentRect(size));
+    for (auto& [number, box] : groupBoxes_)
+        box->setGeometry(content);
+    for (QWidget* overlay : overlays_)
+        overlay->setGeometry(0, skin::kPageTitleHeight, content.width(),
+                             content.height() - skin::kPageTitleHeight);
+    noDevice_->setGeometry(content);
+}
+
+void MainWindow::placeFrame() {
+    const QSize frameSize = frame_->size();
+    frame_->move((width() - frameSize.width()) / 2, (height() - frameSize.height()) / 2);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeFrame();
+}
+
+void MainWindow::toggleMaximised() {
+    if (maximised_) {
+        showNormal();
+        resize(frame_->size());
+    } else if (const QScreen* screen = this->screen()) {
+        // The available area leaves out the panels and task bars of the desktop.
+        setGeometry(screen->availableGeometry());
+    }
+    maximised_ = !maximised_;
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    // Around the skinned frame (maximised): the window's background colour.
+    if (frame_->size() == size())
+        return;
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x15, 0x17, 0x1C));
+}
+
+// --- Dragging by the top bar, the maximise gesture and the access gesture ---
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint inFrame = frame_->mapFrom(this, event->position().toPoint());
+    if (event->button() == Qt::LeftButton && inFrame.y() < skin::kTopBarHeight && !maximised_)
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_)
+        move(event->globalPosition().toPoint() - *dragOffset_);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset_.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint inFrame = frame_->mapFrom(this, event->position().toPoint());
+    if (inFrame.y() < skin::kTopBarHeight)
+        toggleMaximised();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == logo_ && event->type() == QEvent::MouseButtonDblClick) {
+        setEngineeringView(access_.logoDoubleClicked().engineeringView);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setEngineeringView(bool shown) {
+    pageButtons_[Page::Engineering]->setVisible(shown);
+    if (!shown && current_ == Page::Engineering)
+        applyPage(Page::Profile1);
+}
+
+// --- Texts ---
+
+int MainWindow::language() const {
+    return static_cast<int>(texts_.language());
+}
+
+QString MainWindow::caption(std::string_view id) const {
+    if (id.empty())
+        return windowText(WindowText::Engineer, language());
+    return QString::fromStdString(texts_.text(id));
+}
+
+void MainWindow::setLanguage(int number) {
+    const auto chosen = text::languageFromNumber(number);
+    if (!chosen)
+        return;
+    texts_.setLanguage(*chosen);
+    retranslate();
+    // The page stays; the error page shows nothing (RefreshAPPage).
+    applyPage(current_);
+    redrawSession();
+}
+
+void MainWindow::retranslate() {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(13);
+    const QString family = QString::fromStdString(texts_.fontName());
+    if (!family.isEmpty())
+        font.setFamilies({family, font.family()});
+    setFont(font);
+    title_->setText(QString::fromStdString(texts_.title()));
+    for (int i = 0; i < 3; ++i)
+        languageButtons_[i]->setChecked(language() == i + 1);
+    for (const PageInfo& info : kPages) {
+        pageButtons_[info.page]->setText(caption(info.caption));
+        if (info.page != Page::Profile2 && info.page != Page::Profile3)
+            groupBoxes_[info.groupBox]->setTitle(caption(info.caption));
+    }
+    const std::array<std::string_view, 3> confirms{"Str001", "Str002", "Str016"};
+    for (int i = 0; i < 3; ++i)
+        confirmButtons_[i]->setText(caption(confirms[i]));
+    saveProfile_->setText(caption("Str009"));
+    loadProfile_->setText(caption("Str010"));
+}
+
+// --- Pages ---
+
+void MainWindow::pageButtonClicked(Page page) {
+    device::session::Session& session = workspace_.session();
+    if (!session.requireDevice())
+        return;
+    if (session.errorPage() || (isProfilePage(page) && session.readBusy()))
+        return;
+    if (isProfilePage(page)) {
+        const int colour =
+            settings::colourItemOfActiveProfileByte(workspace_.model().copies.user[0]);
+        const device::Result written =
+            settings::writeActiveProfile(workspace_, {.profile = profileOf(page),
+                                                      .buttonEffect = settings_.buttonEffect,
+                                                      .gunDisplay = settings_.gunDisplay,
+                                                      .effectItem = 0,
+                                                      .colourItem = colour});
+        sayResult(caption(pageInfo(page).caption), written);
+        // Refused before anything was sent (another operation runs): the page stays.
+        if (written.failure == device::Failure::Busy)
+            return;
+    }
+    applyPage(page);
+}
+
+void MainWindow::showPage(Page page) {
+    applyPage(page);
+}
+
+void MainWindow::applyPage(Page page) {
+    current_ = page;
+    const PageInfo& info = pageInfo(page);
+    radios_[page]->setChecked(true);
+    for (auto& [shown, button] : pageButtons_)
+        button->setChecked(shown == page);
+
+    const bool engineering = page == Page::Engineering;
+    const skin::SkinSize size = engineering ? skin::kEngineeringWindow : skin::kUserWindow;
+    frame_->resize(size.width, size.height);
+    if (!maximised_)
+        resize(size.width, size.height);
+    placeBars(size);
+    placeFrame();
+
+    const bool errorPage = workspace_.session().errorPage();
+    for (auto& [number, box] : groupBoxes_)
+        box->setVisible(!errorPage && number == info.groupBox);
+    if (isProfilePage(page))
+        groupBoxes_[1]->setTitle(caption(info.caption));
+
+    const QPixmap window = engineering ? skin::skinPixmap(skin::kEngineeringBackground)
+                                       : skin::skinPixmap(skin::windowBackgroundName(language()));
+    const QPixmap pagePicture =
+        engineering || errorPage
+            ? QPixmap()
+            : skin::skinPixmap(skin::pageBackgroundName(language(), info.background));
+    frame_->setPictures(window, pagePicture, toQRect(skin::contentRect(size)));
+}
+
+// --- Session ---
+
+void MainWindow::onChange(device::session::ChangeKind kind, int value, const QString&) {
+    // RefreshCurrentProfileStatus: a profile switched on the mouse shows that profile's page
+    // without writing anything.
+    if (kind == ChangeKind::Profile && value >= 0 && value < settings::kProfileCount &&
+        workspace_.session().imageRead() && isProfilePage(current_)) {
+        applyPage(static_cast<Page>(static_cast<int>(Page::Profile1) + value));
+    }
+    if (kind == ChangeKind::ImageReplaced)
+        presenter_.dismissReconnectMessage();
+    if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
+        applyPage(current_);
+    redrawSession();
+}
+
+void MainWindow::redrawSession() {
+    device::session::Session& session = workspace_.session();
+    const bool read = session.imageRead();
+    for (QWidget* overlay : overlays_) {
+        overlay->setVisible(!read);
+        overlay->raise();
+    }
+    const bool noDevice = session.errorPage() || (polledOnce_ && !session.hasDevice());
+    const device::Message& problem = session.lastProblem();
+    noDevice_->setTexts(language(), problem.textId == device::text::kPermission,
+                        presenter_.textOf(problem));
+    noDevice_->setVisible(noDevice);
+    if (noDevice) {
+        noDevice_->raise();
+        for (auto& [number, box] : groupBoxes_)
+            box->hide();
+    } else if (!groupBoxes_[pageInfo(current_).groupBox]->isVisible()) {
+        groupBoxes_[pageInfo(current_).groupBox]->show();
+    }
+    refreshStatusLine();
+    emit sessionRedrawn();
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,147 @@
+#pragma once
+// The editor's main window: frameless and skinned, dragged by its top bar, one column of page
+// buttons, the page group boxes, the overlays that cover the pages until an image is read, the
+// no-device page, and the bottom bar with the whole-image operations and the status line.
+// DevTimer polls the session on the window's thread. Handlers guard, call a core operation and
+// say its result; views redraw from the workspace and never write to the mouse.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "device/result.h"
+#include "device/session/changes.h"
+#include "device/session/workspace.h"
+#include "image/settings/engineering_access.h"
+#include "image/settings/program_settings.h"
+#include "ui/text/text_table.h"
+#include "ui/window/pages.h"
+#include "ui/window/qt_presenter.h"
+#include "ui/window/skin_button.h"
+#include "ui/window/workspace_bridge.h"
+
+namespace gm::ui {
+
+class SkinFrame;
+class NoDevicePage;
+
+inline constexpr const char* kWindowCaption = "RDXM4210A Gaming Mouse v1.0";
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(device::Workspace& workspace, QtPresenter& presenter, text::TextTable& texts,
+               const image::settings::ProgramSettings& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Starts DevTimer; the first poll runs at once.
+    void startPolling();
+
+    // A page button's click with its guards (the same path a click takes).
+    void pageButtonClicked(Page page);
+    // Shows `page` as its button does, without writing anything to the mouse.
+    void showPage(Page page);
+    Page currentPage() const { return current_; }
+
+    // Language 1..3: every caption is looked up again; the page stays.
+    void setLanguage(int language);
+
+    // Shows or hides the engineering page button (the access gesture decides; the screenshot
+    // tool asks directly).
+    void setEngineeringView(bool shown);
+
+    // How the access code is asked (tests answer without a dialog); nothing when cancelled.
+    using PasswordPrompt = std::function<std::optional<std::string>()>;
+    void setPasswordPrompt(PasswordPrompt prompt) { askPassword_ = std::move(prompt); }
+
+    // Named after the chip type in the status line: which mouse the editor runs on and why.
+    enum class DeviceNote { RealMouse, VirtualMouse, VirtualNoMouse, VirtualNoPermission };
+    void setDeviceNote(DeviceNote note);
+
+    // How the file dialogs are asked (tests answer without a dialog). An empty path cancels.
+    enum class FileDialog { SaveProfile, LoadProfile };
+    using FileChooser = std::function<QString(FileDialog)>;
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // The status line's text, uncut: the link state, chip and note, then the last result.
+    QString statusText() const;
+
+signals:
+    // After every change of the session the window redrew for.
+    void sessionRedrawn();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildPageColumn();
+    void buildPages();
+    void buildBottomBar();
+    void placeFrame();
+    void placeBars(skin::SkinSize size);
+    void retranslate();
+    void applyPage(Page page);
+    void toggleMaximised();
+
+    void onChange(device::session::ChangeKind kind, int value, const QString& text);
+    void redrawSession();
+    void refreshStatusLine();
+
+    // Guards an operation of the bottom bar (device, error page), runs it and says its result.
+    void runOnMouse(const QString& what, const std::function<device::Result()>& operation);
+    void sayResult(const QString& what, const device::Result& result);
+    void saveProfileClicked();
+    void loadProfileClicked();
+    QString askFile(FileDialog kind);
+
+    QString caption(std::string_view id) const;
+    int language() const;
+
+    device::Workspace& workspace_;
+    QtPresenter& presenter_;
+    text::TextTable& texts_;
+    image::settings::ProgramSettings settings_;
+    image::settings::EngineeringAccess access_;
+    WorkspaceBridge bridge_;
+    QTimer devTimer_;
+
+    SkinFrame* frame_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* title_ = nullptr;
+    std::array<SkinButton*, 3> languageButtons_{};
+    SkinButton* web_ = nullptr;
+    std::array<SkinButton*, 3> chrome_{};  // maximise, minimise, exit
+    std::map<Page, SkinButton*> pageButtons_;
+    std::map<Page, QRadioButton*> radios_;
+    std::map<int, QGroupBox*> groupBoxes_;
+    std::array<QWidget*, 5> overlays_{};
+    NoDevicePage* noDevice_ = nullptr;
+    std::array<SkinButton*, 3> confirmButtons_{};
+    SkinButton* saveProfile_ = nullptr;
+    SkinButton* loadProfile_ = nullptr;
+    QLabel* status_ = nullptr;
+
+    Page current_ = Page::Profile1;
+    bool polledOnce_ = false;
+    bool maximised_ = false;
+    DeviceNote deviceNote_ = DeviceNote::RealMouse;
+    QString lastResult_;
+    QString statusText_;
+    bool lastResultFailed_ = false;
+    FileChooser chooseFile_;
+    PasswordPrompt askPassword_;
+    std::optional<QPoint> dragOffset_;
+};
+
+}  // namespace gm::ui

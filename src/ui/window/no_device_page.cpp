@@ -1,0 +1,55 @@
+#include "ui/window/no_device_page.h"
+
+#include <QVBoxLayout>
+
+#include "ui/skin/skin_pictures.h"
+#include "ui/window/window_texts.h"
+
+namespace gm::ui {
+
+NoDevicePage::NoDevicePage(QWidget* parent)
+    : QWidget(parent),
+      picture_(new QLabel(this)),
+      heading_(new QLabel(this)),
+      hint_(new QLabel(this)),
+      problem_(new QLabel(this)) {
+    setObjectName("Pnl_NoDevice");
+    picture_->setPixmap(skin::skinPixmap("Searching"));
+    picture_->setAlignment(Qt::AlignCenter);
+    heading_->setObjectName("lbl_NoDevice");
+    heading_->setAlignment(Qt::AlignCenter);
+    heading_->setStyleSheet("color: #E6E8EB; font-size: 20px; font-weight: 600;");
+    for (QLabel* label : {hint_, problem_}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        // A fixed width lets the wrapped text take the height it needs.
+        label->setFixedWidth(520);
+    }
+    hint_->setStyleSheet("color: #8B93A1; font-size: 13px;");
+    problem_->setObjectName("lbl_NoDeviceProblem");
+    problem_->setStyleSheet("color: #2DD4BF; font-size: 13px;");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch(2);
+    layout->addWidget(picture_, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+    layout->addWidget(heading_, 0, Qt::AlignHCenter);
+    layout->addSpacing(6);
+    layout->addWidget(hint_, 0, Qt::AlignHCenter);
+    layout->addSpacing(10);
+    layout->addWidget(problem_, 0, Qt::AlignHCenter);
+    layout->addStretch(3);
+}
+
+void NoDevicePage::setTexts(int language, bool permissionProblem, const QString& problem) {
+    heading_->setText(windowText(WindowText::Looking, language));
+    hint_->setText(windowText(WindowText::LookingHint, language));
+    QString shown =
+        permissionProblem ? windowText(WindowText::PermissionHint, language) : QString();
+    if (permissionProblem && !problem.isEmpty())
+        shown += "\n" + problem;
+    problem_->setText(shown);
+    problem_->setVisible(!shown.isEmpty());
+}
+
+}  // namespace gm::ui

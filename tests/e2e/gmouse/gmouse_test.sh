@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# gmouse run whole on the virtual mouse, offscreen. usage: gmouse_test.sh CASE GMOUSE
+. "$(dirname "${BASH_SOURCE[0]}")/../lib.sh" "$@"
+gmouse="$ctl"
+export QT_QPA_PLATFORM=offscreen
+# The single-instance socket lives in the temporary folder: keep it apart from a running editor.
+export TMPDIR="$work"
+
+run_gmouse() {
+    set +e
+    timeout 60 "$gmouse" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    set -e
+}
+
+# Width and height of a PNG file, from its header.
+png_size() {
+    local hex
+    hex="$(od -An -tx1 -j16 -N8 "$1" | tr -d ' \n')"
+    echo "$((16#${hex:0:8}))x$((16#${hex:8:8}))"
+}
+
+case "$case_name" in
+screenshot)
+    run_gmouse --simulate --screenshot "$work/advanced.png" --page 4 --lang 2
+    expect_status 0
+    [ "$(png_size "$work/advanced.png")" = "980x620" ] ||
+        fail "user page is $(png_size "$work/advanced.png"), expected 980x620"
+    run_gmouse --simulate=4230A --screenshot "$work/engineer.png" --page 8
+    expect_status 0
+    [ "$(png_size "$work/engineer.png")" = "1256x680" ] ||
+        fail "engineering page is $(png_size "$work/engineer.png"), expected 1256x680"
+    ;;
+sim-eeprom)
+    run_gmouse --simulate --sim-eeprom "$eeprom" --screenshot "$work/p.png"
+    expect_status 0
+    [ "$(stat -c %s "$eeprom")" -eq 2048 ] || fail "the virtual mouse's EEPROM was not kept"
+    ;;
+bad-options)
+    for args in "--page 4" "--simulate --screenshot x.png --page 9" "--sim-eeprom e.bin" \
+        "--simulate=4999A" "--lang 2" "extra"; do
+        # shellcheck disable=SC2086
+        run_gmouse $args
+        expect_status 2
+        expect_err "usage: gmouse"
+    done
+    run_gmouse --help
+    expect_status 0
+    expect_out "usage: gmouse"
+    ;;
+single-instance)
+    "$gmouse" --simulate >"$work/first.out" 2>&1 &
+    first=$!
+    for _ in $(seq 100); do
+        [ -S "$work/gmouse-$(id -u)" ] && break
+        sleep 0.1
+    done
+    [ -S "$work/gmouse-$(id -u)" ] || { kill "$first"; fail "the first editor did not listen"; }
+    run_gmouse --simulate
+    kill -0 "$first" 2>/dev/null || fail "the first editor ended"
+    kill "$first"
+    wait "$first" || true
+    expect_status 0
+    ;;
+*)
+    fail "unknown case $case_name"
+    ;;
+esac

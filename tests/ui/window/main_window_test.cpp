@@ -1,0 +1,321 @@
+// The main window on the virtual mouse: overlays, page button guards, the profile pages' bytes,
+// clicks during a transfer, a profile switched on the mouse, and profile files.
+
+#include <QLabel>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "image/factory_images.h"
+#include "window_rig.h"
+
+namespace gm::ui::testing {
+
+namespace {
+
+constexpr std::size_t kUser = 164;
+
+image::settings::ProgramSettings gunDisplayOnly() {
+    image::settings::ProgramSettings settings;
+    settings.gunDisplay = true;
+    settings.buttonEffect = false;
+    return settings;
+}
+
+}  // namespace
+
+class MainWindowTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void overlaysCoverThePagesUntilTheImageIsRead() {
+        WindowRig rig;
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY(!rig.find(qPrintable(QString("Disable_All_%1").arg(i)))->isHidden());
+        QVERIFY(rig.connect());
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY(rig.find(qPrintable(QString("Disable_All_%1").arg(i)))->isHidden());
+        QVERIFY(rig.find("gbPage1")->isVisible());
+        QVERIFY(rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.window->statusText().contains("4210A"));
+    }
+
+    void aPageButtonWithoutAMouseSaysItIsLookedFor() {
+        WindowRig rig({}, /*attached=*/false);
+        rig.window->startPolling();
+        QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        rig.click("Btn_Adv_1");
+        QVERIFY(rig.shown("Str022"));
+        QVERIFY(rig.shown("Finding the specified device"));
+        QVERIFY(rig.checked("rb_1"));
+        QVERIFY(!rig.checked("rb_4"));
+        QVERIFY(!rig.checked("Btn_Adv_1"));
+    }
+
+    void pageButtonsDoNothingOnTheErrorPage() {
+        WindowRig rig;
+        rig.mouse.setBadIdentify(true);
+        rig.window->startPolling();
+        QTRY_VERIFY(rig.shown("Str102"));
+        QVERIFY(rig.workspace.session().hasDevice());
+        QVERIFY(rig.workspace.session().errorPage());
+        QVERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        rig.messages.clear();
+        rig.click("Btn_Macro_1");
+        QVERIFY(rig.messages.empty());
+        QVERIFY(rig.checked("rb_1"));
+        QVERIFY(!rig.find("gbPage4")->isVisible());
+    }
+
+    void profilePagesMakeTheirProfileActive() {
+        WindowRig rig(gunDisplayOnly());
+        QVERIFY(rig.connect());
+        rig.mouse.clearReports();
+
+        // Game Mode with GD_Enable and no button effect: User 3 = 4 and User 0 = 0xF1, whatever
+        // colour the profile had.
+        rig.workspace.model().copies.user[0] = 0x50;
+        rig.click("Btn_Switch_1");
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 5);
+        image::Image eeprom = rig.mouse.eeprom();
+        QCOMPARE(eeprom[kUser + 3], 4);
+        QCOMPARE(eeprom[kUser + 4], 15);
+        QCOMPARE(eeprom[kUser + 6], 0x18);
+        QCOMPARE(eeprom[kUser + 0], 0xF1);
+        QVERIFY(rig.checked("rb_2"));
+        QVERIFY(rig.checked("Btn_Switch_1"));
+
+        // Third Mode with colour item 3: User 0 = 0x32.
+        rig.workspace.model().copies.user[0] = 0x31;
+        rig.click("Btn_Fixed_1");
+        eeprom = rig.mouse.eeprom();
+        QCOMPARE(eeprom[kUser + 0], 0x32);
+        QCOMPARE(eeprom[kUser + 3], 0);
+        QVERIFY(rig.checked("rb_3"));
+
+        // The other pages write nothing.
+        rig.mouse.clearReports();
+        rig.click("Btn_Adv_1");
+        rig.click("Btn_Update_1");
+        QVERIFY(rig.checked("rb_7"));
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+    }
+
+    void clicksDuringALongTransferSendNothingAndTheTransferCompletes() {
+        WindowRig rig(gunDisplayOnly());
+        QVERIFY(rig.connect());
+        QTemporaryDir temp;
+        const std::filesystem::path target = temp.filePath("kept.bin").toStdString();
+        rig.window->setFileChooser(
+            [&](MainWindow::FileDialog) { return QString::fromStdString(target.string()); });
+        // Halfway through the read, a click on a profile page and one on Advanced arrive.
+        bool clicked = false;
+        QObject::connect(&rig.presenter, &QtPresenter::progressShown, [&](int chunk, int chunks) {
+            if (clicked || chunk < chunks / 2)
+                return;
+            clicked = true;
+            QTimer::singleShot(0, [&] {
+                rig.click("Btn_Switch_1");
+                rig.click("Btn_Adv_1");
+            });
+        });
+        rig.mouse.clearReports();
+        rig.click("Btn_SaveProfile_1");
+
+        QVERIFY(clicked);
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+        QCOMPARE(rig.commandsSeen(device::command::kBlockRead), 1);
+        QVERIFY(std::filesystem::exists(target));
+        QCOMPARE(std::filesystem::file_size(target), std::uintmax_t{image::kImageSize});
+        QVERIFY(!rig.checked("rb_2"));
+        QVERIFY(rig.checked("rb_4"));
+        QVERIFY(rig.window->statusText().contains("written to the mouse") ||
+                rig.window->statusText().contains("Save Profile"));
+        QVERIFY(rig.messages.empty());
+    }
+
+    void aProfilePageRefusedByTheBusyGuardStaysWhereItWas() {
+        WindowRig rig(gunDisplayOnly());
+        QVERIFY(rig.connect());
+        rig.mouse.clearReports();
+        // Another operation (not a whole-image read) is calling out to the window.
+        const auto operation = rig.workspace.guard().tryEnter();
+        QVERIFY(operation.has_value());
+        rig.workspace.guard().callOut([&] { rig.click("Btn_Switch_1"); });
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+        QVERIFY(rig.checked("rb_1"));
+        QVERIFY(!rig.checked("Btn_Switch_1"));
+        QVERIFY(rig.window->statusText().contains("nothing was sent"));
+    }
+
+    void aProfileSwitchedOnTheMouseShowsItsPageWithoutWriting() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        QVERIFY(rig.checked("rb_1"));
+        rig.mouse.clearReports();
+        rig.mouse.press(device::StatusButton::Profile);
+        const int profile = rig.mouse.currentProfile() & 0x0F;
+        QVERIFY(profile >= 0 && profile <= 2);
+        const char* radios[] = {"rb_1", "rb_2", "rb_3"};
+        QTRY_VERIFY(rig.checked(radios[profile]) && profile != 0);
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+    }
+
+    void aProfileFileWithoutItsMarkerIsRefusedAndNothingIsWritten() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        QTemporaryDir temp;
+        const std::filesystem::path file = temp.filePath("no-marker.bin").toStdString();
+        std::ofstream(file, std::ios::binary) << std::string(image::kImageSize, '\0');
+        rig.window->setFileChooser(
+            [&](MainWindow::FileDialog) { return QString::fromStdString(file.string()); });
+        rig.mouse.clearReports();
+        rig.click("Btn_LoadProfile_1");
+        QVERIFY(rig.shown("Loading .bin is error!"));
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+        QVERIFY(rig.window->statusText().contains("Loading .bin is error!"));
+        QVERIFY(!rig.window->statusText().contains("written to the mouse"));
+    }
+
+    void unpluggingShowsTheNoDevicePageAndRepluggingBringsThePagesBack() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.click("Btn_Adv_1");
+        rig.mouse.unplug();
+        QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.shown("Str100"));
+        QVERIFY(rig.shown("Waiting for the device reconnect"));
+        QVERIFY(!rig.find("gbPage2")->isVisible());
+        QVERIFY(!rig.find("Disable_All_2")->isHidden());
+        QVERIFY(!rig.window->statusText().contains("4210A"));
+
+        rig.mouse.plugIn();
+        QTRY_VERIFY(rig.workspace.session().imageRead());
+        QTRY_VERIFY(rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.find("gbPage2")->isVisible());
+        QVERIFY(rig.find("Disable_All_2")->isHidden());
+        QVERIFY(rig.checked("rb_4"));
+    }
+
+    void aMouseThatMayNotBeOpenedNamesTheUdevRule() {
+        WindowRig rig;
+        rig.mouse.denyOpen("/dev/hidraw3: permission denied");
+        rig.window->startPolling();
+        QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        const auto* problem = rig.find<QLabel>("lbl_NoDeviceProblem");
+        QVERIFY(!problem->isHidden());
+        QVERIFY(problem->text().contains("70-gmouse.rules"));
+        QVERIFY(problem->text().contains("/dev/hidraw3"));
+    }
+
+    void switchingLanguageKeepsThePage() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.click("Btn_Macro_1");
+        rig.click("Btn_Lang2");
+        QVERIFY(rig.checked("rb_6"));
+        QVERIFY(rig.find("gbPage4")->isVisible());
+        QCOMPARE(rig.find<QAbstractButton>("Btn_Macro_1")->text(),
+                 QString::fromStdString(rig.texts.text("Str014")));
+        QCOMPARE(rig.texts.language(), text::Language::Chinese);
+        QVERIFY(rig.checked("Btn_Lang2"));
+        QVERIFY(!rig.checked("Btn_Lang1"));
+    }
+
+    void theFifthLogoDoubleClickAsksForTheCodeThatShowsTheEngineeringPage() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        int asked = 0;
+        rig.window->setPasswordPrompt([&]() -> std::optional<std::string> {
+            ++asked;
+            return std::string(image::settings::kEngineeringCode);
+        });
+        QWidget* logo = rig.find("Img_Logo");
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        for (int i = 0; i < 4; ++i)
+            QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 0);
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QVERIFY(!rig.find("Btn_Engineer_1")->isHidden());
+
+        rig.click("Btn_Engineer_1");
+        QVERIFY(rig.checked("rb_8"));
+        QVERIFY(rig.find("gbPage7")->isVisible());
+        QVERIFY(rig.find("ts_Engineer") != nullptr);
+        QCOMPARE(rig.window->size(), QSize(1256, 680));
+
+        // Once unlocked, the gesture hides the view again, without asking.
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        QVERIFY(rig.checked("rb_1"));
+        QCOMPARE(rig.window->size(), QSize(980, 620));
+    }
+
+    void aFactoryImageWithoutABackupFolderIsRefusedAndNeverShownAsDone() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.mouse.clearReports();
+        rig.click("Btn_Confirm2_1");
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+        QVERIFY(!rig.messages.empty());
+        QVERIFY(!rig.window->statusText().contains("Confirm 2: written to the mouse"));
+        QVERIFY(rig.window->statusText().contains("Confirm 2: Could not keep a backup"));
+    }
+
+    void aFactoryImageIsWrittenAndTheMouseReadBack() {
+        WindowRig rig;
+        QTemporaryDir backups;
+        rig.workspace.setBackupFolder(backups.path().toStdString());
+        QVERIFY(rig.connect());
+        rig.click("Btn_Confirm3_1");
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 1);
+        QVERIFY(rig.mouse.eeprom() == image::factoryImage(image::ChipType::Chip4210A, 3));
+        QVERIFY(rig.workspace.session().imageRead());
+        QVERIFY(rig.find("Pnl_NoDevice")->isHidden());
+        QVERIFY(rig.window->statusText().contains("Confirm 3: written to the mouse"));
+    }
+
+    void theTopBarDragsTheWindowAndMaximiseUsesTheAvailableArea() {
+        WindowRig rig;
+        MainWindow& window = *rig.window;
+        window.move(100, 100);
+        const QPoint before = window.pos();
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(500, 20));
+        QTest::mouseMove(&window, QPoint(540, 50));
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(540, 50));
+        QCOMPARE(window.pos(), before + QPoint(40, 30));
+
+        // A press below the top bar does not drag.
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(500, 300));
+        QTest::mouseMove(&window, QPoint(520, 320));
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(520, 320));
+        QCOMPARE(window.pos(), before + QPoint(40, 30));
+
+        rig.click("Btn_Maximize");
+        QCOMPARE(window.geometry(), window.screen()->availableGeometry());
+        QCOMPARE(rig.find("Img_Base_1")->size(), QSize(980, 620));
+        rig.click("Btn_Maximize");
+        QCOMPARE(window.size(), QSize(980, 620));
+    }
+
+    void aCancelledFileDialogDoesNothing() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.window->setFileChooser([](MainWindow::FileDialog) { return QString(); });
+        rig.mouse.clearReports();
+        rig.click("Btn_LoadProfile_1");
+        rig.click("Btn_SaveProfile_1");
+        QVERIFY(rig.mouse.reports().empty());
+        QVERIFY(rig.messages.empty());
+    }
+};
+
+}  // namespace gm::ui::testing
+
+QTEST_MAIN(gm::ui::testing::MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,97 @@
+#pragma once
+// The main window on the virtual mouse and a manual clock, offscreen: controls are found by
+// their object names, and the messages the window would have shown are recorded instead.
+
+#include <QAbstractButton>
+#include <QTest>
+#include <memory>
+
+#include "device/clock.h"
+#include "device/session/workspace.h"
+#include "device/sim/virtual_bus.h"
+#include "device/sim/virtual_mouse.h"
+#include "device/timing.h"
+#include "device/wire.h"
+#include "image/settings/program_settings.h"
+#include "support/plain_file_writer.h"
+#include "ui/text/text_table.h"
+#include "ui/window/main_window.h"
+#include "ui/window/qt_presenter.h"
+
+namespace gm::ui::testing {
+
+inline device::Timing windowTiming() {
+    device::Timing timing = device::Timing::instant();
+    // The manual clock makes the waits free; DevTimer still needs a real interval.
+    timing.pollInterval = device::Micros{20'000};
+    timing.restartSettle = device::Micros{5'100'000};
+    timing.pumpStep = device::Micros{100'000};
+    timing.inputReadTimeout = std::chrono::milliseconds{5};
+    return timing;
+}
+
+struct Shown {
+    QString textId;
+    QString text;
+};
+
+struct WindowRig {
+    explicit WindowRig(image::settings::ProgramSettings settings = {}, bool attached = true)
+        : mouse(clock, image::ChipType::Chip4210A) {
+        if (attached)
+            bus.attach(mouse);
+        presenter.setMessageSink([this](const QString& id, const QString& text) {
+            messages.push_back({id, text});
+        });
+        window = std::make_unique<MainWindow>(workspace, presenter, texts, settings);
+        window->show();
+    }
+    ~WindowRig() { window.reset(); }
+
+    // Starts DevTimer and waits until the mouse's image has been read.
+    bool connect() {
+        window->startPolling();
+        return QTest::qWaitFor([this] { return workspace.session().imageRead(); }, 5000);
+    }
+
+    template <typename Widget = QWidget>
+    Widget* find(const char* name) const {
+        auto* found = window->findChild<Widget*>(name);
+        if (found == nullptr)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+    bool checked(const char* name) const { return find<QAbstractButton>(name)->isChecked(); }
+
+    bool shown(const QString& textIdOrText) const {
+        for (const Shown& message : messages) {
+            if (message.textId == textIdOrText || message.text.contains(textIdOrText))
+                return true;
+        }
+        return false;
+    }
+
+    // Command reports the mouse received with this command code.
+    int commandsSeen(std::uint8_t code) const {
+        int count = 0;
+        for (const sim::SeenReport& report : mouse.reports()) {
+            if (report.kind == device::ReportKind::SetFeature && report.bytes.size() >= 2 &&
+                report.bytes[0] == device::kCommandReportId && report.bytes[1] == code)
+                ++count;
+        }
+        return count;
+    }
+
+    device::ManualClock clock;
+    sim::VirtualBus bus;
+    sim::VirtualMouse mouse;
+    text::TextTable texts = text::TextTable::builtIn();
+    QtPresenter presenter{texts};
+    gm::testing::PlainFileWriter files;
+    device::Workspace workspace{bus, clock, windowTiming(), presenter, files};
+    std::unique_ptr<MainWindow> window;
+    std::vector<Shown> messages;
+};
+
+}  // namespace gm::ui::testing

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Renders every user page and the engineering page in languages 1 (English) and 2 (Chinese) on
+# the virtual mouse, without a display, into docs/screenshots/page<N>-lang<L>.png.
+# usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+gmouse="$build/src/app/gmouse/gmouse"
+out="$root/docs/screenshots"
+
+if [ ! -x "$gmouse" ]; then
+    echo "screenshots: $gmouse is missing; build the gmouse target first" >&2
+    exit 1
+fi
+mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen
+for lang in 1 2; do
+    for page in 1 2 3 4 5 6 7 8; do
+        file="$out/page$page-lang$lang.png"
+        "$gmouse" --simulate --screenshot "$file" --page "$page" --lang "$lang"
+        echo "$file"
+    done
+done
