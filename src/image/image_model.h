@@ -37,6 +37,7 @@ struct ImageModel {
     ChipGeometry geometry = geometryOf(ChipType::Chip4210A);
     std::string ledTypeText;  // "RGB", "Sync", "NT", "MCULED" or empty
     int packageItem = 0;      // cb_Package: 0 "A-Tech LED", 1 "RGB"
+    int reportRateHz = 0;     // the rate the mouse runs at: 0 until read, else 125..1000
     WorkingCopies copies;
     std::array<std::string, kCodeTextCount> codeTexts;
 

@@ -73,6 +73,7 @@ private:
 void registerImageCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
 void registerSessionCommands(CommandRegistry& registry);
+void registerSettingsCommands(CommandRegistry& registry);
 void registerButtonCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

@@ -9,19 +9,21 @@
 #include "image/fields.h"
 #include "image/hex_text.h"
 #include "image/patch_header.h"
+#include "settings/cpi_levels.h"
+#include "settings/device_options.h"
+#include "settings/display.h"
+#include "settings/led_lighting.h"
 
 namespace gm::ctl {
 
 namespace {
 
-constexpr std::array<int, 12> kCpiValues{200,  400,  600,  800,  1000, 1200,
-                                         1600, 2000, 2400, 3200, 4800, 6400};
-constexpr std::array<int, 4> kReportRates{125, 250, 500, 1000};
-constexpr std::size_t kCpiCountOffset = 43;    // Vendor: level count - 1
-constexpr std::size_t kCpiValuesOffset = 44;   // Vendor: two 4-bit value indexes per byte
-constexpr std::size_t kCpiColoursOffset = 87;  // Vendor: 3 bytes per level
+namespace st = gm::settings;
+constexpr std::size_t kCpiCountOffset = st::kLevelCountAddress;
+constexpr std::size_t kCpiValuesOffset = st::kLevelValuesAddress;
+constexpr std::size_t kCpiColoursOffset = st::kLevelColoursAddress;
 constexpr std::size_t kCurrentCpiOffset = image::fields::kCurrentLevel;
-constexpr std::size_t kCpiLevels = 8;
+constexpr std::size_t kCpiLevels = st::kCpiLevelCount;
 
 // The chip by the patch length of the factory images, else --chip, else unknown.
 std::string chipLine(const image::Image& image, std::optional<image::ChipType> given) {
@@ -38,25 +40,16 @@ std::string chipLine(const image::Image& image, std::optional<image::ChipType> g
     return "unknown (" + lengthText;
 }
 
-// The 16 product text bytes: printable ASCII as is, a zero byte ends it, others as \xNN.
 std::string productText(const image::Image& image) {
-    std::string text;
-    for (std::size_t i = 0; i < image::kVendorProductTextLength; ++i) {
-        const std::uint8_t byte = image[image::kVendorProductTextOffset + i];
-        if (byte == 0)
-            break;
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '"') {
-            text.push_back(static_cast<char>(byte));
-        } else {
-            text += "\\x" + image::hexText(byte, 2);
-        }
-    }
-    return "\"" + text + "\"";
+    return "\"" +
+           st::productTextOf(std::span<const std::uint8_t>(image).subspan(
+               image::kVendorProductTextOffset, image::kVendorProductTextLength)) +
+           "\"";
 }
 
 std::string cpiValueText(unsigned index) {
-    if (index < kCpiValues.size())
-        return std::to_string(kCpiValues[index]) + " CPI";
+    if (const auto cpi = st::cpiOfIndex(index))
+        return std::to_string(*cpi) + " CPI";
     return "index " + std::to_string(index) + " (no such value)";
 }
 
@@ -81,10 +74,19 @@ void showCpi(const image::Image& image, std::ostream& out) {
         const unsigned index = level % 2 == 0 ? pair & 0x0F : pair >> 4;
         const std::size_t colour = kCpiColoursOffset + 3 * level;
         out << "  level " << level + 1 << ": " << cpiValueText(index) << ", colour "
-            << image::hexText(image[colour], 2) << image::hexText(image[colour + 1], 2)
-            << image::hexText(image[colour + 2], 2) << (level < levels ? "" : " (not in use)")
-            << "\n";
+            << st::colourText(st::colourAt(image, colour))
+            << (level < levels ? "" : " (not in use)") << "\n";
     }
+}
+
+std::string ledLine(const image::Image& image) {
+    const st::LedByte led = st::decodeLed(image[st::kLedByteAddress]);
+    std::string line = std::string(st::ledTypeName(led.type)) + ", mode ";
+    line += led.mode ? std::string(st::modeNames(led.type)[static_cast<std::size_t>(*led.mode)])
+                     : "unknown";
+    if (led.type == st::LedType::Zk)
+        line += ", " + std::to_string(led.zkLamps + 1) + " lamps";
+    return line;
 }
 
 std::string codeAt(const image::Image& image, std::size_t offset) {
@@ -133,7 +135,8 @@ int runImageShow(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         << "Manufacturer number: " << unsigned{img[image::kFireKeys.offset]}
         << ", product number: " << unsigned{img[image::kFireKeys.offset + 1]} << "\n"
         << "Product text: " << productText(img) << "\n"
-        << "Report rate: " << kReportRates[(img[4] >> 4) & 0x03] << " Hz\n";
+        << "Report rate: " << st::reportRateOf(img[st::kReportRateAddress]) << " Hz\n"
+        << "LED: " << ledLine(img) << "\n";
     showCpi(img, out);
     showKeys(img, out);
     showCheckBytes(img, out);

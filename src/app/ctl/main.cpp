@@ -83,6 +83,7 @@ int run(const Args& given) {
     registerImageCommands(registry);
     registerDeviceCommands(registry);
     registerSessionCommands(registry);
+    registerSettingsCommands(registry);
     registerButtonCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);

@@ -20,6 +20,7 @@
 #include "device/session/workspace.h"
 #include "host/files/atomic_file_writer.h"
 #include "image/settings/program_settings.h"
+#include "settings/image_state.h"
 #include "ui/skin/skin_pictures.h"
 #include "ui/text/text_table.h"
 #include "ui/window/main_window.h"
@@ -146,6 +147,8 @@ int main(int argc, char** argv) {
     gm::device::Workspace workspace(device.choice->backend(), device.choice->clock(),
                                     gm::device::Timing{}, presenter, files);
     device.choice->armFaults(workspace);
+    // Every read of the image sets the LED type, package and report rate the settings keep.
+    gm::settings::followImageReads(workspace);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!data.isEmpty())
         workspace.setBackupFolder(QDir(data).filePath("backups").toStdString());

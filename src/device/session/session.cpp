@@ -163,6 +163,8 @@ Result Session::readWholeImage() {
     presenter.showProgress(0, kImageChunks);
     Result read =
         parts_.protocol.readBlock(0, parts_.model.buffer, Progress::Shown).at(Step::ReadImage);
+    if (imageReadHook_)
+        imageReadHook_(parts_.model);
     image::split(parts_.model);
     image::rebuildCodeTexts(parts_.model);
     presenter.hideProgress();
@@ -186,6 +188,7 @@ void Session::deviceGone(const Message& message) {
     setErrorPage(true);
     parts_.model.setChip(std::nullopt);
     parts_.model.ledTypeText.clear();
+    parts_.model.reportRateHz = 0;
     currentLevel_.reset();
     currentProfile_.reset();
     imageRead_ = false;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -79,6 +80,12 @@ public:
     // Reads the whole image into the model and tells every view. Fails when the mouse refused
     // the read or any of its data reports (the missing bytes are then 0xFF).
     Result readWholeImage();
+    // Called after every whole-image read, before the sections are checked and split: the
+    // settings take the state they keep beside the image (LED type, package, report rate) from
+    // the bytes just read, so a section rebuilt from defaults uses the mouse's LED type.
+    void setImageReadHook(std::function<void(image::ImageModel&)> hook) {
+        imageReadHook_ = std::move(hook);
+    }
     // Drops the session: handles, chip and LED type, shows the error page and `message`.
     void deviceGone(const Message& message = messages::kWaitingForReconnect);
     // Restarts the mouse and finds it again. Done when it was found and its image read back;
@@ -141,6 +148,7 @@ private:
     std::optional<std::uint8_t> currentProfile_;
     Message lastProblem_;
     StatusListener listener_;
+    std::function<void(image::ImageModel&)> imageReadHook_;
 };
 
 }  // namespace gm::device::session

@@ -1,0 +1,92 @@
+// The option map and the report rate: fields rewrite only their bits, the unowned bits survive,
+// and only a real change of the rate restarts the mouse.
+#include "settings/device_options.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/report_rate.h"
+#include "settings_rig.h"
+
+namespace gm::settings {
+namespace {
+
+using testing::LiveWrite;
+using testing::SettingsRig;
+
+TEST(ReportRate, NewRateWritesTheByteAndRestarts) {
+    SettingsRig rig;
+    ASSERT_EQ(rig.model.reportRateHz, 1000);
+    ASSERT_EQ(rig.mouse.eeprom()[4], 0xBF);
+    ASSERT_TRUE(setReportRate(rig.workspace, 500));
+    EXPECT_EQ(rig.liveWrites().front(), (LiveWrite{4, {0xAF}}));
+    EXPECT_EQ(rig.commands(device::command::kRestart).size(), 1u);
+    EXPECT_EQ(rig.model.reportRateHz, 500);
+    EXPECT_EQ(rig.model.copies.vendor[4], 0xAF) << "read back after the restart";
+}
+
+TEST(ReportRate, ActiveRateWritesWithoutRestart) {
+    SettingsRig rig;
+    ASSERT_TRUE(setReportRate(rig.workspace, 1000));
+    EXPECT_EQ(rig.liveWrites(), (std::vector<LiveWrite>{{4, {0xBF}}}));
+    EXPECT_TRUE(rig.commands(device::command::kRestart).empty());
+}
+
+TEST(ReportRate, RefusedWriteDoesNotRestart) {
+    SettingsRig rig;
+    rig.mouse.refuseCommands(true);
+    EXPECT_FALSE(setReportRate(rig.workspace, 250));
+    rig.mouse.refuseCommands(false);
+    EXPECT_TRUE(rig.commands(device::command::kRestart).empty());
+    EXPECT_EQ(rig.model.copies.vendor[4], 0xBF);
+    EXPECT_EQ(rig.model.reportRateHz, 1000);
+}
+
+TEST(DeviceOptions, UnownedBitsSurviveEveryEdit) {
+    SettingsRig rig;
+    rig.setMouseByte(4, 0xBD);  // bits 2-0 = 101
+    rig.setMouseByte(8, 0x5F);  // bits 7-4 = 0101
+    for (const OptionField& field : optionFields()) {
+        for (std::size_t item = 0; item < field.items.size(); ++item)
+            ASSERT_TRUE(setOption(rig.workspace, field, item)) << field.name;
+    }
+    ASSERT_TRUE(setReportRate(rig.workspace, 1000));
+    for (const LiveWrite& write : rig.liveWrites()) {
+        if (write.address == 4) {
+            EXPECT_EQ(write.bytes[0] & 0x07, 0x05);
+        }
+        if (write.address == 8) {
+            EXPECT_EQ(write.bytes[0] & 0xF0, 0x50);
+        }
+    }
+    EXPECT_EQ(rig.mouse.eeprom()[4] & 0x07, 0x05);
+    EXPECT_EQ(rig.mouse.eeprom()[8] & 0xF0, 0x50);
+}
+
+TEST(DeviceOptions, FieldsWriteTheirTableValues) {
+    SettingsRig rig;
+    rig.setMouseByte(5, 0x00);
+    const OptionField& indication = *optionNamed("cpi-indication");
+    EXPECT_EQ(optionItemOf(indication, rig.model), 0u) << "00 reads as No Indication";
+    ASSERT_TRUE(setOption(rig.workspace, indication, 0));
+    EXPECT_EQ(rig.liveWrites().back(), (LiveWrite{5, {0x10}}));
+    ASSERT_TRUE(setOption(rig.workspace, *optionNamed("cpi-prescaler"), 0));  // 1.00x = 11
+    EXPECT_EQ(rig.model.copies.vendor[6] & 0x30, 0x30);
+    ASSERT_TRUE(setOption(rig.workspace, *optionNamed("package"), 1));
+    EXPECT_EQ(rig.model.packageItem, 1);
+    EXPECT_EQ(optionItemNamed(*optionNamed("fire-key-count"), "2 TIMES"), 3u);
+    EXPECT_FALSE(optionItemNamed(*optionNamed("fire-key-count"), "5 times"));
+}
+
+TEST(ImageState, EveryReadTakesTheLedTypeAndPackage) {
+    SettingsRig rig;
+    EXPECT_EQ(rig.model.ledTypeText, "MCULED");
+    rig.setMouseByte(165, 0x05);
+    rig.setMouseByte(5, 0x9F);
+    EXPECT_EQ(rig.model.ledTypeText, "RGB");
+    EXPECT_EQ(rig.model.packageItem, 1);
+    rig.session.deviceGone();
+    EXPECT_EQ(rig.model.reportRateHz, 0);
+}
+
+}  // namespace
+}  // namespace gm::settings
