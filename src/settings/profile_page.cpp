@@ -3,6 +3,7 @@
 #include <string>
 
 #include "image/layout.h"
+#include "settings/live_write.h"
 
 namespace gm::settings {
 
@@ -55,22 +56,27 @@ device::Result writeActiveProfile(device::Workspace& workspace, const ProfileCho
     device::Result outcome;
     std::string refused;
     for (const UserByteWrite& write : activeProfileWrites(choice)) {
-        const auto address = static_cast<std::uint8_t>(image::kUser.offset + write.userOffset);
-        device::Result sent = workspace.protocol().liveWrite(address, write.value, 0, 0, 1);
+        const std::size_t address = image::kUser.offset + write.userOffset;
+        workingByte(workspace.model(), address) = write.value;
+        device::Result sent = writeLiveUnchecked(workspace, address, 1);
         if (sent.failure == device::Failure::Busy || sent.failure == device::Failure::NoDevice)
             return sent.at(device::Step::LiveWrite);
         ++outcome.reports;
-        if (sent) {
-            workspace.model().copies.user[write.userOffset] = write.value;
-            workspace.model().buffer[address] = write.value;
+        if (sent)
             continue;
-        }
         ++outcome.refused;
         if (outcome.ok()) {
             outcome.failure = sent.failure;
             outcome.step = device::Step::LiveWrite;
         }
         refused += (refused.empty() ? "User " : ", ") + std::to_string(write.userOffset);
+    }
+    // The User check byte follows, as after every change of the section, or the next read
+    // would rebuild the section from its defaults.
+    if (device::Result checked = writeCheckByte(workspace, image::kUser.offset);
+        !checked && outcome.ok()) {
+        outcome.failure = checked.failure;
+        outcome.step = device::Step::LiveWrite;
     }
     outcome.detail = refused;
     return outcome;

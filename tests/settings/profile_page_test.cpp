@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "image/check_byte.h"
+
 #include "session_rig.h"
 
 namespace gm::settings {
@@ -87,8 +89,10 @@ TEST_F(WriteActiveProfileTest, LandsInTheMouseAndTheWorkingCopy) {
     const device::Result result = writeActiveProfile(
         rig.workspace, {.profile = 1, .buttonEffect = false, .gunDisplay = true});
     ASSERT_TRUE(result.ok()) << device::messageOf(result).text;
-    EXPECT_EQ(liveWrites().size(), 5u);
+    // User 3, 4, 5, 6 and 0, then the User check byte, so the next read keeps the section.
+    EXPECT_EQ(liveWrites().size(), 6u);
     const image::Image eeprom = rig.mouse.eeprom();
+    EXPECT_TRUE(image::hasValidCheckByte(std::span(eeprom).subspan(164, 28)));
     EXPECT_EQ(eeprom[164 + 3], 4);
     EXPECT_EQ(eeprom[164 + 0], 0xF1);
     EXPECT_EQ(rig.model.copies.user[0], 0xF1);

@@ -77,7 +77,8 @@ private slots:
         // colour the profile had.
         rig.workspace.model().copies.user[0] = 0x50;
         rig.click("Btn_Switch_1");
-        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 5);
+        // User 3, 4, 5, 6 and 0, then the User check byte.
+        QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 6);
         image::Image eeprom = rig.mouse.eeprom();
         QCOMPARE(eeprom[kUser + 3], 4);
         QCOMPARE(eeprom[kUser + 4], 15);
