@@ -342,7 +342,8 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "'" + p[0] + "' is not a profile (1, 2, 3)");
     std::optional<int> colour;
     if (const auto text = args.value("--color")) {
-        colour = *text == "fixed" ? std::optional<int>(st::kFixedProfileColour) : number(*text, 1, 10);
+        colour =
+            *text == "fixed" ? std::optional<int>(st::kFixedProfileColour) : number(*text, 1, 10);
         if (!colour)
             return usageError(err, "--color takes 1..10 or fixed");
     }
