@@ -1,9 +1,9 @@
 #include "settings/device_options.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
+#include "settings/display.h"
 #include "settings/live_write.h"
 
 namespace gm::settings {
@@ -12,15 +12,6 @@ namespace {
 const std::vector<std::string_view> kOnOff{"Disable", "Enable"};
 const std::vector<std::uint8_t> kBit{0, 1};
 const std::vector<std::uint8_t> kTwoBits{0, 1, 2, 3};
-
-std::string folded(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c != ' ')
-            out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-    }
-    return out;
-}
 
 std::uint8_t fieldMask(const OptionField& field) {
     return static_cast<std::uint8_t>(((1 << field.width) - 1) << field.shift);
@@ -84,7 +75,7 @@ std::size_t optionItemOf(const OptionField& field, const image::ImageModel& mode
 
 std::optional<std::size_t> optionItemNamed(const OptionField& field, std::string_view text) {
     for (std::size_t i = 0; i < field.items.size(); ++i) {
-        if (folded(field.items[i]) == folded(text))
+        if (sameName(text, field.items[i]))
             return i;
     }
     return std::nullopt;

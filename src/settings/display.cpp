@@ -1,6 +1,7 @@
 #include "settings/display.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace gm::settings {
@@ -156,6 +157,18 @@ std::string productTextOf(std::span<const std::uint8_t> bytes) {
         }
     }
     return text;
+}
+
+bool sameName(std::string_view typed, std::string_view name) {
+    const auto folded = [](std::string_view text) {
+        std::string out;
+        for (const char c : text) {
+            if (c != ' ')
+                out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+        }
+        return out;
+    };
+    return folded(typed) == folded(name);
 }
 
 }  // namespace gm::settings

@@ -12,6 +12,9 @@
 
 namespace gm::settings {
 
+// Whether a name typed by a user is `name`: letter case and spaces do not count.
+bool sameName(std::string_view typed, std::string_view name);
+
 // The twelve CPI values a level can take; the mouse stores the index.
 inline constexpr std::array<int, 12> kCpiValues{200,  400,  600,  800,  1000, 1200,
                                                 1600, 2000, 2400, 3200, 4800, 6400};

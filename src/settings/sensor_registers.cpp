@@ -1,24 +1,13 @@
 #include "settings/sensor_registers.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
+#include "settings/display.h"
 #include "settings/live_write.h"
 
 namespace gm::settings {
-namespace {
-
-std::string folded(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c != ' ')
-            out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-    }
-    return out;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 const std::array<std::string_view, kRegisterCount>& registerNames() {
     static constexpr std::array<std::string_view, kRegisterCount> kNames{
@@ -62,7 +51,7 @@ const std::array<std::string_view, kRegisterCount>& registerNames() {
 std::optional<std::size_t> registerAddressOf(std::string_view name) {
     const auto& names = registerNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (folded(names[i]) == folded(name))
+        if (sameName(name, names[i]))
             return kFirstRegisterAddress + i;
     }
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/ctl/button_names.h"
+#include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
 #include "buttons/aim_key.h"
@@ -22,21 +23,6 @@ namespace gm::ctl {
 namespace {
 
 namespace b = gm::buttons;
-
-int usageError(std::ostream& err, const std::string& message) {
-    err << "gmousectl: " << message << "\n";
-    return kExitUsage;
-}
-
-std::optional<int> wholeNumber(const std::string& text, int min, int max) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < min ||
-        value > max) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 const ui::text::TextTable& texts() {
     static const ui::text::TextTable table = ui::text::TextTable::builtIn();

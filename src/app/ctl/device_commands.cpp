@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
 #include "device/hid/mouse_reports.h"
@@ -81,11 +82,6 @@ void printHex(std::ostream& out, std::uint32_t address, std::span<const std::uin
             out << " " << image::hexText(bytes[i], 2);
         out << "\n";
     }
-}
-
-int usageError(std::ostream& err, const std::string& message) {
-    err << "gmousectl: " << message << "\n";
-    return kExitUsage;
 }
 
 int failure(std::ostream& err, const std::string& message) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ctl/backup_folder.h"
+#include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
 #include "app/ctl/session_watch.h"
@@ -24,11 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 namespace dev = device::session;
 
-int usageError(std::ostream& err, const std::string& message) {
-    err << "gmousectl: " << message << "\n";
-    return kExitUsage;
-}
-
 // The single positional argument of a command, or a usage error naming `what`.
 std::optional<std::string> onlyArgument(const ParsedArgs& args, const std::string& what,
                                         std::ostream& err) {
@@ -37,17 +33,6 @@ std::optional<std::string> onlyArgument(const ParsedArgs& args, const std::strin
         return std::nullopt;
     }
     return args.positional[0];
-}
-
-// A whole number in [min, max], or nullopt.
-std::optional<int> wholeNumber(const std::string& text, int min, int max) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < min ||
-        value > max) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // Checks an input file can be read before any report reaches the mouse.

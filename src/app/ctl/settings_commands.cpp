@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/ctl/backup_folder.h"
+#include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
 #include "settings/cpi_levels.h"
@@ -26,11 +27,6 @@ namespace {
 namespace st = gm::settings;
 using Show = std::function<void(const image::ImageModel&, std::ostream&)>;
 using Change = std::function<device::Result(device::Workspace&)>;
-
-int usageError(std::ostream& err, const std::string& message) {
-    err << "gmousectl: " << message << "\n";
-    return kExitUsage;
-}
 
 // A whole number in [min, max] (decimal, or hexadecimal with `base` 16), or nullopt.
 std::optional<int> number(const std::string& text, int min, int max, int base = 10) {
