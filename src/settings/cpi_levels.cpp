@@ -98,11 +98,7 @@ device::Result setLevelColour(device::Workspace& workspace, int level, Rgb colou
     if (!isLevel(level))
         return invalid("level " + std::to_string(level) + " (1..8)");
     const std::size_t address = kLevelColoursAddress + 3 * static_cast<std::size_t>(level - 1);
-    image::ImageModel& model = workspace.model();
-    workingByte(model, address) = colour.red;
-    workingByte(model, address + 1) = colour.green;
-    workingByte(model, address + 2) = colour.blue;
-    return writeLive(workspace, address, 3);
+    return writeColour(workspace, address, colour);
 }
 
 std::vector<bool> barSegments(std::uint8_t valueIndex, int style, int segments) {

@@ -74,11 +74,7 @@ device::Result setUserColour(device::Workspace& workspace, int k, Rgb colour) {
     if (k < 1 || k > kUserColourCount)
         return invalid("colour " + std::to_string(k) + " (1..10)");
     const std::size_t address = kUserColoursAddress + 3 * static_cast<std::size_t>(k - 1);
-    image::ImageModel& model = workspace.model();
-    workingByte(model, address) = colour.red;
-    workingByte(model, address + 1) = colour.green;
-    workingByte(model, address + 2) = colour.blue;
-    return writeLive(workspace, address, 3);
+    return writeColour(workspace, address, colour);
 }
 
 namespace {

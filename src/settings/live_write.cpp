@@ -48,6 +48,14 @@ device::Result writeCheckByte(device::Workspace& workspace, std::size_t address)
     return writeLiveUnchecked(workspace, last, 1);
 }
 
+device::Result writeColour(device::Workspace& workspace, std::size_t address, Rgb colour) {
+    image::ImageModel& model = workspace.model();
+    workingByte(model, address) = colour.red;
+    workingByte(model, address + 1) = colour.green;
+    workingByte(model, address + 2) = colour.blue;
+    return writeLive(workspace, address, 3);
+}
+
 device::Result writeLiveUnchecked(device::Workspace& workspace, std::size_t address,
                                   std::uint8_t count) {
     if (!maySend(workspace))

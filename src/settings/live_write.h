@@ -10,6 +10,7 @@
 #include "device/result.h"
 #include "device/session/workspace.h"
 #include "image/layout.h"
+#include "settings/display.h"
 
 namespace gm::settings {
 
@@ -20,6 +21,10 @@ std::uint8_t& workingByte(image::ImageModel& model, std::size_t address);
 // check byte when the write changed it: the mouse does not recompute it, and a section whose
 // check byte is wrong is rebuilt from defaults on the next read, losing the change.
 device::Result writeLive(device::Workspace& workspace, std::size_t address, std::uint8_t count);
+
+// Sets the three working-copy bytes at `address` to `colour` (red, green, blue) and writes them
+// as one live write, as writeLive() does.
+device::Result writeColour(device::Workspace& workspace, std::size_t address, Rgb colour);
 
 // The same without the check byte, for a run of writes to one section that ends in
 // writeCheckByte().

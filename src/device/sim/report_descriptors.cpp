@@ -26,25 +26,44 @@ std::vector<std::uint8_t> joined(std::initializer_list<std::vector<std::uint8_t>
     return all;
 }
 
-// Feature reports 0x40 and 0x41 of 7 bytes each, alone in a vendor collection.
-std::vector<std::uint8_t> commandFeaturesCollection() {
+// The opening of a vendor collection of 8-bit fields on usage page 0xFF00 + `page`; the
+// collection is closed by kEndCollection.
+std::vector<std::uint8_t> vendorCollectionStart(std::uint8_t page) {
     return {
-        0x06, 0x00, 0xFF,  // Usage Page (Vendor 0xFF00)
+        0x06, page, 0xFF,  // Usage Page (Vendor 0xFF00 + page)
         0x09, 0x01,        // Usage (1)
         0xA1, 0x01,        // Collection (Application)
         0x15, 0x00,        //   Logical Minimum (0)
         0x26, 0xFF, 0x00,  //   Logical Maximum (255)
         0x75, 0x08,        //   Report Size (8)
-        0x85, 0x40,        //   Report ID (0x40): command
-        0x95, 0x07,        //   Report Count (7)
-        0x09, 0x02,        //   Usage (2)
-        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
-        0x85, 0x41,        //   Report ID (0x41): data
-        0x95, 0x07,        //   Report Count (7)
-        0x09, 0x03,        //   Usage (3)
-        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
-        0xC0,              // End Collection
     };
+}
+
+// Feature reports 0x40 (command) and 0x41 (data) of 7 bytes each.
+const std::vector<std::uint8_t> kCommandFeatures{
+    0x85, 0x40,  //   Report ID (0x40): command
+    0x95, 0x07,  //   Report Count (7)
+    0x09, 0x02,  //   Usage (2)
+    0xB1, 0x02,  //   Feature (Data, Variable, Absolute)
+    0x85, 0x41,  //   Report ID (0x41): data
+    0x95, 0x07,  //   Report Count (7)
+    0x09, 0x03,  //   Usage (3)
+    0xB1, 0x02,  //   Feature (Data, Variable, Absolute)
+};
+
+// Input report 0x42 (status) of 3 bytes.
+const std::vector<std::uint8_t> kStatusInput{
+    0x85, 0x42,  //   Report ID (0x42): status
+    0x95, 0x03,  //   Report Count (3)
+    0x09, 0x04,  //   Usage (4)
+    0x81, 0x02,  //   Input (Data, Variable, Absolute)
+};
+
+const std::vector<std::uint8_t> kEndCollection{0xC0};
+
+// Feature reports 0x40 and 0x41 of 7 bytes each, alone in a vendor collection.
+std::vector<std::uint8_t> commandFeaturesCollection() {
+    return joined({vendorCollectionStart(0x00), kCommandFeatures, kEndCollection});
 }
 
 }  // namespace
@@ -122,27 +141,7 @@ std::vector<std::uint8_t> keyboardReportDescriptor() {
 
 // Feature reports 0x40 and 0x41 of 7 bytes each, input report 0x42 of 3 bytes.
 std::vector<std::uint8_t> vendorReportDescriptor() {
-    return {
-        0x06, 0x00, 0xFF,  // Usage Page (Vendor 0xFF00)
-        0x09, 0x01,        // Usage (1)
-        0xA1, 0x01,        // Collection (Application)
-        0x15, 0x00,        //   Logical Minimum (0)
-        0x26, 0xFF, 0x00,  //   Logical Maximum (255)
-        0x75, 0x08,        //   Report Size (8)
-        0x85, 0x40,        //   Report ID (0x40): command
-        0x95, 0x07,        //   Report Count (7)
-        0x09, 0x02,        //   Usage (2)
-        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
-        0x85, 0x41,        //   Report ID (0x41): data
-        0x95, 0x07,        //   Report Count (7)
-        0x09, 0x03,        //   Usage (3)
-        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
-        0x85, 0x42,        //   Report ID (0x42): status
-        0x95, 0x03,        //   Report Count (3)
-        0x09, 0x04,        //   Usage (4)
-        0x81, 0x02,        //   Input (Data, Variable, Absolute)
-        0xC0,              // End Collection
-    };
+    return joined({vendorCollectionStart(0x00), kCommandFeatures, kStatusInput, kEndCollection});
 }
 
 std::vector<std::uint8_t> singleInterfaceReportDescriptor() {
@@ -156,23 +155,13 @@ std::vector<std::uint8_t> keyboardWithCommandReportsDescriptor() {
 
 // Input report 0x42 of 3 bytes and feature report 0x43 of 7 bytes.
 std::vector<std::uint8_t> statusReportDescriptor() {
-    return {
-        0x06, 0x01, 0xFF,  // Usage Page (Vendor 0xFF01)
-        0x09, 0x01,        // Usage (1)
-        0xA1, 0x01,        // Collection (Application)
-        0x15, 0x00,        //   Logical Minimum (0)
-        0x26, 0xFF, 0x00,  //   Logical Maximum (255)
-        0x75, 0x08,        //   Report Size (8)
-        0x85, 0x42,        //   Report ID (0x42): status
-        0x95, 0x03,        //   Report Count (3)
-        0x09, 0x04,        //   Usage (4)
-        0x81, 0x02,        //   Input (Data, Variable, Absolute)
-        0x85, 0x43,        //   Report ID (0x43): not the mouse's command channel
-        0x95, 0x07,        //   Report Count (7)
-        0x09, 0x05,        //   Usage (5)
-        0xB1, 0x02,        //   Feature (Data, Variable, Absolute)
-        0xC0,              // End Collection
+    const std::vector<std::uint8_t> otherFeature{
+        0x85, 0x43,  //   Report ID (0x43): not the mouse's command channel
+        0x95, 0x07,  //   Report Count (7)
+        0x09, 0x05,  //   Usage (5)
+        0xB1, 0x02,  //   Feature (Data, Variable, Absolute)
     };
+    return joined({vendorCollectionStart(0x01), kStatusInput, otherFeature, kEndCollection});
 }
 
 }  // namespace gm::sim
