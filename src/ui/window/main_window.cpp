@@ -1,7 +1,9 @@
 #include "ui/window/main_window.h"
 
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -59,6 +61,7 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
       texts_(texts),
       settings_(settings),
       access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this); }),
+      termColumn_(text::termColumnFor(QLocale::system().name().toStdString())),
       bridge_(workspace) {
     setObjectName("MainForm");
     setWindowTitle(kWindowCaption);
@@ -328,6 +331,19 @@ QString MainWindow::caption(std::string_view id) const {
     return QString::fromStdString(texts_.text(id));
 }
 
+QString MainWindow::term(int id) const {
+    return QString::fromStdString(std::string(text::engineeringTerm(id, termColumn_)));
+}
+
+std::optional<QColor> MainWindow::chooseColour(const QColor& initial) {
+    if (chooseColour_)
+        return chooseColour_(initial);
+    const QColor chosen = QColorDialog::getColor(initial, this, caption("Str522"));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
 void MainWindow::setLanguage(int number) {
     const auto chosen = text::languageFromNumber(number);
     if (!chosen)
@@ -337,6 +353,7 @@ void MainWindow::setLanguage(int number) {
     // The page stays; the error page shows nothing (RefreshAPPage).
     applyPage(current_);
     redrawSession();
+    emit events_.retranslated();
 }
 
 void MainWindow::retranslate() {
@@ -423,6 +440,7 @@ void MainWindow::applyPage(Page page) {
             ? QPixmap()
             : skin::skinPixmap(skin::pageBackgroundName(language(), info.background));
     frame_->setPictures(window, pagePicture, toQRect(skin::contentRect(size)));
+    emit events_.pageShown(page);
 }
 
 // --- Session ---
@@ -438,6 +456,9 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
         presenter_.dismissReconnectMessage();
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
+    if (kind == ChangeKind::ImageReplaced || kind == ChangeKind::SectionChanged ||
+        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile)
+        emit events_.modelChanged();
     redrawSession();
 }
 

@@ -18,8 +18,10 @@
 #include "device/session/workspace.h"
 #include "image/settings/engineering_access.h"
 #include "image/settings/program_settings.h"
+#include "ui/text/engineering_terms.h"
 #include "ui/text/text_table.h"
 #include "ui/window/operation_host.h"
+#include "ui/window/page_events.h"
 #include "ui/window/pages.h"
 #include "ui/window/qt_presenter.h"
 #include "ui/window/skin_button.h"
@@ -72,6 +74,12 @@ public:
     // How a question before a whole-image write is answered (tests answer without a dialog).
     using Confirmation = std::function<bool(const QString& question)>;
     void setConfirmation(Confirmation confirmation) { confirm_ = std::move(confirmation); }
+    // How a colour is chosen (tests answer without the colour dialog).
+    using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;
+    void setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
+
+    // The events the pages refresh on.
+    PageEvents& events() override { return events_; }
 
     // The status line's text, uncut: the link state, chip and note, then the last result.
     QString statusText() const;
@@ -106,24 +114,31 @@ private:
 
     // OperationHost: what the pages' operation buttons use.
     device::Workspace& workspace() override { return workspace_; }
-    std::optional<device::Result> runOnMouse(
-        const QString& what, const std::function<device::Result()>& operation) override;
-    void sayResult(const QString& what, const device::Result& result) override;
+    std::optional<device::Result> runOnMouse(const QString& what,
+                                             const std::function<device::Result()>& operation,
+                                             Notice notice = Notice::Dialog) override;
+    void sayResult(const QString& what, const device::Result& result,
+                   Notice notice = Notice::Dialog) override;
     void sayLine(const QString& line, bool failed) override;
     QString chooseFile(FileDialog kind) override;
     bool confirm(const QString& question) override;
     int language() const override;
+    std::optional<QColor> chooseColour(const QColor& initial) override;
+    QString caption(std::string_view id) const override;
+    QString term(int id) const override;
+    const image::settings::ProgramSettings& programSettings() const override { return settings_; }
 
     void saveProfileClicked();
     void loadProfileClicked();
-
-    QString caption(std::string_view id) const;
 
     device::Workspace& workspace_;
     QtPresenter& presenter_;
     text::TextTable& texts_;
     image::settings::ProgramSettings settings_;
     image::settings::EngineeringAccess access_;
+    // Read once at start: the engineering page follows the user's locale, not the language.
+    text::TermColumn termColumn_;
+    PageEvents events_;
     WorkspaceBridge bridge_;
     QTimer devTimer_;
 
@@ -154,6 +169,7 @@ private:
     bool lastResultFailed_ = false;
     FileChooser chooseFile_;
     Confirmation confirm_;
+    ColourChooser chooseColour_;
     PasswordPrompt askPassword_;
     std::optional<QPoint> dragOffset_;
 };

@@ -48,12 +48,14 @@ void MainWindow::buildBottomBar() {
 }
 
 std::optional<device::Result> MainWindow::runOnMouse(
-    const QString& what, const std::function<device::Result()>& operation) {
+    const QString& what, const std::function<device::Result()>& operation, Notice notice) {
     device::session::Session& session = workspace_.session();
     if (!session.requireDevice() || session.errorPage())
         return std::nullopt;
     device::Result result = operation();
-    sayResult(what, result);
+    sayResult(what, result, notice);
+    // A refused write put the working copy back: the pages show what the mouse holds.
+    emit events_.modelChanged();
     redrawSession();
     return result;
 }
@@ -70,7 +72,7 @@ bool MainWindow::confirm(const QString& question) {
     return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
 }
 
-void MainWindow::sayResult(const QString& what, const device::Result& result) {
+void MainWindow::sayResult(const QString& what, const device::Result& result, Notice notice) {
     const int lang = language();
     lastResultFailed_ = !result.ok();
     if (result.failure == device::Failure::Busy) {
@@ -84,7 +86,8 @@ void MainWindow::sayResult(const QString& what, const device::Result& result) {
         if (!detail.isEmpty() && !said.contains(detail))
             said += " (" + detail + ")";
         lastResult_ = what + ": " + said.section('\n', 0, 0);
-        presenter_.showMessage({message.textId, said.toStdString(), {}});
+        if (notice == Notice::Dialog)
+            presenter_.showMessage({message.textId, said.toStdString(), {}});
     }
     for (const device::Message& note : result.notes)
         lastResult_ += " · " + presenter_.textOf(note);

@@ -1,19 +1,29 @@
 #pragma once
-// What a page's operation buttons need from the window: the workspace, the guarded run of one
-// operation with its result said in the status line, the file dialogs, a yes/no question and the
-// current language. The main window is the host; the pages stay small and free of its layout.
+// What a page needs from the window: the workspace, the guarded run of one operation with its
+// result said, the file and colour dialogs, a yes/no question, the texts of the current language
+// and of the engineering page, the program settings and the page events. The main window is the
+// host; the pages stay small and free of its layout.
 
+#include <QColor>
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "device/result.h"
 #include "device/session/workspace.h"
+#include "image/settings/program_settings.h"
 
 namespace gm::ui {
 
 // The open dialogs a page asks for; each uses the filter "LoadFile(*.bin)".
 enum class FileDialog { SaveProfile, LoadProfile, UpdateFile, BaseMacros, FireMacros, PatchCode };
+
+class PageEvents;
+
+// How a failed result is said: a message dialog (whole-image and file operations), or only the
+// status line (live setting changes: a short notice that does not interrupt the user).
+enum class Notice { Dialog, StatusLine };
 
 class OperationHost {
 public:
@@ -23,9 +33,11 @@ public:
     // Runs `operation` when a mouse is open and the error page is not shown, says its result
     // under `what` and redraws. Nothing when the guard stopped it (Str022 is said then).
     virtual std::optional<device::Result> runOnMouse(
-        const QString& what, const std::function<device::Result()>& operation) = 0;
+        const QString& what, const std::function<device::Result()>& operation,
+        Notice notice = Notice::Dialog) = 0;
     // Says a result that needs no guard (a refused file) under `what`.
-    virtual void sayResult(const QString& what, const device::Result& result) = 0;
+    virtual void sayResult(const QString& what, const device::Result& result,
+                           Notice notice = Notice::Dialog) = 0;
     // Says a line in the status line: `failed` colours it as a refusal.
     virtual void sayLine(const QString& line, bool failed) = 0;
     // The chosen path; empty when cancelled.
@@ -33,6 +45,15 @@ public:
     // Asks before an operation that replaces the whole image.
     virtual bool confirm(const QString& question) = 0;
     virtual int language() const = 0;
+
+    // The colour the user picked, starting from `initial`; nothing when cancelled.
+    virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+    // The text of `id` ("Str809") in the current language; empty when the table lacks it.
+    virtual QString caption(std::string_view id) const = 0;
+    // An engineering term 0..154 in the column the user's locale chose.
+    virtual QString term(int id) const = 0;
+    virtual const image::settings::ProgramSettings& programSettings() const = 0;
+    virtual PageEvents& events() = 0;
 };
 
 }  // namespace gm::ui
