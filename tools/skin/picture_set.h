@@ -20,7 +20,8 @@ public:
     // picture no catalogue entry uses. Empty when the set is complete.
     std::vector<std::string> checkAgainstCatalogue() const;
 
-    // Writes every picture as <folder>/<name>.png and <folder>/skin.qrc; false on a write error.
+    // Writes every picture as <folder>/<name>.png, its 1x copy <folder>/<name>@1x.png and
+    // <folder>/skin.qrc; false on a write error.
     bool write(const QString& folder) const;
 
 private:

@@ -1,6 +1,8 @@
 #include "ui/skin/skin_pictures.h"
 
-#include <QFile>
+#include <QGuiApplication>
+#include <QPixmapCache>
+#include <cmath>
 
 #include "ui/skin/frame_geometry.h"
 
@@ -31,8 +33,47 @@ QImage skinImage(std::string_view name) {
     return image;
 }
 
+namespace {
+
+// Enough for every picture of one language at 1x and the current backgrounds at 2x; pictures
+// out of use are dropped first.
+constexpr int kCacheKilobytes = 32 * 1024;
+
+QImage forScreen(std::string_view name) {
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : kPictureScale;
+    if (ratio <= 1.0) {
+        registerSkinResources();
+        return QImage(
+            skinResourcePath(name).replace(QStringLiteral(".png"), QStringLiteral("@1x.png")));
+    }
+    QImage image = skinImage(name);
+    if (image.isNull() || ratio >= kPictureScale)
+        return image;
+    const QSize logical = image.size() / kPictureScale;
+    const QSize target(static_cast<int>(std::ceil(logical.width() * ratio)),
+                       static_cast<int>(std::ceil(logical.height() * ratio)));
+    QImage scaled = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+}  // namespace
+
 QPixmap skinPixmap(std::string_view name) {
-    return QPixmap::fromImage(skinImage(name));
+    static const bool limited = [] {
+        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), kCacheKilobytes));
+        return true;
+    }();
+    (void)limited;
+    const QString key = QStringLiteral("skin/") +
+                        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap::fromImage(forScreen(name));
+        if (!picture.isNull())
+            QPixmapCache::insert(key, picture);
+    }
+    return picture;
 }
 
 }  // namespace gm::skin

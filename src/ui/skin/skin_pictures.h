@@ -13,8 +13,12 @@ namespace gm::skin {
 // ":/skin/<name>.png"
 QString skinResourcePath(std::string_view name);
 
-// The picture `name` (see skin_catalogue.h); a null image or pixmap when there is none.
+// The picture `name` (see skin_catalogue.h) as drawn; a null image when there is none.
 QImage skinImage(std::string_view name);
+
+// The picture `name` ready to paint at the screen's device pixel ratio: the 1x copy on a plain
+// screen, the drawn picture scaled once for ratios between, the drawn one from 2x up. Decoded
+// once, then kept in the pixmap cache. Null when there is none. GUI thread only.
 QPixmap skinPixmap(std::string_view name);
 
 }  // namespace gm::skin

@@ -18,6 +18,7 @@
 #include "ui/window/engineering_operations.h"
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
+#include "ui/window/skin_picture_label.h"
 #include "ui/window/update_page.h"
 #include "ui/window/window_texts.h"
 
@@ -188,13 +189,11 @@ void MainWindow::buildPages() {
         tabs->addTab(page, QString(sheet).mid(3));
     }
     // The pictures of the pages that are drawn already: the mouse and the update banner.
-    auto* mouse = new QLabel(groupBoxes_[1]);
+    auto* mouse = new SkinPictureLabel("Mouse", groupBoxes_[1]);
     mouse->setObjectName("Img_Mouse");
-    mouse->setPixmap(skin::skinPixmap("Mouse"));
     mouse->setGeometry(toQRect(skin::key_page::kMouse));
-    auto* banner = new QLabel(groupBoxes_[5]);
+    auto* banner = new SkinPictureLabel("Update", groupBoxes_[5]);
     banner->setObjectName("Img_Update");
-    banner->setPixmap(skin::skinPixmap("Update"));
     banner->setGeometry(toQRect(skin::update_page::kBanner));
     updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
 

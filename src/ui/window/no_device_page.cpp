@@ -2,19 +2,18 @@
 
 #include <QVBoxLayout>
 
-#include "ui/skin/skin_pictures.h"
+#include "ui/window/skin_picture_label.h"
 #include "ui/window/window_texts.h"
 
 namespace gm::ui {
 
 NoDevicePage::NoDevicePage(QWidget* parent)
     : QWidget(parent),
-      picture_(new QLabel(this)),
+      picture_(new SkinPictureLabel("Searching", this)),
       heading_(new QLabel(this)),
       hint_(new QLabel(this)),
       problem_(new QLabel(this)) {
     setObjectName("Pnl_NoDevice");
-    picture_->setPixmap(skin::skinPixmap("Searching"));
     picture_->setAlignment(Qt::AlignCenter);
     heading_->setObjectName("lbl_NoDevice");
     heading_->setAlignment(Qt::AlignCenter);

@@ -1,7 +1,6 @@
 #include "ui/window/skin_button.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_palette.h"
@@ -43,17 +42,6 @@ QColor qcolour(skin::Rgb rgb) {
     return QColor(skin::redOf(rgb), skin::greenOf(rgb), skin::blueOf(rgb));
 }
 
-// Button pictures are small and painted on every hover: decoded once, then kept.
-QPixmap buttonPicture(const std::string& name) {
-    const QString key = QStringLiteral("skin-button/") + QString::fromStdString(name);
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = skin::skinPixmap(name);
-        QPixmapCache::insert(key, picture);
-    }
-    return picture;
-}
-
 }  // namespace
 
 void SkinButton::paintFlat(QPainter& painter, skin::ButtonState state) {
@@ -85,7 +73,7 @@ void SkinButton::paintEvent(QPaintEvent*) {
         paintFlat(painter, state);
         return;
     }
-    const QPixmap picture = buttonPicture(skin::buttonPictureName(base_, state));
+    const QPixmap picture = skin::skinPixmap(skin::buttonPictureName(base_, state));
     if (!picture.isNull())
         painter.drawPixmap(rect(), picture);
     if (text().isEmpty())
