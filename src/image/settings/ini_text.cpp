@@ -68,6 +68,14 @@ std::optional<int> IniSection::intValue(std::string_view key) const {
     return found ? parseDecimal(*found) : std::nullopt;
 }
 
+std::vector<std::string> IniSection::keys() const {
+    std::vector<std::string> all;
+    all.reserve(entries_.size());
+    for (const auto& [key, value] : entries_)
+        all.push_back(key);
+    return all;
+}
+
 void IniSection::add(std::string_view key, std::string value) {
     entries_.try_emplace(lowerCase(key), std::move(value));
 }

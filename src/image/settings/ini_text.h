@@ -32,6 +32,8 @@ public:
     // The value as a decimal integer; nothing when absent or not a number.
     std::optional<int> intValue(std::string_view key) const;
     std::size_t size() const { return entries_.size(); }
+    // Every key, in ASCII lower case, in no particular order.
+    std::vector<std::string> keys() const;
     bool empty() const { return entries_.empty(); }
 
     // Adds the key unless the section already holds it (the first of two equal keys counts).

@@ -16,6 +16,7 @@
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
 #include "ui/window/engineering_operations.h"
+#include "ui/window/layout_loader.h"
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
 #include "ui/window/skin_picture_label.h"
@@ -118,7 +119,10 @@ void MainWindow::buildTopBar() {
 
     title_ = new QLabel(frame_);
     title_->setObjectName("lbl_Title");
-    title_->setStyleSheet("color: #E6E8EB; font-size: 15px; font-weight: 600;");
+    setTextGroup(*title_, 'A');
+    QFont titleFont = title_->font();
+    titleFont.setWeight(QFont::DemiBold);
+    title_->setFont(titleFont);
     title_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const std::array<const char*, 3> captions{"EN", "中文", "EN"};
@@ -155,6 +159,7 @@ void MainWindow::buildPageColumn() {
         button->setObjectName(QString::fromUtf8(info.button.data(), info.button.size()));
         button->setCheckable(true);
         button->setCaptionLayout(Qt::AlignLeft, 22);
+        setTextGroup(*button, 'B');
         button->setGeometry(toQRect(skin::pageButtonSlot(row++)));
         connect(button, &QAbstractButton::clicked, this, [this, button, page = info.page] {
             // The button shows the current page, not the click.
@@ -377,6 +382,7 @@ void MainWindow::retranslate() {
     loadProfile_->setText(caption("Str010"));
     updatePage_->retranslate();
     engineeringOperations_->retranslate();
+    applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));
 }
 
 // --- Pages ---

@@ -8,6 +8,7 @@
 #include "device/session/profile_transfer.h"
 #include "image/geometry.h"
 #include "ui/skin/frame_geometry.h"
+#include "ui/window/layout_loader.h"
 #include "ui/window/main_window.h"
 #include "ui/window/skin_frame.h"
 #include "ui/window/window_texts.h"
@@ -32,6 +33,7 @@ void MainWindow::buildBottomBar() {
                 return device::session::writeFactoryImage(workspace_, config);
             });
         });
+        setTextGroup(*button, 'C');
         confirmButtons_[i] = button;
     }
     saveProfile_ = new SkinButton("BtnS", frame_);
@@ -39,12 +41,14 @@ void MainWindow::buildBottomBar() {
     connect(saveProfile_, &QAbstractButton::clicked, this, &MainWindow::saveProfileClicked);
     loadProfile_ = new SkinButton("BtnS", frame_);
     loadProfile_->setObjectName("Btn_LoadProfile_1");
+    setTextGroup(*saveProfile_, 'C');
+    setTextGroup(*loadProfile_, 'C');
     connect(loadProfile_, &QAbstractButton::clicked, this, &MainWindow::loadProfileClicked);
 
     status_ = new QLabel(frame_);
     status_->setObjectName("lbl_Status");
     status_->setTextFormat(Qt::RichText);
-    status_->setStyleSheet("color: #8B93A1; font-size: 12px;");
+    setTextGroup(*status_, 'D');
 }
 
 std::optional<device::Result> MainWindow::runOnMouse(

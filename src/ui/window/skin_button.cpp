@@ -79,7 +79,10 @@ void SkinButton::paintEvent(QPaintEvent*) {
     if (text().isEmpty())
         return;
     const skin::Rgb ink = state == ButtonState::Normal ? skin::colour::kMuted : skin::colour::kText;
-    painter.setPen(QColor(skin::redOf(ink), skin::greenOf(ink), skin::blueOf(ink)));
+    // A colour the layout table gave the button's caption replaces the skin's muted one.
+    const bool laidOut = testAttribute(Qt::WA_SetPalette) && state == ButtonState::Normal;
+    painter.setPen(laidOut ? palette().color(QPalette::ButtonText)
+                           : QColor(skin::redOf(ink), skin::greenOf(ink), skin::blueOf(ink)));
     QFont font = painter.font();
     font.setBold(state == ButtonState::Selected);
     painter.setFont(font);
