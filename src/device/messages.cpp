@@ -88,8 +88,17 @@ std::string fillArguments(std::string_view pattern, const std::vector<std::strin
     return filled;
 }
 
+bool isTextIdentifier(std::string_view argument) {
+    return argument.starts_with("gm.") && !englishText(argument).empty();
+}
+
 Message makeMessage(std::string_view textId, std::vector<std::string> args) {
-    Message message{std::string(textId), fillArguments(englishText(textId), args), {}};
+    std::vector<std::string> shown = args;
+    for (std::string& argument : shown) {
+        if (isTextIdentifier(argument))
+            argument = std::string(englishText(argument));
+    }
+    Message message{std::string(textId), fillArguments(englishText(textId), shown), {}, {}};
     message.args = std::move(args);
     return message;
 }

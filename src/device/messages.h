@@ -12,14 +12,19 @@ namespace gm::device {
 
 struct Message {
     std::string textId;
-    std::string text;               // the English text with the arguments filled in
-    std::vector<std::string> args;  // what %1, %2 ... of the text stand for
+    std::string text;                // the English text with the arguments filled in
+    std::vector<std::string> args;   // what %1, %2 ... of the text stand for; an argument that is
+                                     // itself a text identifier ("gm.step.writeImage") is
+                                     // translated before it is filled in
+    std::vector<Message> then = {};  // said after this one (what the mouse holds now)
 };
 
 // The English text of an identifier, with %1.. placeholders; empty when unknown.
 std::string_view englishText(std::string_view textId);
 // The identifier's message with `args` filled into its English text.
 Message makeMessage(std::string_view textId, std::vector<std::string> args = {});
+// Whether an argument is a text identifier to translate rather than a value to show.
+bool isTextIdentifier(std::string_view argument);
 // Replaces %1..%9 in `pattern` by args[0..8] (missing arguments become empty).
 std::string fillArguments(std::string_view pattern, const std::vector<std::string>& args);
 

@@ -109,14 +109,14 @@ Message messageOf(const Result& result) {
     if (result.ok())
         return {};
     Message message = makeMessage(failureId(result.failure),
-                                  {std::string(stepText(result.step)), result.detail,
+                                  {std::string(stepId(result.step)), result.detail,
                                    std::to_string(result.refused), std::to_string(result.reports)});
     if (!mayHaveChangedTheMouse(result))
         return message;
-    const Message holds = result.backup
-                              ? makeMessage("gm.holds.backup", {std::to_string(*result.backup)})
-                              : makeMessage("gm.holds.partial");
+    Message holds = result.backup ? makeMessage("gm.holds.backup", {std::to_string(*result.backup)})
+                                  : makeMessage("gm.holds.partial");
     message.text += " " + holds.text;
+    message.then.push_back(std::move(holds));
     return message;
 }
 

@@ -91,7 +91,7 @@ void MainWindow::sayResult(const QString& what, const device::Result& result, No
             said += " (" + detail + ")";
         lastResult_ = what + ": " + said.section('\n', 0, 0);
         if (notice == Notice::Dialog)
-            presenter_.showMessage({message.textId, said.toStdString(), {}});
+            presenter_.showText(message.textId, said);
     }
     for (const device::Message& note : result.notes)
         lastResult_ += " · " + presenter_.textOf(note);

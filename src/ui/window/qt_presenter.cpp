@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "ui/window/core_texts.h"
 #include "ui/window/message_dialog.h"
 #include "ui/window/window_texts.h"
 
@@ -14,11 +15,29 @@ void QtPresenter::setWindow(QWidget* window) {
     form_ = new LoadingForm(window);
 }
 
+std::string QtPresenter::patternOf(std::string_view textId) const {
+    std::string pattern = texts_.text(textId);
+    if (pattern.empty() && texts_.language() == text::Language::Chinese)
+        pattern = std::string(chineseCoreText(textId));
+    if (pattern.empty())
+        pattern = std::string(device::englishText(textId));
+    return pattern;
+}
+
 QString QtPresenter::textOf(const device::Message& message) const {
-    std::string pattern = texts_.text(message.textId);
+    const std::string pattern = patternOf(message.textId);
+    // Unknown to every table: the core's text as it stands, follow-ups included.
     if (pattern.empty())
         return QString::fromStdString(message.text);
-    return QString::fromStdString(device::fillArguments(pattern, message.args));
+    std::vector<std::string> args = message.args;
+    for (std::string& argument : args) {
+        if (device::isTextIdentifier(argument))
+            argument = patternOf(argument);
+    }
+    QString said = QString::fromStdString(device::fillArguments(pattern, args));
+    for (const device::Message& next : message.then)
+        said += ' ' + textOf(next);
+    return said;
 }
 
 void QtPresenter::showProgress(int chunk, int chunks) {
@@ -43,8 +62,11 @@ void QtPresenter::pumpEvents() {
 }
 
 void QtPresenter::showMessage(const device::Message& message) {
-    const QString id = QString::fromStdString(message.textId);
-    const QString text = textOf(message);
+    showText(message.textId, textOf(message));
+}
+
+void QtPresenter::showText(const std::string& textId, const QString& text) {
+    const QString id = QString::fromStdString(textId);
     emit messageShown(id, text);
     if (sink_) {
         sink_(id, text);
@@ -54,7 +76,7 @@ void QtPresenter::showMessage(const device::Message& message) {
         return;
     const QString ok = QString::fromStdString(texts_.text("Str501"));
     const QString okCaption = ok.isEmpty() ? QStringLiteral("OK") : ok;
-    if (message.textId == device::text::kWaitingForReconnect) {
+    if (textId == device::text::kWaitingForReconnect) {
         dismissReconnectMessage();
         auto* dialog = new MessageDialog(text, okCaption, window_);
         dialog->setAttribute(Qt::WA_DeleteOnClose);

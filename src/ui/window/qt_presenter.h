@@ -26,7 +26,8 @@ public:
     using MessageSink = std::function<void(const QString& textId, const QString& text)>;
     void setMessageSink(MessageSink sink) { sink_ = std::move(sink); }
 
-    // The message in the current language, its arguments filled in.
+    // The message in the current language, its arguments filled in (arguments that are text
+    // identifiers translated too), then what follows it.
     QString textOf(const device::Message& message) const;
 
     void showProgress(int chunk, int chunks) override;
@@ -35,6 +36,8 @@ public:
     // core's guard can refuse what it would start.
     void pumpEvents() override;
     void showMessage(const device::Message& message) override;
+    // Shows a text already in the window's language under its message's identifier.
+    void showText(const std::string& textId, const QString& text);
 
     LoadingForm* loadingForm() const { return form_; }
 
@@ -48,6 +51,9 @@ signals:
     void messageShown(const QString& textId, const QString& text);
 
 private:
+    // The pattern of `textId` in the current language: the language table, the core's Chinese
+    // texts for language 2, else the core's English; empty when none knows it.
+    std::string patternOf(std::string_view textId) const;
     text::TextTable& texts_;
     QPointer<QWidget> window_;
     QPointer<LoadingForm> form_;

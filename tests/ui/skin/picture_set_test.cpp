@@ -95,7 +95,8 @@ TEST_F(PictureSetTest, WritesOneFilePerDrawingAndAnAliasPerName) {
         EXPECT_TRUE(aliases.emplace(match.captured(1), match.captured(2)).second)
             << match.captured(1).toStdString();
     }
-    EXPECT_EQ(aliases.size(), skinCatalogue().size());
+    // Every name has its drawing and its 1x copy.
+    EXPECT_EQ(aliases.size(), 2 * skinCatalogue().size());
     for (const auto& [alias, file] : aliases) {
         EXPECT_TRUE(QFile::exists(folder.filePath(file))) << file.toStdString();
     }
@@ -103,8 +104,13 @@ TEST_F(PictureSetTest, WritesOneFilePerDrawingAndAnAliasPerName) {
     EXPECT_EQ(aliases[QStringLiteral("L1_BackGround.png")], QStringLiteral("BackGround.png"));
     EXPECT_EQ(aliases[QStringLiteral("L3_BackGround.png")], QStringLiteral("BackGround.png"));
     EXPECT_EQ(aliases[QStringLiteral("L2_Back4.png")], QStringLiteral("Back4.png"));
+    EXPECT_EQ(aliases[QStringLiteral("L2_Back4@1x.png")], QStringLiteral("Back4@1x.png"));
     EXPECT_EQ(QDir(folder.path()).entryList({"*.png"}).size(),
-              static_cast<qsizetype>(complete_->pictures().size()));
+              static_cast<qsizetype>(2 * complete_->pictures().size()));
+    // The 1x copy is the drawing at half its pixels.
+    const QImage drawn(folder.filePath("Back4.png"));
+    const QImage plain(folder.filePath("Back4@1x.png"));
+    EXPECT_EQ(plain.size() * kPictureScale, drawn.size());
 }
 
 TEST_F(PictureSetTest, WritingWhereNoFolderCanBeMadeFails) {

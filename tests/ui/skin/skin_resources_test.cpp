@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -164,11 +166,16 @@ TEST(SkinResources, AnUnknownNameGivesANullPictureAndNoEntry) {
     EXPECT_TRUE(skinImage("").isNull());
 }
 
-TEST(SkinResources, PixmapsPaintAtTheirLogicalSize) {
+TEST(SkinResources, PixmapsPaintAtTheirLogicalSizeAndTheScreensScale) {
     const QPixmap button = skinPixmap("BtnS_01");
     ASSERT_FALSE(button.isNull());
-    EXPECT_EQ(button.devicePixelRatio(), kPictureScale);
+    // The test screen is a plain one: the 1x copy, not the drawing scaled at every paint.
+    EXPECT_EQ(button.devicePixelRatio(), qGuiApp->devicePixelRatio());
     EXPECT_EQ(button.deviceIndependentSize().toSize(), QSize(kBarButton.width, kBarButton.height));
+    // The drawing itself keeps its 2x pixels.
+    EXPECT_EQ(skinImage("BtnS_01").devicePixelRatio(), kPictureScale);
+    // Asked again, the same decoded pixels.
+    EXPECT_EQ(skinPixmap("BtnS_01").cacheKey(), button.cacheKey());
 }
 
 }  // namespace

@@ -304,6 +304,30 @@ private slots:
         QCOMPARE(window.size(), QSize(980, 620));
     }
 
+    void coreFailuresAreSaidInTheWindowsLanguage() {
+        WindowRig rig;
+        device::Result failed;
+        failed.failure = device::Failure::TransferIncomplete;
+        failed.step = device::Step::WriteImage;
+        failed.refused = 2;
+        failed.reports = 40;
+        failed.backup = 3;
+        const device::Message message = device::messageOf(failed);
+        // English: the core's own text, the step and what the mouse holds included.
+        QCOMPARE(rig.presenter.textOf(message), QString::fromStdString(message.text));
+        QVERIFY(rig.presenter.textOf(message).contains("writing the image"));
+
+        rig.click("Btn_Lang2");
+        const QString chinese = rig.presenter.textOf(message);
+        QVERIFY(chinese.contains(QString::fromUtf8("写入配置")));
+        QVERIFY(chinese.contains(QString::fromUtf8("备份 3")));
+        QVERIFY(chinese.contains("2") && chinese.contains("40"));
+        QVERIFY(!chinese.contains("writing") && !chinese.contains("refused"));
+        // The language tables' own texts still win.
+        QCOMPARE(rig.presenter.textOf(device::messages::kDeviceNotFound),
+                 QString::fromStdString(rig.texts.text("Str022")));
+    }
+
     void aCancelledFileDialogDoesNothing() {
         WindowRig rig;
         QVERIFY(rig.connect());

@@ -1,0 +1,65 @@
+#include "ui/window/core_texts.h"
+
+#include <utility>
+
+namespace gm::ui {
+
+namespace {
+
+constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
+    {"gm.loadingBinError", "载入 .bin 文件出错！"},
+    {"gm.noSuchConfig", "没有出厂配置 %1；请选择 1、2 或 3。"},
+    {"gm.permission", "%1"},
+    {"gm.fileNote", "%1"},
+    {"gm.patchForOtherChip", "%1 是为另一种芯片载入的；请重新载入。"},
+    {"gm.failed.noDevice", "未连接鼠标；没有发送任何数据。"},
+    {"gm.failed.busy", "鼠标的另一项操作仍在进行；没有发送任何数据。"},
+    {"gm.failed.invalidRequest", "请求不符合鼠标的命令格式（%2）；没有发送任何数据。"},
+    {"gm.failed.commandRefused", "鼠标在%1时拒绝了命令。"},
+    {"gm.failed.transferIncomplete", "鼠标在%1时拒绝了 %4 个报告中的 %3 个。"},
+    {"gm.failed.wrongIdentify", "RDXM421xData.bin 文件类型错误"},
+    {"gm.failed.fileUnusable", "%2"},
+    {"gm.failed.badMarker", "载入 .bin 文件出错！（%2）"},
+    {"gm.failed.backupNotStored", "无法保存鼠标配置的备份（%2）；没有向鼠标写入任何数据。"},
+    {"gm.failed.notBack", "鼠标重启后没有重新连接（%1）。"},
+    {"gm.failed.readBackDiffers", "鼠标接受了写入，但重启后以下区域的数据不同：%2。"},
+    {"gm.failed.unsupported", "%2 是为另一种芯片制作的。"},
+    {"gm.holds.unchanged", "鼠标仍保存原来的数据。"},
+    {"gm.holds.partial", "鼠标现在可能只保存了部分新数据。"},
+    {"gm.holds.backup", "备份 %1 保存了原来的配置（'gmousectl backups restore %1'）。"},
+    {"gm.holds.noBackup", "没有保存原来配置的备份。"},
+    {"gm.step.none", "操作"},
+    {"gm.step.identify", "识别鼠标"},
+    {"gm.step.readImage", "读取配置"},
+    {"gm.step.keepBackup", "保存配置备份"},
+    {"gm.step.writeImage", "写入配置"},
+    {"gm.step.restart", "重启鼠标"},
+    {"gm.step.readBack", "重启后读回配置"},
+    {"gm.step.writePatchHeader", "写入补丁头"},
+    {"gm.step.writePatchCode", "写入补丁代码"},
+    {"gm.step.writeMacroArea", "写入宏区域"},
+    {"gm.step.writeFireMacros", "写入连发宏"},
+    {"gm.step.writeProfiles", "写入按键表"},
+    {"gm.step.writeFireKeys", "写入连发键"},
+    {"gm.step.writeVendor", "写入厂商区"},
+    {"gm.step.readUser", "读回用户区"},
+    {"gm.step.rearmKeyTables", "切换到新的按键表"},
+    {"gm.step.liveWrite", "写入设置"},
+    {"gm.step.xdataWrite", "写入 XDATA"},
+    {"gm.step.saveFile", "保存文件"},
+    {"gm.step.readFile", "读取文件"},
+    {"gm.busyNotice", "忙碌：更改没有发送。"},
+    {"gm.notSent", "鼠标拒绝了更改，仍保持原来的值。"},
+};
+
+}  // namespace
+
+std::string_view chineseCoreText(std::string_view textId) {
+    for (const auto& [id, chinese] : kChinese) {
+        if (id == textId)
+            return chinese;
+    }
+    return {};
+}
+
+}  // namespace gm::ui
