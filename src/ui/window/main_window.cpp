@@ -20,6 +20,7 @@
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
 #include "ui/window/skin_picture_label.h"
+#include "ui/window/status_test_boxes.h"
 #include "ui/window/update_page.h"
 #include "ui/window/window_texts.h"
 
@@ -208,6 +209,9 @@ void MainWindow::buildPages() {
     engineerLayout->setContentsMargins(16, 16, 16, 16);
     engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
     engineerLayout->addWidget(engineeringOperations_);
+    statusTests_ = new StatusTestBoxes(*this, engineerSheet);
+    statusTests_->setStyleSheet(engineeringOperations_->styleSheet());
+    engineerLayout->addWidget(statusTests_);
     engineerLayout->addStretch(1);
 
     auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
@@ -450,7 +454,7 @@ void MainWindow::applyPage(Page page) {
 
 // --- Session ---
 
-void MainWindow::onChange(device::session::ChangeKind kind, int value, const QString&) {
+void MainWindow::onChange(device::session::ChangeKind kind, int value, const QString& text) {
     // RefreshCurrentProfileStatus: a profile switched on the mouse shows that profile's page
     // without writing anything.
     if (kind == ChangeKind::Profile && value >= 0 && value < settings::kProfileCount &&
@@ -459,6 +463,8 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
     }
     if (kind == ChangeKind::ImageReplaced)
         presenter_.dismissReconnectMessage();
+    if (kind == ChangeKind::StatusIndicator)
+        statusTests_->showPressed(value, text == QLatin1String("on"));
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
     if (kind == ChangeKind::ImageReplaced || kind == ChangeKind::SectionChanged ||

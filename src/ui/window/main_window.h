@@ -33,6 +33,7 @@ class SkinFrame;
 class NoDevicePage;
 class UpdatePage;
 class EngineeringOperations;
+class StatusTestBoxes;
 
 inline constexpr const char* kWindowCaption = "RDXM4210A Gaming Mouse v1.0";
 
@@ -155,6 +156,7 @@ private:
     NoDevicePage* noDevice_ = nullptr;
     UpdatePage* updatePage_ = nullptr;
     EngineeringOperations* engineeringOperations_ = nullptr;
+    StatusTestBoxes* statusTests_ = nullptr;
     std::array<SkinButton*, 3> confirmButtons_{};
     SkinButton* saveProfile_ = nullptr;
     SkinButton* loadProfile_ = nullptr;

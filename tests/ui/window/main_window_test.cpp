@@ -1,8 +1,10 @@
 // The main window on the virtual mouse: overlays, page button guards, the profile pages' bytes,
 // clicks during a transfer, a profile switched on the mouse, and profile files.
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -162,6 +164,24 @@ private slots:
         QTRY_VERIFY(rig.checked(radios[profile]) && profile != 0);
         QCOMPARE(rig.commandsSeen(device::command::kLiveWrite), 0);
         QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+    }
+
+    void statusButtonsTickTheirTestBoxUntilTheReleaseIsHandled() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        bool sawTicked = false;
+        auto* box = rig.find<QCheckBox>("cb_CPIITest");
+        QObject::connect(box, &QCheckBox::toggled, [&](bool on) { sawTicked |= on; });
+        const int levelBefore = rig.mouse.currentLevel();
+        rig.mouse.press(device::StatusButton::CpiUp);
+        QTRY_VERIFY(sawTicked);
+        // The release is handled: the box is cleared again and the others never moved.
+        QTRY_VERIFY(!box->isChecked());
+        QVERIFY(!rig.find<QCheckBox>("cb_CPITest")->isChecked());
+        QVERIFY(!rig.find<QCheckBox>("cb_ProfileTest")->isChecked());
+        QVERIFY(rig.mouse.currentLevel() != levelBefore);
+        // Only the mouse ticks it: a click passes through.
+        QVERIFY(box->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
 
     void aProfileFileWithoutItsMarkerIsRefusedAndNothingIsWritten() {
