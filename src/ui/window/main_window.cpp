@@ -210,7 +210,12 @@ void MainWindow::buildPages() {
     engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
     engineerLayout->addWidget(engineeringOperations_);
     statusTests_ = new StatusTestBoxes(*this, engineerSheet);
-    statusTests_->setStyleSheet(engineeringOperations_->styleSheet());
+    statusTests_->setStyleSheet(
+        engineeringOperations_->styleSheet() +
+        "QCheckBox { color: #8B93A1; font-size: 12px; font-weight: normal; spacing: 8px; }"
+        "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #3A3F4B;"
+        " border-radius: 4px; background: #15171C; }"
+        "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }");
     engineerLayout->addWidget(statusTests_);
     engineerLayout->addStretch(1);
 
