@@ -426,7 +426,18 @@ void MainWindow::showPage(Page page) {
     applyPage(page);
 }
 
+void MainWindow::buildWhenFirstShown(Page page, std::function<void()> build) {
+    pendingBuilds_[page].push_back(std::move(build));
+}
+
 void MainWindow::applyPage(Page page) {
+    // Pages most users never open (the engineering page) are built on their first showing.
+    if (const auto pending = pendingBuilds_.find(page); pending != pendingBuilds_.end()) {
+        const std::vector<std::function<void()>> builds = std::move(pending->second);
+        pendingBuilds_.erase(pending);
+        for (const auto& build : builds)
+            build();
+    }
     current_ = page;
     const PageInfo& info = pageInfo(page);
     radios_[page]->setChecked(true);

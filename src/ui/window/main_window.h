@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "device/result.h"
 #include "device/session/changes.h"
@@ -107,6 +108,8 @@ private:
     void placeBars(skin::SkinSize size);
     void retranslate();
     void applyPage(Page page);
+    // Runs `build` just before `page` is shown for the first time.
+    void buildWhenFirstShown(Page page, std::function<void()> build);
     void toggleMaximised();
 
     void onChange(device::session::ChangeKind kind, int value, const QString& text);
@@ -162,6 +165,7 @@ private:
     SkinButton* loadProfile_ = nullptr;
     QLabel* status_ = nullptr;
 
+    std::map<Page, std::vector<std::function<void()>>> pendingBuilds_;
     Page current_ = Page::Profile1;
     bool polledOnce_ = false;
     bool maximised_ = false;
