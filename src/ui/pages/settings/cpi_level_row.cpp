@@ -75,7 +75,10 @@ void CpiLevelRow::showLevel(const Look& look) {
     bar_->setEnabled(look.inUse);
     swatch_->setEnabled(look.inUse);
     swatch_->setColour(QColor(look.colour.red, look.colour.green, look.colour.blue));
-    value_->setEnabled(look.inUse);
+    if (look.inUse != valueInUse_) {
+        valueInUse_ = look.inUse;
+        value_->setStyleSheet(look.inUse ? kValueTextStyle : kValueTextOutOfUseStyle);
+    }
     valueIndex_ = look.valueIndex;
     showValueText();
 }

@@ -50,6 +50,7 @@ private:
     int level_;
     std::uint8_t valueIndex_ = 0;
     bool lifted_ = false;
+    bool valueInUse_ = true;
     CaptionButton* label_;
     MarkButton* mark_;
     ValueBar* bar_;

@@ -58,4 +58,15 @@ QString ledModeCaption(const OperationHost& host, LedType type, int mode) {
     return QString::fromUtf8(english[index].data(), static_cast<qsizetype>(english[index].size()));
 }
 
+QString ledTypeCaption(const OperationHost& host, LedType type) {
+    static constexpr std::array<std::array<const char*, 2>, settings::kLedTypeCount> kNames{{
+        {"RGB LED", "RGB 灯"},
+        {"Sync LED", "同步灯"},
+        {"ZK LED", "ZK 灯"},
+        {"MCU LED", "MCU 灯"},
+    }};
+    const auto& names = kNames[static_cast<std::size_t>(type)];
+    return QString::fromUtf8(names[host.language() == 2 ? 1 : 0]);
+}
+
 }  // namespace gm::ui

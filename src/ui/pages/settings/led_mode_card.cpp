@@ -54,7 +54,7 @@ void LedModeCard::refresh() {
     const image::ImageModel& model = host_.workspace().model();
     const settings::LedByte led = settings::ledOf(model);
     type_ = led.type;
-    typeLabel_->setText(QString::fromUtf8(settings::ledTypeText(led.type).data()));
+    typeLabel_->setText(ledTypeCaption(host_, led.type));
     const int modes = static_cast<int>(settings::modeNames(led.type).size());
     // The offered modes close up, so the list has no gaps where a mode is hidden.
     int row = 0;

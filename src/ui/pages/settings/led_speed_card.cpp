@@ -26,12 +26,8 @@ LedSpeedCard::LedSpeedCard(OperationHost& host, QWidget* page)
     bar_->setObjectName("Img_FallBar");
     for (QLabel* word : {slow_, fast_})
         word->setStyleSheet(kMutedTextStyle);
-    slow_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    slow_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fast_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int middle = kContentTop + 14;
-    slow_->setGeometry(kInset, middle - 12, kWordWidth, 24);
-    bar_->move(kInset + kWordWidth + 12, middle - bar_->height() / 2);
-    fast_->setGeometry(bar_->geometry().right() + 13, middle - 12, kWordWidth, 24);
     connect(bar_, &ValueBar::chosen, this, [this](int step) {
         runLiveChange(host_, QString("%1 %2").arg(host_.caption("Str812")).arg(step),
                       [this, step] { return settings::setSpeedStep(host_.workspace(), step); });
@@ -43,6 +39,12 @@ void LedSpeedCard::retranslate() {
     setTitle(host_.caption("Str812"));
     slow_->setText(host_.caption("Str813"));
     fast_->setText(host_.caption("Str814"));
+    // Slow, the bar and Fast in one row from the card's inset, each word as wide as its text.
+    const int middle = kContentTop + 14;
+    const int slowWidth = slow_->fontMetrics().horizontalAdvance(slow_->text()) + 4;
+    slow_->setGeometry(kInset, middle - 12, slowWidth, 24);
+    bar_->move(kInset + slowWidth + 12, middle - bar_->height() / 2);
+    fast_->setGeometry(bar_->geometry().right() + 13, middle - 12, kWordWidth, 24);
 }
 
 void LedSpeedCard::refresh() {

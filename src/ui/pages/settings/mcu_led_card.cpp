@@ -42,7 +42,8 @@ McuLedCard::McuLedCard(OperationHost& host, QWidget* page)
         label->setStyleSheet(kMutedTextStyle);
     stepLabel_->setGeometry(0, kStepRowY, kLabelWidth, kRowHeight);
     step_->setObjectName("Img_MCULEDStepBar");
-    step_->move(kLabelWidth, kStepRowY + (kRowHeight - step_->height()) / 2);
+    step_->move(kLabelWidth - ValueBar::kFocusMargin,
+                kStepRowY + (kRowHeight - step_->height()) / 2);
     brightnessLabel_->setGeometry(0, kBrightnessRowY, kLabelWidth, kRowHeight);
 
     fullMark_->setObjectName("Img_MCULED3Control");

@@ -25,6 +25,8 @@ private:
 // Style sheets the cards share.
 inline constexpr const char* kMutedTextStyle = "color: #8B93A1; font-size: 12px;";
 inline constexpr const char* kValueTextStyle = "color: #E6E8EB; font-size: 15px; font-weight: 600;";
+inline constexpr const char* kValueTextOutOfUseStyle =
+    "color: #6B7079; font-size: 15px; font-weight: 600;";
 inline constexpr const char* kComboStyle =
     "QComboBox { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
     " border-radius: 6px; padding: 2px 8px; }"

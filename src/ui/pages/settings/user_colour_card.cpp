@@ -11,7 +11,7 @@ namespace gm::ui {
 namespace {
 
 constexpr int kSwatchPitch = 46;
-constexpr int kSwatchTop = PageCard::kContentTop + 8;
+constexpr int kSwatchTop = PageCard::kContentTop + 16;
 
 }  // namespace
 

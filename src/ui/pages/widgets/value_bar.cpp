@@ -48,8 +48,8 @@ ValueBar::ValueBar(int segments, Segment kind, const QString& prefix, QWidget* p
     for (int n = 1; n <= segments; ++n) {
         auto* segment = new BarSegment(lit, unlit, this);
         segment->setObjectName(prefix + QString::number(n));
-        segment->setGeometry((n - 1) * (size.width + skin::kSegmentGap), 0, size.width,
-                             size.height);
+        segment->setGeometry(kFocusMargin + (n - 1) * (size.width + skin::kSegmentGap),
+                             kFocusMargin, size.width, size.height);
         connect(segment, &QAbstractButton::clicked, this, [this, n] {
             setFocus(Qt::MouseFocusReason);
             emit chosen(n);
@@ -61,7 +61,19 @@ ValueBar::ValueBar(int segments, Segment kind, const QString& prefix, QWidget* p
 
 QSize ValueBar::sizeHint() const {
     const QRect last = segments_.back()->geometry();
-    return {last.right() + 1, last.bottom() + 1};
+    return {last.right() + 1 + kFocusMargin, last.bottom() + 1 + kFocusMargin};
+}
+
+void ValueBar::paintEvent(QPaintEvent*) {
+    // Keyboard focus: a thin accent frame around the segments (Left/Right step the value).
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const skin::Rgb accent = skin::colour::kAccent;
+    painter.setPen(
+        QPen(QColor(skin::redOf(accent), skin::greenOf(accent), skin::blueOf(accent)), 1));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 }
 
 void ValueBar::setValue(int value) {
@@ -90,6 +102,16 @@ void ValueBar::keyPressEvent(QKeyEvent* event) {
     const int next = std::clamp(value_ + step, 1, segmentCount());
     if (next != value_)
         emit chosen(next);
+}
+
+void ValueBar::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ValueBar::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void ValueBar::changeEvent(QEvent* event) {

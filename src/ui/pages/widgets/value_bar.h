@@ -20,6 +20,8 @@ class ValueBar final : public QWidget {
     Q_OBJECT
 public:
     enum class Look { Fill, Single };
+    // Room around the segments for the keyboard focus frame: the first segment starts here.
+    static constexpr int kFocusMargin = 3;
     enum class Segment { Long, Short };  // Bar2 (CPI, AIM) or Bar1 (speed, step)
 
     ValueBar(int segments, Segment kind, const QString& prefix, QWidget* parent);
@@ -36,7 +38,10 @@ signals:
     void chosen(int value);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
