@@ -65,8 +65,9 @@ QSize ValueBar::sizeHint() const {
 }
 
 void ValueBar::paintEvent(QPaintEvent*) {
-    // Keyboard focus: a thin accent frame around the segments (Left/Right step the value).
-    if (!hasFocus())
+    // Focus reached from the keyboard: a thin accent frame around the segments (Left/Right
+    // step the value). A click focuses the bar too, without the frame.
+    if (!hasFocus() || !keyboardFocus_)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -105,6 +106,7 @@ void ValueBar::keyPressEvent(QKeyEvent* event) {
 }
 
 void ValueBar::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
     update();
     QWidget::focusInEvent(event);
 }

@@ -50,6 +50,7 @@ private:
     std::vector<QAbstractButton*> segments_;
     int value_ = 0;
     Look look_ = Look::Fill;
+    bool keyboardFocus_ = false;
 };
 
 }  // namespace gm::ui
