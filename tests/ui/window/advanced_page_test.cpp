@@ -191,6 +191,23 @@ private slots:
         QCOMPARE(rig.mouse.restartCount(), 1);
     }
 
+    void aLevelSwitchedOnTheMouseMovesTheMarkWithoutWriting() {
+        WindowRig rig;
+        QVERIFY(connectEditor(rig));
+        rig.click("Btn_Adv_1");
+        rig.mouse.clearReports();
+        rig.mouse.press(device::StatusButton::CpiUp);  // level 2 -> 3
+        QTRY_VERIFY(rig.checked("rb_DPI3"));
+        QVERIFY(!rig.checked("rb_DPI2"));
+        QVERIFY(liveWrites(rig).empty());
+
+        // A value change now re-sends level 3, not the level the page was opened with.
+        rig.click("Img_DPI1_1");
+        const std::vector<LiveWrite> resent{{44, {0x60}}, {166, {1}}, {166, {2}}};
+        QCOMPARE(liveWrites(rig), resent);
+        QCOMPARE(rig.mouse.currentLevel(), std::uint8_t{2});
+    }
+
     void refusedWriteShowsWhatTheMouseHolds() {
         WindowRig rig;
         QVERIFY(connectEditor(rig));
