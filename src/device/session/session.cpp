@@ -1,6 +1,7 @@
 #include "device/session/session.h"
 
 #include "device/pumped_wait.h"
+#include "image/check_byte.h"
 #include "image/fields.h"
 #include "image/image_model.h"
 
@@ -254,6 +255,17 @@ void Session::notify(ChangeKind kind, int value, std::string text) {
 
 void Session::levelRead(std::uint8_t value) {
     currentLevel_ = value;
+    // The mouse switched the level in its own User section and kept that section's check byte
+    // right. The buffer and the working copy take the byte, so the views show the new level and
+    // a later write that re-sends the current level does not switch the mouse back.
+    if (imageRead_) {
+        image::ImageModel& model = parts_.model;
+        model.buffer[image::fields::kCurrentLevel] = value;
+        image::setCheckByte(
+            std::span(model.buffer).subspan(image::kUser.offset, image::kUser.length));
+        model.copies.user[image::fields::kCurrentLevel - image::kUser.offset] = value;
+        image::setCheckByte(std::span(model.copies.user));
+    }
     notify(ChangeKind::CpiLevel, value);
 }
 

@@ -108,6 +108,25 @@ Pair pairOf(WindowText which) {
                     "请输入十六进制 XDATA 地址（0000..FFFF）"};
         case WindowText::XDataNeedsValue:
             return {"Type the value in hexadecimal (00..FF)", "请输入十六进制数值（00..FF）"};
+        case WindowText::PointerCard:
+            return {"Pointer", "指针"};
+        case WindowText::LevelCaption:
+            return {"DPI %1", "DPI %1"};
+        case WindowText::McuLedCard:
+            return {"MCU LED strip", "MCU 灯带"};
+        case WindowText::McuLedStep:
+            return {"Step", "级数"};
+        case WindowText::McuLedOtherType:
+            return {
+                "Step and brightness apply to an MCU LED strip; this mouse drives another LED "
+                "type.",
+                "级数和亮度仅适用于 MCU 灯带；本鼠标使用其他灯光类型。"};
+        case WindowText::McuLedOtherChip:
+            return {"Step and brightness can be set on the 4210A chip only.",
+                    "仅 4210A 芯片可以设置级数和亮度。"};
+        case WindowText::NotReached:
+            return {"did not reach the mouse; the page shows what the mouse still holds",
+                    "未写入鼠标；页面显示鼠标中仍保存的设置"};
     }
     return {"", ""};
 }

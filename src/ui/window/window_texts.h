@@ -48,6 +48,14 @@ enum class WindowText {
     XDataWritten,  // %1 = address, %2 = value
     XDataNeedsAddress,
     XDataNeedsValue,
+    // The Advanced and Light pages.
+    PointerCard,
+    LevelCaption,  // %1 = level number
+    McuLedCard,
+    McuLedStep,
+    McuLedOtherType,
+    McuLedOtherChip,
+    NotReached,  // a live change the mouse refused
 };
 
 QString windowText(WindowText which, int language);

@@ -1,0 +1,39 @@
+#include "ui/pages/settings/advanced_page.h"
+
+#include "ui/pages/settings/cpi_card.h"
+#include "ui/pages/settings/report_rate_card.h"
+#include "ui/skin/page_geometry.h"
+#include "ui/window/operation_host.h"
+#include "ui/window/page_events.h"
+#include "ui/window/window_texts.h"
+
+namespace gm::ui {
+
+AdvancedPage::AdvancedPage(OperationHost& host, QWidget* groupBox)
+    : QWidget(groupBox),
+      host_(host),
+      cpi_(new CpiCard(host, this)),
+      reportRate_(new ReportRateCard(host, this)),
+      pointer_(new PageCard(skin::advanced_page::kPointerCard, "Pnl_Pointer", this)) {
+    setObjectName("Pnl_Advanced");
+    setGeometry(0, 0, skin::kUserContent.width, skin::kUserContent.height);
+    connect(&host.events(), &PageEvents::modelChanged, this, &AdvancedPage::refresh);
+    connect(&host.events(), &PageEvents::retranslated, this, &AdvancedPage::retranslate);
+    retranslate();
+    refresh();
+}
+
+void AdvancedPage::refresh() {
+    cpi_->refresh();
+    reportRate_->refresh();
+}
+
+void AdvancedPage::retranslate() {
+    cpi_->retranslate();
+    reportRate_->retranslate();
+    pointer_->setTitle(windowText(WindowText::PointerCard, host_.language()));
+    // Captions that name values (CPI texts) follow the language too.
+    refresh();
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,66 @@
+#pragma once
+// The window on the virtual mouse for the Advanced and Light pages: the live writes the mouse
+// received (decoded, without the section check bytes), a mouse preset with other bytes, and the
+// state of the page controls by name.
+
+#include <QLabel>
+#include <span>
+
+#include "image/check_byte.h"
+#include "image/factory_images.h"
+#include "image/layout.h"
+#include "settings/image_state.h"
+#include "window_rig.h"
+
+namespace gm::ui::testing {
+
+struct LiveWrite {
+    int address;
+    std::vector<std::uint8_t> bytes;
+    bool operator==(const LiveWrite&) const = default;
+};
+
+inline constexpr int kVendorCheckByte = image::kVendor.offset + image::kVendor.length - 1;
+inline constexpr int kUserCheckByte = image::kUser.offset + image::kUser.length - 1;
+
+// Live writes (target 0) in the order the mouse saw them; the check byte writes left out.
+inline std::vector<LiveWrite> liveWrites(const WindowRig& rig) {
+    std::vector<LiveWrite> writes;
+    for (const sim::SeenReport& report : rig.mouse.reports()) {
+        const auto& b = report.bytes;
+        if (report.kind != device::ReportKind::SetFeature || b.size() < 8 ||
+            b[0] != device::kCommandReportId || b[1] != device::command::kLiveWrite || b[2] != 0)
+            continue;
+        if (b[3] == kVendorCheckByte || b[3] == kUserCheckByte)
+            continue;
+        writes.push_back({b[3], std::vector<std::uint8_t>(b.begin() + 4, b.begin() + 4 + b[7])});
+    }
+    return writes;
+}
+
+// The first factory image of the 4210A with `bytes` placed at their image addresses, the check
+// bytes of the Vendor and User sections kept right (else the read would rebuild them).
+inline image::Image presetImage(std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
+    image::Image eeprom = image::factoryImage(image::ChipType::Chip4210A, 1);
+    for (const auto& [address, value] : bytes)
+        eeprom[address] = value;
+    for (const image::Area section : {image::kVendor, image::kUser})
+        image::setCheckByte(
+            std::span<std::uint8_t>(eeprom).subspan(section.offset, section.length));
+    return eeprom;
+}
+
+// Connects as the editor does: every read of the image sets the LED type and the running
+// report rate the settings keep.
+inline bool connectEditor(WindowRig& rig) {
+    settings::followImageReads(rig.workspace);
+    return rig.connect();
+}
+
+inline QString textOf(const WindowRig& rig, const char* name) {
+    if (auto* label = rig.window->findChild<QLabel*>(name))
+        return label->text();
+    return rig.find<QAbstractButton>(name)->text();
+}
+
+}  // namespace gm::ui::testing
