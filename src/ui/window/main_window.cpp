@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "settings/profile_page.h"
+#include "ui/pages/engineering_settings/engineering_settings.h"
 #include "ui/skin/frame_geometry.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_catalogue.h"
@@ -205,6 +206,7 @@ void MainWindow::buildPages() {
     engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
     engineerLayout->addWidget(engineeringOperations_);
     engineerLayout->addStretch(1);
+    buildEngineeringSettings(*this, *tabs);
 
     auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
     engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);

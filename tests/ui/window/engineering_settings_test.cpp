@@ -1,0 +1,259 @@
+// The engineering page's settings sheets on the virtual mouse: each case changes controls by
+// their object names as a user would (choosing an item, typing) and checks the bytes the mouse
+// holds afterwards, then what the sheets show after a change made elsewhere or refused.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "image/layout.h"
+#include "settings/cpi_levels.h"
+#include "settings/led_lighting.h"
+#include "ui/window/page_events.h"
+#include "window_rig.h"
+
+namespace gm::ui::testing {
+
+namespace {
+
+constexpr std::size_t kUser = 164;
+
+// The rig connected, with the engineering page shown as after the access gesture.
+bool openEngineering(WindowRig& rig) {
+    if (!rig.connect())
+        return false;
+    rig.window->setEngineeringView(true);
+    rig.window->showPage(Page::Engineering);
+    return true;
+}
+
+// Picks an item as the user does: the combo shows it and reports the activation.
+void choose(WindowRig& rig, const char* name, int index) {
+    auto* combo = rig.find<QComboBox>(name);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// Replaces the edit's text by typing `text`, one key at a time.
+void type(WindowRig& rig, const char* name, const QString& text) {
+    auto* edit = rig.find<QLineEdit>(name);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// Brings a tab sheet to the front, as a click on its tab does.
+void showSheet(WindowRig& rig, const char* name) {
+    rig.find<QTabWidget>("PageControl_Eng")->setCurrentWidget(rig.find(name));
+}
+
+std::uint8_t held(WindowRig& rig, std::size_t address) {
+    return rig.mouse.eeprom()[address];
+}
+
+}  // namespace
+
+class EngineeringSettingsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void levelCountAndValueReachTheMouseWithTheirPairs() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        // Level 3 shares Vendor 45 with level 4 (high nibble): both must survive.
+        choose(rig, "cb_CPI4", 11);
+        choose(rig, "cb_CPI3", 2);
+        QCOMPARE(held(rig, 45), std::uint8_t{0xB2});
+        QCOMPARE(rig.find<QComboBox>("cb_CPI4")->currentIndex(), 11);
+
+        showSheet(rig, "ts_Cpi");
+        choose(rig, "cb_CPISteps", 0);
+        QCOMPARE(held(rig, settings::kLevelCountAddress), std::uint8_t{0});
+        auto* current = rig.find<QComboBox>("cb_CurrentCPI");
+        QCOMPARE(current->count(), 1);
+        QCOMPARE(current->itemText(0), QString("CPI1"));
+        QVERIFY(rig.find("cb_CPI1")->isVisible());
+        QVERIFY(!rig.find("cb_CPI2")->isVisible());
+        QVERIFY(!rig.find("edt_CPI2R")->isVisible());
+
+        choose(rig, "cb_CPISteps", 7);
+        choose(rig, "cb_CurrentCPI", 7);
+        QCOMPARE(held(rig, kUser + 2), std::uint8_t{7});
+    }
+
+    void levelAndUserColoursClampTo255AndKeepTheOtherComponents() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        // Level 2's colour is green: 00 FF 00 at Vendor 90..92.
+        type(rig, "edt_CPI2R", "300");
+        QCOMPARE(rig.find<QLineEdit>("edt_CPI2R")->text(), QString("255"));
+        QCOMPARE(held(rig, 90), std::uint8_t{0xFF});
+        QCOMPARE(held(rig, 91), std::uint8_t{0xFF});
+        QCOMPARE(held(rig, 92), std::uint8_t{0x00});
+
+        const std::size_t colour4 = settings::kUserColoursAddress + 9;
+        const std::uint8_t red = held(rig, colour4);
+        const std::uint8_t green = held(rig, colour4 + 1);
+        type(rig, "edt_Col4B", "17");
+        QCOMPARE(held(rig, colour4 + 2), std::uint8_t{17});
+        QCOMPARE(held(rig, colour4), red);
+        QCOMPARE(held(rig, colour4 + 1), green);
+        // Digits only: letters never reach the edit.
+        type(rig, "edt_Col4B", "x");
+        QCOMPARE(rig.find<QLineEdit>("edt_Col4B")->text(), QString("17"));
+    }
+
+    void ledTypeShowsItsControlsAndMcuSettingsReachTheHeader() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        showSheet(rig, "ts_Led");
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Rgb));
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x05});
+        QVERIFY(!rig.find("cb_MCULEDNum")->isVisible());
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Mcu));
+        // MCU LED, starting mode index 4 as code 5.
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x85});
+        QVERIFY(rig.find("cb_MCULEDNum")->isVisible());
+        QVERIFY(!rig.find("cb_LEDNum")->isVisible());
+        QVERIFY(rig.find("cb_Mode6")->isVisible());
+        QCOMPARE(rig.find<QComboBox>("cb_BreMode")->currentIndex(), 4);
+
+        // 13 lamps are code 0; step index 2 is stored as 5; the check byte follows.
+        choose(rig, "cb_MCULEDNum", 9);
+        choose(rig, "cb_MCULEDStep", 2);
+        choose(rig, "cb_MCULEDCtrl", 0);
+        constexpr std::size_t kHeader = 1008;
+        QCOMPARE(held(rig, kHeader + 8), std::uint8_t{5});
+        QCOMPARE(held(rig, kHeader + 9), std::uint8_t{0x00});
+        QCOMPARE(held(rig, kHeader + 15), std::uint8_t{(5 + 0) ^ 0x5A});
+
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Sync));
+        QVERIFY(!rig.find("gbLEDColor")->isVisible());
+        showSheet(rig, "ts_Cpi");
+        QVERIFY(!rig.find("cb_Profile1Color")->isVisible());
+        QVERIFY(!rig.find("edt_CPI1R")->isVisible());
+        showSheet(rig, "ts_Led");
+        QVERIFY(!rig.find("cb_Mode3")->isVisible());
+    }
+
+    void aModeTakenOffTheListIsNeverChosen() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Rgb));
+        // RGB LED: starting mode 5; taking mode 5 off the list chooses the first mode offered.
+        QTest::mouseClick(rig.find<QCheckBox>("cb_Mode5"), Qt::LeftButton);
+        QCOMPARE(held(rig, 42) & 0x20, 0);
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x00});
+        auto* modes = rig.find<QComboBox>("cb_BreMode");
+        QCOMPARE(modes->itemText(5), QString("------"));
+        rig.mouse.clearReports();
+        choose(rig, "cb_BreMode", 5);
+        QVERIFY(rig.mouse.reports().empty());
+    }
+
+    void usbIdNeedsFourDigitsAndNumbersClampTo255() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        type(rig, "edt_VID", "12A");
+        QCOMPARE(held(rig, 0), std::uint8_t{0x7A});
+        QCOMPARE(held(rig, 1), std::uint8_t{0x3E});
+        QTest::keyClicks(rig.find<QLineEdit>("edt_VID"), "b");
+        QCOMPARE(rig.find<QLineEdit>("edt_VID")->text(), QString("12AB"));
+        QCOMPARE(held(rig, 0), std::uint8_t{0x12});
+        QCOMPARE(held(rig, 1), std::uint8_t{0xAB});
+
+        type(rig, "edt_VendorID", "300");
+        QCOMPARE(rig.find<QLineEdit>("edt_VendorID")->text(), QString("255"));
+        QCOMPARE(held(rig, image::kFireKeys.offset), std::uint8_t{0xFF});
+        QCOMPARE(rig.find<QLineEdit>("edt_VendorID_Rd")->text(), QString("255"));
+
+        type(rig, "edt_USBDesc", "");
+        QTest::keyClick(rig.find<QLineEdit>("edt_USBDesc"), Qt::Key_Backspace);
+        QTest::keyClicks(rig.find<QLineEdit>("edt_USBDesc"), "Pad");
+        QCOMPARE(held(rig, 111), std::uint8_t{'P'});
+        QCOMPARE(held(rig, 113), std::uint8_t{'d'});
+        QCOMPARE(held(rig, 114), std::uint8_t{0});
+    }
+
+    void sensorRegistersWriteHexAndClampAboveFF() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        type(rig, "edt_MaxShut", "3c");
+        QCOMPARE(held(rig, 31), std::uint8_t{0x3C});
+        QCOMPARE(rig.find<QLineEdit>("edt_MaxShut")->text(), QString("3C"));
+        type(rig, "edt_LEDInit0", "123");
+        QCOMPARE(rig.find<QLineEdit>("edt_LEDInit0")->text(), QString("FF"));
+        QCOMPARE(held(rig, 40), std::uint8_t{0xFF});
+    }
+
+    void optionEditsKeepTheBitsNoFieldOwns() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        // Factory Vendor 4..8 = BF 1F 7F 4F AF.
+        choose(rig, "cb_SensorEnhance", 0);
+        QCOMPARE(held(rig, 4), std::uint8_t{0xB7});
+        choose(rig, "cb_EFTrelug", 0);
+        QCOMPARE(held(rig, 8), std::uint8_t{0xAB});
+        choose(rig, "cb_SensorRotation", 3);
+        QCOMPARE(held(rig, 6), std::uint8_t{0xFF});
+        choose(rig, "cb_CPIPrescaleSel", 3);
+        QCOMPARE(held(rig, 6), std::uint8_t{0xCF});
+        // CPI indication 00 shows "No Indication"; choosing it again writes 01.
+        QCOMPARE(rig.find<QComboBox>("cb_CPIIndication")->currentIndex(), 0);
+        choose(rig, "cb_CPIIndication", 0);
+        QCOMPARE(held(rig, 5), std::uint8_t{0x1F});
+    }
+
+    void profileChoiceWritesItsBytesAndColour() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        rig.find<QLineEdit>("edt_OffSet")->setText("2C");
+        choose(rig, "cb_ProfileColor", 2);
+        choose(rig, "cb_Profile", 1);
+        QCOMPARE(held(rig, kUser + 3), std::uint8_t{0});
+        QCOMPARE(held(rig, kUser + 4), std::uint8_t{15});
+        QCOMPARE(held(rig, kUser + 5), std::uint8_t{0});
+        QCOMPARE(held(rig, kUser + 6), std::uint8_t{0x2C});
+        QCOMPARE(held(rig, kUser), std::uint8_t{0x21});
+
+        choose(rig, "cb_Profile", 0);
+        choose(rig, "cb_ProfileColor", 10);
+        QCOMPARE(held(rig, kUser), std::uint8_t{0xF0});
+    }
+
+    void theSheetsShowAChangeMadeElsewhereAndARefreshNeverWrites() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        // As gmousectl changes it: the core operation, then the window hears the model changed.
+        QVERIFY(settings::setLevelValue(rig.workspace, 1, 4).ok());
+        QVERIFY(settings::setSpeedStep(rig.workspace, 10).ok());
+        rig.mouse.clearReports();
+        emit rig.window->events().modelChanged();
+        QCOMPARE(rig.find<QComboBox>("cb_CPI1")->currentIndex(), 4);
+        QCOMPARE(rig.find<QLineEdit>("edt_StepTime")->text(), QString("5"));
+        QVERIFY(rig.mouse.reports().empty());
+    }
+
+    void aRefusedWriteShowsWhatTheMouseStillHolds() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        const std::uint8_t values = held(rig, 44);
+        rig.mouse.refuseCommands(true);
+        choose(rig, "cb_CPI1", 0);
+        type(rig, "edt_Col1R", "9");
+        type(rig, "edt_Avg_lb", "77");
+        rig.mouse.refuseCommands(false);
+
+        QCOMPARE(held(rig, 44), values);
+        QCOMPARE(rig.find<QComboBox>("cb_CPI1")->currentIndex(), values & 0x0F);
+        QCOMPARE(rig.find<QLineEdit>("edt_Col1R")->text(), QString::number(held(rig, 57)));
+        QCOMPARE(rig.find<QLineEdit>("edt_Avg_lb")->text(), QString("10"));
+        QVERIFY(!rig.window->statusText().contains("written to the mouse"));
+    }
+};
+
+}  // namespace gm::ui::testing
+
+QTEST_MAIN(gm::ui::testing::EngineeringSettingsTest)
+#include "engineering_settings_test.moc"
