@@ -2,6 +2,7 @@
 // their object names as a user would (choosing an item, typing) and checks the bytes the mouse
 // holds afterwards, then what the sheets show after a change made elsewhere or refused.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,7 +11,10 @@
 
 #include "image/layout.h"
 #include "settings/cpi_levels.h"
+#include "settings/device_options.h"
+#include "settings/image_state.h"
 #include "settings/led_lighting.h"
+#include "ui/pages/engineering_settings/sheet_texts.h"
 #include "ui/window/page_events.h"
 #include "window_rig.h"
 
@@ -20,8 +24,10 @@ namespace {
 
 constexpr std::size_t kUser = 164;
 
-// The rig connected, with the engineering page shown as after the access gesture.
+// The rig connected as gmouse connects (each image read sets the LED type, package and report
+// rate kept beside the image), with the engineering page shown as after the access gesture.
 bool openEngineering(WindowRig& rig) {
+    settings::followImageReads(rig.workspace);
     if (!rig.connect())
         return false;
     rig.window->setEngineeringView(true);
@@ -142,7 +148,8 @@ private slots:
         QVERIFY(openEngineering(rig));
         choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Rgb));
         // RGB LED: starting mode 5; taking mode 5 off the list chooses the first mode offered.
-        QTest::mouseClick(rig.find<QCheckBox>("cb_Mode5"), Qt::LeftButton);
+        showSheet(rig, "ts_Led");
+        rig.click("cb_Mode5");
         QCOMPARE(held(rig, 42) & 0x20, 0);
         QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x00});
         auto* modes = rig.find<QComboBox>("cb_BreMode");
@@ -150,6 +157,17 @@ private slots:
         rig.mouse.clearReports();
         choose(rig, "cb_BreMode", 5);
         QVERIFY(rig.mouse.reports().empty());
+
+        // All RGB modes off but mode 2: one name among six "------", and mode 2 is chosen.
+        for (const char* box : {"cb_Mode0", "cb_Mode1", "cb_Mode3", "cb_Mode4", "cb_Mode6"}) {
+            if (rig.find<QCheckBox>(box)->isChecked())
+                rig.find<QCheckBox>(box)->click();
+        }
+        QCOMPARE(held(rig, 42), std::uint8_t{0x04});
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x02});
+        QCOMPARE(modes->count(), 7);
+        for (int i = 0; i < modes->count(); ++i)
+            QCOMPARE(modes->itemText(i) == "------", i != 2);
     }
 
     void usbIdNeedsFourDigitsAndNumbersClampTo255() {
@@ -220,6 +238,90 @@ private slots:
         choose(rig, "cb_Profile", 0);
         choose(rig, "cb_ProfileColor", 10);
         QCOMPARE(held(rig, kUser), std::uint8_t{0xF0});
+    }
+
+    void everyOptionFieldHasItsComboBoxWithItsItems() {
+        WindowRig rig;
+        for (const settings::OptionField& field : settings::optionFields()) {
+            const QString name = optionControlName(field.name);
+            QVERIFY2(!name.isEmpty(), field.name.data());
+            auto* combo = rig.window->findChild<QComboBox*>(name);
+            QVERIFY2(combo != nullptr, qPrintable(name));
+            QCOMPARE(combo->count(), static_cast<int>(field.items.size()));
+        }
+    }
+
+    void reportRateRestartsTheMouseOnlyWhenTheRateChanges() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        // 1000 Hz: choosing it again writes the byte and does not restart.
+        choose(rig, "cb_RepRate", 3);
+        QCOMPARE(rig.mouse.restartCount(), 0);
+        choose(rig, "cb_RepRate", 2);
+        QCOMPARE(held(rig, 4), std::uint8_t{0xAF});
+        QCOMPARE(rig.mouse.restartCount(), 1);
+        QVERIFY(QTest::qWaitFor([&] { return rig.workspace.session().imageRead(); }, 5000));
+        QCOMPARE(rig.find<QComboBox>("cb_RepRate")->currentIndex(), 2);
+    }
+
+    void swatchesChooseAColourThroughTheDialog() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        std::optional<QColor> answer = QColor(0x12, 0x34, 0x56);
+        QColor asked;
+        rig.window->setColourChooser([&](const QColor& initial) {
+            asked = initial;
+            return answer;
+        });
+        showSheet(rig, "ts_Cpi");
+        // Level 3 is blue; the dialog starts from it and its answer is one three-byte write.
+        rig.click("cs_CPI3");
+        QCOMPARE(asked, QColor(0, 0, 255));
+        QCOMPARE(held(rig, 93), std::uint8_t{0x12});
+        QCOMPARE(held(rig, 94), std::uint8_t{0x34});
+        QCOMPARE(held(rig, 95), std::uint8_t{0x56});
+        QCOMPARE(rig.find<QLineEdit>("edt_CPI3G")->text(), QString("52"));
+
+        showSheet(rig, "ts_Led");
+        rig.click("cs_Col2");
+        QCOMPARE(held(rig, 60), std::uint8_t{0x12});
+        QCOMPARE(held(rig, 62), std::uint8_t{0x56});
+        // A cancelled dialog sends nothing.
+        answer.reset();
+        rig.mouse.clearReports();
+        rig.click("cs_Col5");
+        QVERIFY(rig.mouse.reports().empty());
+    }
+
+    void breathingEditsClampToTheirRangesHighByteFirst() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        type(rig, "edt_LowerTime", "5000");
+        QCOMPARE(rig.find<QLineEdit>("edt_LowerTime")->text(), QString("4094"));
+        QCOMPARE(held(rig, 52), std::uint8_t{0x0F});
+        QCOMPARE(held(rig, 53), std::uint8_t{0xFE});
+        type(rig, "edt_Upper", "4660");
+        QCOMPARE(held(rig, 50), std::uint8_t{0x12});
+        QCOMPARE(held(rig, 51), std::uint8_t{0x34});
+    }
+
+    void aFieldBeingTypedInIsNotOverwrittenByARefresh() {
+        WindowRig rig;
+        QVERIFY(openEngineering(rig));
+        showSheet(rig, "ts_Usb");
+        QApplication::setActiveWindow(rig.window.get());
+        auto* pid = rig.find<QLineEdit>("edt_PID");
+        pid->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return pid->hasFocus(); }, 1000));
+        type(rig, "edt_PID", "12");
+        emit rig.window->events().modelChanged();
+        QCOMPARE(pid->text(), QString("12"));
+        // Once the user leaves it incomplete and another field takes the focus, the refresh
+        // shows the id the mouse holds again.
+        rig.find<QLineEdit>("edt_VID")->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return !pid->hasFocus(); }, 1000));
+        emit rig.window->events().modelChanged();
+        QCOMPARE(pid->text(), QString("08B8"));
     }
 
     void theSheetsShowAChangeMadeElsewhereAndARefreshNeverWrites() {

@@ -122,8 +122,9 @@ QWidget* CpiSheet::buildLevels() {
             connect(edit, &DecimalEdit::valueEdited, this,
                     [this, n, c](unsigned value) { levelColourEdited(n, c, value); });
         }
-        level.swatch = makeSwatch(group, {});
+        level.swatch = makeSwatch(group, QString("cs_CPI%1").arg(n));
         grid->addWidget(level.swatch, row, 5);
+        connect(level.swatch, &QToolButton::clicked, this, [this, n] { levelSwatchClicked(n); });
     }
 
     connect(count_, &QComboBox::activated, this, [this](int index) {
@@ -185,15 +186,27 @@ QWidget* CpiSheet::buildProfile() {
     offset_->setValue(kStartOffset);
     grid->addWidget(offset_, 3, 1, Qt::AlignLeft);
 
+    // The options that travel in the profile-switch key codes, then the colour of each switch,
+    // in a second column.
+    constexpr int kSwitchColumn = 3;
+    constexpr std::array<const char*, 3> kSwitchOptions{"RTZ", "AXY", "CC"};
+    for (std::size_t i = 0; i < kSwitchOptions.size(); ++i) {
+        const int row = static_cast<int>(i);
+        addLabel(*grid, row, kSwitchColumn, QString("%1:").arg(kSwitchOptions[i]));
+        switchOptions_[i] =
+            makeCombo(group, QString("cb_%1").arg(kSwitchOptions[i]), {"Disable", "Enable"});
+        grid->addWidget(switchOptions_[i], row, kSwitchColumn + 1);
+    }
     for (int p = 0; p < settings::kProfileCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
-        switchLabels_[i] = addLabel(*grid, 4 + p, 0, host_.term(kFirstSwitchColourTerm + p));
+        const int row = 3 + p;
+        switchLabels_[i] =
+            addLabel(*grid, row, kSwitchColumn, host_.term(kFirstSwitchColourTerm + p));
         switchColours_[i] =
             makeCombo(group, QString("cb_Profile%1Color").arg(p + 1), colourItems(host_));
-        grid->addWidget(switchColours_[i], 4 + p, 1);
+        grid->addWidget(switchColours_[i], row, kSwitchColumn + 1);
         connect(switchColours_[i], &QComboBox::activated, this, [this, p, i](int item) {
-            const settings::SwitchOptions options{
-                .offset = static_cast<std::uint8_t>(offset_->value().value_or(0))};
+            const settings::SwitchOptions options = switchOptions();
             runLive(host_, switchLabels_[i]->text(), [this, p, item, options] {
                 return settings::setProfileSwitchColour(host_.workspace(), p, item + 1, options);
             });
@@ -201,8 +214,16 @@ QWidget* CpiSheet::buildProfile() {
     }
     connect(profile_, &QComboBox::activated, this, &CpiSheet::profileChosen);
     connect(profileColour_, &QComboBox::activated, this, &CpiSheet::profileChosen);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(kSwitchColumn - 1, 16);
     return group;
+}
+
+settings::SwitchOptions CpiSheet::switchOptions() const {
+    const auto enabled = [](const QComboBox* combo) { return combo->currentIndex() == 1; };
+    return {.rtz = enabled(switchOptions_[0]),
+            .axy = enabled(switchOptions_[1]),
+            .cc = enabled(switchOptions_[2]),
+            .offset = static_cast<std::uint8_t>(offset_->value().value_or(0))};
 }
 
 void CpiSheet::levelColourEdited(int level, int component, unsigned value) {
@@ -216,6 +237,17 @@ void CpiSheet::levelColourEdited(int level, int component, unsigned value) {
                 part = static_cast<std::uint8_t>(value);
                 return settings::setLevelColour(host_.workspace(), level, colour);
             });
+}
+
+void CpiSheet::levelSwatchClicked(int level) {
+    const auto i = static_cast<std::size_t>(level - 1);
+    const auto chosen =
+        askColour(host_, settings::cpiLevelsOf(host_.workspace().model()).colours[i]);
+    if (!chosen)
+        return;
+    runLive(host_, levels_[i].label->text(), [this, level, colour = *chosen] {
+        return settings::setLevelColour(host_.workspace(), level, colour);
+    });
 }
 
 void CpiSheet::profileChosen() {

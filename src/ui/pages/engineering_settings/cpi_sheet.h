@@ -9,6 +9,7 @@
 #include <array>
 
 #include "settings/display.h"
+#include "settings/profile_colours.h"
 #include "ui/pages/engineering_settings/sheet_kit.h"
 
 namespace gm::ui {
@@ -26,14 +27,17 @@ private:
         QLabel* label = nullptr;
         QComboBox* value = nullptr;
         std::array<DecimalEdit*, 3> colour{};  // red, green, blue
-        QLabel* swatch = nullptr;
+        QToolButton* swatch = nullptr;
     };
 
     QWidget* buildLevels();
     QWidget* buildOptions();
     QWidget* buildProfile();
     void levelColourEdited(int level, int component, unsigned value);
+    void levelSwatchClicked(int level);
     void profileChosen();
+    // cb_RTZ, cb_AXY, cb_CC and edt_OffSet as the profile-switch key codes carry them.
+    settings::SwitchOptions switchOptions() const;
 
     OperationHost& host_;
     OptionRows options_;
@@ -46,6 +50,7 @@ private:
     QComboBox* profileColour_ = nullptr;
     QComboBox* buttonEffect_ = nullptr;
     HexEdit* offset_ = nullptr;
+    std::array<QComboBox*, 3> switchOptions_{};  // RTZ, AXY, CC
     std::array<QComboBox*, 3> switchColours_{};
     std::array<QLabel*, 3> switchLabels_{};
 };

@@ -243,6 +243,14 @@ QWidget* LedSheet::buildColours() {
         }
         swatches_[i] = makeSwatch(group, QString("cs_Col%1").arg(k));
         grid->addWidget(swatches_[i], k, 4);
+        connect(swatches_[i], &QToolButton::clicked, this, [this, k, label] {
+            const auto chosen = askColour(host_, userColour(k));
+            if (!chosen)
+                return;
+            runLive(host_, label->text(), [this, k, colour = *chosen] {
+                return settings::setUserColour(host_.workspace(), k, colour);
+            });
+        });
         label->setBuddy(colours_[i][0]);
     }
     return group;
@@ -256,11 +264,14 @@ void LedSheet::mcuChanged(const QString& what) {
     runLive(host_, what, [this, wanted] { return settings::setMcuLed(host_.workspace(), wanted); });
 }
 
+settings::Rgb LedSheet::userColour(int k) const {
+    return settings::colourAt(host_.workspace().model().copies.vendor,
+                              settings::kUserColoursAddress + 3 * static_cast<std::size_t>(k - 1));
+}
+
 void LedSheet::userColourEdited(int k, int component, unsigned value) {
     runLive(host_, host_.term(kFirstColourTerm + k - 1), [this, k, component, value] {
-        const auto& vendor = host_.workspace().model().copies.vendor;
-        settings::Rgb colour =
-            settings::colourAt(vendor, settings::kUserColoursAddress + 3 * std::size_t(k - 1));
+        settings::Rgb colour = userColour(k);
         std::uint8_t& part = component == 0   ? colour.red
                              : component == 1 ? colour.green
                                               : colour.blue;
@@ -337,8 +348,7 @@ void LedSheet::refresh() {
 
     colourGroup_->setVisible(led.type != LedType::Sync);
     for (std::size_t i = 0; i < colours_.size(); ++i) {
-        const settings::Rgb colour =
-            settings::colourAt(model.copies.vendor, settings::kUserColoursAddress + 3 * i);
+        const settings::Rgb colour = userColour(static_cast<int>(i) + 1);
         showValue(colours_[i][0], colour.red);
         showValue(colours_[i][1], colour.green);
         showValue(colours_[i][2], colour.blue);

@@ -31,6 +31,7 @@ private:
     QWidget* buildColours();
     void mcuChanged(const QString& what);
     void userColourEdited(int k, int component, unsigned value);
+    settings::Rgb userColour(int k) const;
     // The mode a checkbox stands for with the current type; -1 when it stands for none.
     int modeOfBox(int box) const;
 
@@ -48,7 +49,7 @@ private:
     std::array<DecimalEdit*, kBreathingEdits> breathing_{};
     QWidget* colourGroup_ = nullptr;
     std::array<std::array<DecimalEdit*, 3>, settings::kUserColourCount> colours_{};
-    std::array<QLabel*, settings::kUserColourCount> swatches_{};
+    std::array<QToolButton*, settings::kUserColourCount> swatches_{};
 };
 
 }  // namespace gm::ui

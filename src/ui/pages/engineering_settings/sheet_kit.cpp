@@ -102,19 +102,29 @@ HexEdit* makeHex(QWidget* parent, const QString& name, int digits) {
     return edit;
 }
 
-QLabel* makeSwatch(QWidget* parent, const QString& name) {
-    auto* swatch = new QLabel(parent);
+QToolButton* makeSwatch(QWidget* parent, const QString& name) {
+    auto* swatch = new QToolButton(parent);
     swatch->setObjectName(name);
     swatch->setFixedSize(kRowHeight, kRowHeight);
+    swatch->setCursor(Qt::PointingHandCursor);
     return swatch;
 }
 
-void paintSwatch(QLabel* swatch, settings::Rgb colour) {
+void paintSwatch(QToolButton* swatch, settings::Rgb colour) {
     swatch->setStyleSheet(QString("background: rgb(%1, %2, %3); border: 1px solid #2A2E37;"
                                   " border-radius: 3px;")
                               .arg(colour.red)
                               .arg(colour.green)
                               .arg(colour.blue));
+}
+
+std::optional<settings::Rgb> askColour(OperationHost& host, settings::Rgb initial) {
+    const auto chosen = host.chooseColour(QColor(initial.red, initial.green, initial.blue));
+    if (!chosen)
+        return std::nullopt;
+    return settings::Rgb{static_cast<std::uint8_t>(chosen->red()),
+                         static_cast<std::uint8_t>(chosen->green()),
+                         static_cast<std::uint8_t>(chosen->blue())};
 }
 
 void showIndex(QComboBox* combo, int index) {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -46,9 +47,11 @@ QLabel* addLabel(QGridLayout& grid, int row, int column, const QString& text);
 QComboBox* makeCombo(QWidget* parent, const QString& name, const QStringList& items);
 DecimalEdit* makeDecimal(QWidget* parent, const QString& name, unsigned maximum);
 HexEdit* makeHex(QWidget* parent, const QString& name, int digits);
-// A small framed square that shows a colour.
-QLabel* makeSwatch(QWidget* parent, const QString& name);
-void paintSwatch(QLabel* swatch, settings::Rgb colour);
+// A small framed square that shows a colour; a click on it chooses another.
+QToolButton* makeSwatch(QWidget* parent, const QString& name);
+void paintSwatch(QToolButton* swatch, settings::Rgb colour);
+// The colour dialog, starting from `initial`; nothing when cancelled.
+std::optional<settings::Rgb> askColour(OperationHost& host, settings::Rgb initial);
 
 // Refreshes: each shows the model's value unless the control shows it already (hex values with
 // `digits` digits). A decimal edit
