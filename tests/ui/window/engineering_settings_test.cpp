@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "image/check_byte.h"
 #include "image/layout.h"
 #include "settings/cpi_levels.h"
 #include "settings/device_options.h"
@@ -322,6 +323,31 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !pid->hasFocus(); }, 1000));
         emit rig.window->events().modelChanged();
         QCOMPARE(pid->text(), QString("08B8"));
+    }
+
+    void profileSwitchColourRewritesTheSwitchKeysWithTheirOptions() {
+        WindowRig rig;
+        // Button 6 of profile 1 switches to Game Mode (code 07 81 00 00).
+        image::Image eeprom = rig.mouse.eeprom();
+        const std::size_t key = image::kProfile1.offset + 5 * 4;
+        const std::array<std::uint8_t, 4> toGameMode{0x07, 0x81, 0x00, 0x00};
+        std::copy(toGameMode.begin(), toGameMode.end(), eeprom.begin() + std::ptrdiff_t(key));
+        image::setCheckByte(
+            std::span(eeprom).subspan(image::kProfile1.offset, image::kProfile1.length));
+        rig.mouse.loadEeprom(eeprom);
+        QVERIFY(openEngineering(rig));
+        QCOMPARE(rig.find<QComboBox>("cb_Profile2Color")->currentIndex(), 0);
+
+        choose(rig, "cb_AXY", 1);
+        rig.find<QLineEdit>("edt_OffSet")->setText("2C");
+        choose(rig, "cb_Profile2Color", 4);
+        QCOMPARE(held(rig, key), std::uint8_t{0x07});
+        QCOMPARE(held(rig, key + 1), std::uint8_t{0xA1});
+        QCOMPARE(held(rig, key + 2), std::uint8_t{0x40});
+        QCOMPARE(held(rig, key + 3), std::uint8_t{0x2C});
+        const image::Image after = rig.mouse.eeprom();
+        QVERIFY(image::hasValidCheckByte(
+            std::span(after).subspan(image::kProfile1.offset, image::kProfile1.length)));
     }
 
     void theSheetsShowAChangeMadeElsewhereAndARefreshNeverWrites() {
