@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "image/check_byte.h"
@@ -54,6 +55,14 @@ void type(WindowRig& rig, const char* name, const QString& text) {
 void showSheet(WindowRig& rig, const char* name) {
     rig.find<QTabWidget>("PageControl_Eng")->setCurrentWidget(rig.find(name));
 }
+
+// Whole-image writes (an LED type's defaults) keep a backup first, as in the editor.
+struct KeptBackups {
+    explicit KeptBackups(WindowRig& rig) {
+        rig.workspace.setBackupFolder(dir.path().toStdString());
+    }
+    QTemporaryDir dir;
+};
 
 std::uint8_t held(WindowRig& rig, std::size_t address) {
     return rig.mouse.eeprom()[address];
@@ -111,41 +120,69 @@ private slots:
         QCOMPARE(rig.find<QLineEdit>("edt_Col4B")->text(), QString("17"));
     }
 
-    void ledTypeShowsItsControlsAndMcuSettingsReachTheHeader() {
+    void ledTypeLoadsItsDefaultsAndShowsItsControls() {
         WindowRig rig;
+        KeptBackups backups(rig);
         QVERIFY(openEngineering(rig));
         showSheet(rig, "ts_Led");
-        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Rgb));
-        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x05});
+        // Each type loads its defaults into the whole image: its LED byte and offered modes.
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Zk));
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0xF5});
+        QCOMPARE(held(rig, 42), std::uint8_t{0x37});
+        QCOMPARE(rig.find<QComboBox>("cb_LEDMode")->currentIndex(),
+                 static_cast<int>(settings::LedType::Zk));
+        QVERIFY(rig.find("cb_LEDNum")->isVisible());
         QVERIFY(!rig.find("cb_MCULEDNum")->isVisible());
-        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Mcu));
-        // MCU LED, starting mode index 4 as code 5.
-        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x85});
-        QVERIFY(rig.find("cb_MCULEDNum")->isVisible());
-        QVERIFY(!rig.find("cb_LEDNum")->isVisible());
-        QVERIFY(rig.find("cb_Mode6")->isVisible());
+        QCOMPARE(rig.find<QComboBox>("cb_LEDNum")->currentIndex(), 7);
         QCOMPARE(rig.find<QComboBox>("cb_BreMode")->currentIndex(), 4);
+        // No checkboxes 3 and 6; all five modes offered.
+        QVERIFY(!rig.find("cb_Mode3")->isVisible());
+        QVERIFY(!rig.find("cb_Mode6")->isVisible());
+        for (const char* box : {"cb_Mode0", "cb_Mode1", "cb_Mode2", "cb_Mode4", "cb_Mode5"})
+            QVERIFY2(rig.find<QCheckBox>(box)->isChecked(), box);
+        // 8 lamps and mode index 4 are F5; 1 lamp keeps the mode.
+        choose(rig, "cb_LEDNum", 0);
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x85});
 
-        // 13 lamps are code 0; step index 2 is stored as 5; the check byte follows.
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Sync));
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x42});
+        QVERIFY(!rig.find("gbLEDColor")->isVisible());
+        QVERIFY(!rig.find("cb_LEDNum")->isVisible());
+        showSheet(rig, "ts_Cpi");
+        QVERIFY(!rig.find("cb_Profile1Color")->isVisible());
+        QVERIFY(!rig.find("edt_CPI1R")->isVisible());
+    }
+
+    void mcuLedSettingsReachThePatchHeader() {
+        WindowRig rig;
+        KeptBackups backups(rig);
+        QVERIFY(openEngineering(rig));
+        showSheet(rig, "ts_Led");
+        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Mcu));
+        QCOMPARE(held(rig, kUser + 1), std::uint8_t{0x81});
+        QVERIFY(rig.find("cb_MCULEDNum")->isVisible());
+        QVERIFY(rig.find("cb_Mode6")->isVisible());
+        QCOMPARE(rig.find<QComboBox>("cb_BreMode")->currentIndex(), 0);
+
+        // 13 lamps are code 0; step index 2 is stored as 5; half light clears bit 7; the check
+        // byte follows.
         choose(rig, "cb_MCULEDNum", 9);
         choose(rig, "cb_MCULEDStep", 2);
         choose(rig, "cb_MCULEDCtrl", 0);
         constexpr std::size_t kHeader = 1008;
         QCOMPARE(held(rig, kHeader + 8), std::uint8_t{5});
         QCOMPARE(held(rig, kHeader + 9), std::uint8_t{0x00});
-        QCOMPARE(held(rig, kHeader + 15), std::uint8_t{(5 + 0) ^ 0x5A});
-
-        choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Sync));
-        QVERIFY(!rig.find("gbLEDColor")->isVisible());
-        showSheet(rig, "ts_Cpi");
-        QVERIFY(!rig.find("cb_Profile1Color")->isVisible());
-        QVERIFY(!rig.find("edt_CPI1R")->isVisible());
-        showSheet(rig, "ts_Led");
-        QVERIFY(!rig.find("cb_Mode3")->isVisible());
+        QCOMPARE(held(rig, kHeader + 15), std::uint8_t{5 ^ 0x5A});
+        // 4 lamps at full light: code 9 and bit 7.
+        choose(rig, "cb_MCULEDCtrl", 1);
+        choose(rig, "cb_MCULEDNum", 0);
+        QCOMPARE(held(rig, kHeader + 9), std::uint8_t{0x89});
+        QCOMPARE(rig.find<QComboBox>("cb_MCULEDStep")->currentIndex(), 2);
     }
 
     void aModeTakenOffTheListIsNeverChosen() {
         WindowRig rig;
+        KeptBackups backups(rig);
         QVERIFY(openEngineering(rig));
         choose(rig, "cb_LEDMode", static_cast<int>(settings::LedType::Rgb));
         // RGB LED: starting mode 5; taking mode 5 off the list chooses the first mode offered.
