@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders every user page and the engineering page in languages 1 (English) and 2 (Chinese) on
-# the virtual mouse, without a display, into docs/screenshots/page<N>-lang<L>.png.
+# the virtual mouse, without a display, into docs/screenshots/page<N>-lang<L>.png, and each
+# engineering settings sheet into page8-<sheet>-lang<L>.png.
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -19,6 +20,15 @@ for lang in 1 2; do
     for page in 1 2 3 4 5 6 7 8; do
         file="$out/page$page-lang$lang.png"
         "$gmouse" --simulate --screenshot "$file" --page "$page" --lang "$lang"
+        echo "$file"
+    done
+    # The engineering terms follow the user's locale, not the language buttons: the Chinese
+    # pictures of the sheets are taken in a Chinese locale.
+    locale="$([ "$lang" = 2 ] && echo zh_CN.UTF-8 || echo "${LC_ALL:-C.UTF-8}")"
+    for tab in ts_Cpi ts_Options ts_Led ts_Usb; do
+        file="$out/page8-${tab#ts_}-lang$lang.png"
+        LC_ALL="$locale" "$gmouse" --simulate --screenshot "$file" --page 8 --lang "$lang" \
+            --tab "$tab"
         echo "$file"
     done
 done

@@ -81,8 +81,16 @@ namespace {
 
 constexpr std::size_t kModeMaskAddress = 42;
 
+// The mask bit of a mode is the number of its checkbox. The MCU LED's modes use bits 1..7; the
+// ZK LED has no checkboxes 3 and 6, so its modes 3 and 4 are bits 4 and 5, like their codes (its
+// default mask 37 offers all five).
 int modeBit(const image::ImageModel& model, int mode) {
-    return ledOf(model).type == LedType::Mcu ? mode + 1 : mode;
+    const LedType type = ledOf(model).type;
+    if (type == LedType::Mcu)
+        return mode + 1;
+    if (type == LedType::Zk)
+        return modeCodeOf(type, mode);
+    return mode;
 }
 
 struct BreathingField {

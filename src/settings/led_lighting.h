@@ -30,7 +30,8 @@ device::Result setZkLamps(device::Workspace& workspace, int lamps);
 // User colour k (1..10) in one three-byte write.
 device::Result setUserColour(device::Workspace& workspace, int k, Rgb colour);
 // The modes offered to the user (Vendor 42): whether mode `mode` of the current type is offered.
-// The MCU LED's modes use bits 1..7, the other types' bits 0..6.
+// The MCU LED's modes use bits 1..7; the ZK LED's five modes bits 0, 1, 2, 4 and 5; the other
+// types' bits 0..6.
 bool modeOffered(const image::ImageModel& model, int mode);
 device::Result setModeOffered(device::Workspace& workspace, int mode, bool offered);
 

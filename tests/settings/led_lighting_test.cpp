@@ -64,6 +64,13 @@ TEST(LedModes, MaskBitsFollowTheType) {
     EXPECT_EQ(rig.liveWrites().back(), (LiveWrite{42, {0x04}}));
     EXPECT_TRUE(modeOffered(rig.model, 2));
     EXPECT_FALSE(modeOffered(rig.model, 1));
+    // ZK LED: no checkboxes 3 and 6; the default mask 37 offers all five modes.
+    rig.setMouseByte(165, 0xF5);
+    rig.setMouseByte(42, 0x37);
+    for (int mode = 0; mode < 5; ++mode)
+        EXPECT_TRUE(modeOffered(rig.model, mode)) << mode;
+    ASSERT_TRUE(setModeOffered(rig.workspace, 3, false));
+    EXPECT_EQ(rig.liveWrites().back(), (LiveWrite{42, {0x27}}));
 }
 
 TEST(LedBreathing, ValuesAreClampedAndWrittenHighByteFirst) {

@@ -8,10 +8,10 @@ namespace gm::app {
 
 const char* const kGmouseUsage =
     "usage: gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]\n"
-    "              [--screenshot FILE [--page 1..8] [--lang 1..3]]\n"
+    "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]]\n"
     "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
     "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
-    "saves it as PNG and exits.\n";
+    "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led).\n";
 
 namespace {
 
@@ -30,7 +30,8 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
     const ctl::OptionList known{
         {{"--simulate"}, OptionValue::Optional},   {{"--sim-eeprom"}, OptionValue::Required},
         {{"--screenshot"}, OptionValue::Required}, {{"--page"}, OptionValue::Required},
-        {{"--lang"}, OptionValue::Required},       {{"--help", "-h"}, OptionValue::None}};
+        {{"--lang"}, OptionValue::Required},       {{"--tab"}, OptionValue::Required},
+        {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
     if (!parsed)
         return std::nullopt;
@@ -60,8 +61,9 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         return std::nullopt;
     }
     options.screenshot = parsed->value("--screenshot").value_or("");
-    if (options.screenshot.empty() && (parsed->has("--page") || parsed->has("--lang"))) {
-        error = "--page and --lang go with --screenshot";
+    if (options.screenshot.empty() &&
+        (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab"))) {
+        error = "--page, --lang and --tab go with --screenshot";
         return std::nullopt;
     }
     for (auto [name, target, high] :
@@ -75,6 +77,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
             *target = *number;
         }
     }
+    options.tab = parsed->value("--tab").value_or("");
     return options;
 }
 

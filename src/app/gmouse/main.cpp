@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTabWidget>
 #include <QTimer>
 #include <chrono>
 #include <ctime>
@@ -47,6 +48,17 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
             if (page == gm::ui::Page::Engineering)
                 window.setEngineeringView(true);
             window.showPage(page);
+            if (!options.tab.empty()) {
+                auto* tabs = window.findChild<QTabWidget*>("PageControl_Eng");
+                auto* sheet = window.findChild<QWidget*>(QString::fromStdString(options.tab));
+                if (tabs == nullptr || sheet == nullptr || tabs->indexOf(sheet) < 0) {
+                    std::cerr << "gmouse: no tab sheet named " << options.tab << "\n";
+                    status = 1;
+                    QApplication::quit();
+                    return;
+                }
+                tabs->setCurrentWidget(sheet);
+            }
             const QString file = QString::fromStdString(options.screenshot);
             if (!window.grab().save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";

@@ -12,6 +12,7 @@
 
 #include "settings/profile_page.h"
 #include "ui/pages/settings/settings_pages.h"
+#include "ui/pages/engineering_settings/engineering_settings.h"
 #include "ui/skin/frame_geometry.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_catalogue.h"
@@ -220,6 +221,7 @@ void MainWindow::buildPages() {
         "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }");
     engineerLayout->addWidget(statusTests_);
     engineerLayout->addStretch(1);
+    buildEngineeringSettings(*this, *tabs);
 
     auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
     engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);

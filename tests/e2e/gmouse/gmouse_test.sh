@@ -30,6 +30,14 @@ screenshot)
     expect_status 0
     [ "$(png_size "$work/engineer.png")" = "1256x680" ] ||
         fail "engineering page is $(png_size "$work/engineer.png"), expected 1256x680"
+    # A tab sheet of the engineering page by its name; an unknown name writes no picture.
+    run_gmouse --simulate --screenshot "$work/led.png" --page 8 --tab ts_Led
+    expect_status 0
+    [ -s "$work/led.png" ] || fail "the LED sheet was not rendered"
+    run_gmouse --simulate --screenshot "$work/none.png" --page 8 --tab ts_Nothing
+    expect_status 1
+    expect_err "no tab sheet named ts_Nothing"
+    [ ! -e "$work/none.png" ] || fail "a picture was written for an unknown tab sheet"
     ;;
 sim-eeprom)
     run_gmouse --simulate --sim-eeprom "$eeprom" --screenshot "$work/p.png"
@@ -38,7 +46,7 @@ sim-eeprom)
     ;;
 bad-options)
     for args in "--page 4" "--simulate --screenshot x.png --page 9" "--sim-eeprom e.bin" \
-        "--simulate=4999A" "--lang 2" "extra"; do
+        "--simulate=4999A" "--lang 2" "--tab ts_Led" "extra"; do
         # shellcheck disable=SC2086
         run_gmouse $args
         expect_status 2
