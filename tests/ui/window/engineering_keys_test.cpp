@@ -50,6 +50,11 @@ private slots:
         QVERIFY(clickEntry(rig, "Pnl_Main", "Open_Pnl_MseKey"));
         QVERIFY(clickEntry(rig, "Pnl_MseKey", "Tag904"));
         QCOMPARE(mouseKeyText(rig, 1, 1), QString("01100000"));
+
+        // The captions follow the language.
+        rig.window->setLanguage(2);
+        QCOMPARE(rig.find<QAbstractButton>("btn_Key307")->text(),
+                 QString::fromStdString(rig.texts.text("Str212")));
     }
 
     void comboSlotsAreWrittenAtOnce() {

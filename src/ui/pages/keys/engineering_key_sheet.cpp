@@ -14,6 +14,7 @@
 #include "buttons/gestures.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/window/operation_host.h"
+#include "ui/window/page_events.h"
 #include "ui/window/window_texts.h"
 
 namespace gm::ui {
@@ -87,6 +88,8 @@ EngineeringKeySheet::EngineeringKeySheet(KeyEditor& editor, QWidget* parent)
     columns->addLayout(right, 4);
 
     connect(&editor_, &KeyEditor::refreshed, this, &EngineeringKeySheet::refresh);
+    connect(&editor_.host().events(), &PageEvents::retranslated, this,
+            &EngineeringKeySheet::retranslate);
     retranslate();
 }
 

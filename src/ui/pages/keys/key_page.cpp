@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "buttons/key_tables.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/pages/keys/key_label.h"
 #include "ui/pages/keys/key_menu_view.h"
@@ -64,9 +65,14 @@ void KeyPage::pageShown(Page page) {
 }
 
 void KeyPage::refresh() {
+    const image::ImageModel& model = editor_.host().workspace().model();
     for (KeyLabel* label : labels_) {
-        label->setText(editor_.profileKeyName(
-            {static_cast<std::size_t>(profile_), static_cast<std::size_t>(label->key() - 1)}));
+        const buttons::KeyRef key{static_cast<std::size_t>(profile_),
+                                  static_cast<std::size_t>(label->key() - 1)};
+        label->setText(editor_.profileKeyName(key));
+        // The code itself, for a function the editor has no name for.
+        label->setToolTip(
+            QString::fromStdString(image::codeTextOf(buttons::profileKeyCode(model, key))));
     }
     side_->refresh();
 }
