@@ -1,7 +1,7 @@
 #pragma once
 // The command line of the editor:
 //   gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]
-//          [--screenshot FILE [--page 1..8] [--lang 1..3]]
+//          [--screenshot FILE [--page 1..8] [--lang 1..3] [--key-menu 1..12]]
 
 #include <optional>
 #include <string>
@@ -16,6 +16,7 @@ struct GmouseOptions {
     std::string screenshot;  // empty: run the editor
     int page = 1;
     int language = 1;
+    int keyMenu = 0;    // 1..12: the key menu of that key label is open in the screenshot
     bool help = false;  // print the usage and end
 };
 
