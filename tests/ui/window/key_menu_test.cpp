@@ -80,10 +80,30 @@ private slots:
         QVERIFY(!rig.checked("Key5"));
         QCOMPARE(mouseKeyText(rig, 1, 5), before);
 
+        // A click beside the menu closes it and still reaches what it was meant for: one click
+        // on a page button changes the page.
         rig.click("Key5");
-        rig.window->pageButtonClicked(Page::Profile2);
+        QTest::mouseClick(rig.find<QWidget>("Img_Mouse"), Qt::LeftButton);
         QVERIFY(!keyMenu(rig)->isVisible());
+        rig.click("Key5");
+        rig.click("Btn_Switch_1");
+        QVERIFY(!keyMenu(rig)->isVisible());
+        QCOMPARE(rig.window->currentPage(), Page::Profile2);
         QCOMPARE(mouseKeyText(rig, 1, 5), before);
+    }
+
+    void hoveringACategoryOpensItsPanelInPlaceOfTheOtherOne() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        rig.click("Key8");
+        QFrame* main = openPanel(rig, "Pnl_Main");
+        QTest::mouseMove(main->findChild<QWidget*>("Open_Pnl_Media"));
+        QVERIFY(openPanel(rig, "Pnl_Media") != nullptr);
+        QTest::mouseMove(main->findChild<QWidget*>("Open_Pnl_WWW"));
+        QVERIFY(openPanel(rig, "Pnl_Media") == nullptr);
+        QVERIFY(openPanel(rig, "Pnl_WWW") != nullptr);
+        QVERIFY(clickEntry(rig, "Pnl_WWW", "Tag1205"));
+        QCOMPARE(mouseKeyText(rig, 1, 8), QString("03022700"));
     }
 
     void theMenuStaysInsideTheWindowForALabelAtItsEdge() {

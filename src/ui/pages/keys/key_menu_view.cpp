@@ -1,9 +1,11 @@
 #include "ui/pages/keys/key_menu_view.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <utility>
 
 #include "ui/skin/skin_palette.h"
 
@@ -148,6 +150,7 @@ void KeyMenuView::open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf c
     captionOf_ = std::move(captionOf);
     setGeometry(parentWidget()->rect());
     show();
+    qApp->installEventFilter(this);
     raise();
     setFocus(Qt::PopupFocusReason);
     const QRect anchorRect(mapFrom(anchor->window(), anchor->mapTo(anchor->window(), QPoint(0, 0))),
@@ -174,6 +177,7 @@ namespace {
 
 // Panels go later: the row that closed them may still be inside its own click.
 void dropPanel(QFrame* frame) {
+    frame->setEnabled(false);
     frame->hide();
     frame->setObjectName({});
     frame->deleteLater();
@@ -183,19 +187,34 @@ void dropPanel(QFrame* frame) {
 
 void KeyMenuView::closeMenu() {
     const bool wasOpen = !levels_.empty();
+    settling_ = true;
     for (const Level& level : levels_)
         dropPanel(level.frame);
     levels_.clear();
+    qApp->removeEventFilter(this);
     hide();
+    settling_ = false;
     if (wasOpen)
         emit closed();
 }
 
 void KeyMenuView::closeLevelsAfter(std::size_t level) {
+    const bool settling = std::exchange(settling_, true);
     while (levels_.size() > level + 1) {
         dropPanel(levels_.back().frame);
         levels_.pop_back();
     }
+    updateMask();
+    settling_ = settling;
+}
+
+void KeyMenuView::updateMask() {
+    // Only the panels take the mouse: a click beside them reaches the window (a page button,
+    // another key label) and closes the menu on its way.
+    QRegion panels;
+    for (const Level& level : levels_)
+        panels += level.frame->geometry();
+    setMask(panels.isEmpty() ? QRegion(0, 0, 1, 1) : panels);
 }
 
 void KeyMenuView::openLevel(const buttons::MenuPanel& panel, QRect besides, bool preferRight) {
@@ -218,6 +237,9 @@ void KeyMenuView::openLevel(const buttons::MenuPanel& panel, QRect besides, bool
                          width - 2 * kPanelPadding - 3, kRowHeight);
         const int index = static_cast<int>(i);
         row->onHover = [this, depth, index] {
+            // Enter events Qt makes up while panels appear or go are not the user's hover.
+            if (settling_ || depth >= levels_.size())
+                return;
             const buttons::MenuEntry& hovered =
                 levels_[depth].panel->entries[static_cast<std::size_t>(index)];
             const bool alreadyOpen =
@@ -246,8 +268,11 @@ void KeyMenuView::openLevel(const buttons::MenuPanel& panel, QRect besides, bool
     int y = besides.top() - kPanelPadding;
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - height));
     level.frame->setGeometry(x, y, width, height);
-    level.frame->show();
     levels_.push_back(level);
+    updateMask();
+    const bool settling = std::exchange(settling_, true);
+    level.frame->show();
+    settling_ = settling;
 }
 
 void KeyMenuView::setCurrent(std::size_t level, int row) {
@@ -328,9 +353,13 @@ void KeyMenuView::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void KeyMenuView::mousePressEvent(QMouseEvent*) {
-    // Outside every panel: the menu closes and the click goes no further.
-    closeMenu();
+bool KeyMenuView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget != this && !isAncestorOf(widget))
+            closeMenu();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace gm::ui

@@ -1,9 +1,9 @@
 #pragma once
 // The key menu on screen: Pnl_Main beside the button that opened it, each category cascading its
-// sub-panel beside the entry, all kept inside the window. A transparent layer over the whole
-// window holds the panels, so a click outside them closes the menu. Mouse: hover opens a
-// category, a click picks. Keyboard: Up/Down move, Right or Enter opens a category, Left goes
-// back a panel, Enter picks, Esc closes.
+// sub-panel beside the entry, all kept inside the window. A layer over the window, masked to its
+// panels, holds them and the keyboard focus; a click anywhere else closes the menu and still
+// does what it does. Mouse: hover opens a category, a click picks. Keyboard: Up/Down move, Right
+// or Enter opens a category, Left goes back a panel, Enter picks, Esc closes.
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -37,7 +37,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Level {
@@ -49,6 +49,7 @@ private:
 
     void openLevel(const buttons::MenuPanel& panel, QRect besides, bool preferRight);
     void closeLevelsAfter(std::size_t level);
+    void updateMask();
     void setCurrent(std::size_t level, int row);
     void moveCurrent(int step);
     // A category opens its sub-panel; a function is picked.
@@ -60,6 +61,7 @@ private:
     CaptionOf captionOf_;
     std::vector<Level> levels_;
     bool cascadeRight_ = true;
+    bool settling_ = false;  // panels are being shown or hidden
 };
 
 }  // namespace gm::ui
