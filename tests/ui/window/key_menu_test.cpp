@@ -170,6 +170,29 @@ private slots:
         QCOMPARE(caption(rig, "Key4"), QString("Right Click"));
     }
 
+    void profileEntriesFollowTheProfilePagesTheWindowShows() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        auto profileEntries = [&rig] {
+            rig.click("Key11");
+            clickEntry(rig, "Pnl_Main", "Open_Pnl_Special");
+            clickEntry(rig, "Pnl_Special", "Open_Pnl_Profile");
+            QStringList names;
+            if (QFrame* panel = openPanel(rig, "Pnl_Profile")) {
+                for (auto* row : panel->findChildren<QAbstractButton*>())
+                    names << row->objectName();
+            }
+            QTest::keyClick(keyMenu(rig), Qt::Key_Escape);
+            return names;
+        };
+        QCOMPARE(profileEntries(), (QStringList{"Tag2300", "Tag2301", "Tag2302", "Tag2303"}));
+        // The layout table hides the third profile's page, then the second's.
+        rig.find<QWidget>("Btn_Fixed_1")->hide();
+        QCOMPARE(profileEntries(), (QStringList{"Tag2300", "Tag2301", "Tag2303"}));
+        rig.find<QWidget>("Btn_Switch_1")->hide();
+        QCOMPARE(profileEntries(), QStringList{});
+    }
+
     void theGameModePageOffersTheFireMacroEntriesOnlyThere() {
         image::settings::ProgramSettings settings;
         settings.gunDisplay = true;

@@ -68,11 +68,41 @@ QString KeyEditor::entryCaption(const buttons::MenuEntry& entry) const {
     return QString::fromStdString(entry.text);
 }
 
+int KeyEditor::profilePagesShown() const {
+    // The layout table may leave out the page buttons of profiles 3, or 2 and 3.
+    const QWidget* window = menuView_->parentWidget();
+    int shown = 1;
+    for (const char* button : {"Btn_Switch_1", "Btn_Fixed_1"}) {
+        const auto* page = window->findChild<const QWidget*>(button);
+        if (page == nullptr || page->isHidden())
+            break;
+        ++shown;
+    }
+    return shown;
+}
+
 buttons::KeyMenu KeyEditor::menuFor(buttons::MenuOrigin origin) const {
-    return buttons::buildKeyMenu({.origin = origin,
-                                  .settings = host_.programSettings(),
-                                  .pageProfile = static_cast<std::size_t>(state_.userPageProfile),
-                                  .macros = nullptr});
+    buttons::KeyMenu menu =
+        buttons::buildKeyMenu({.origin = origin,
+                               .settings = host_.programSettings(),
+                               .pageProfile = static_cast<std::size_t>(state_.userPageProfile),
+                               .macros = nullptr});
+    // The user page offers a switch to each profile page the window shows, none with one page;
+    // the engineering page offers them all.
+    const int profiles = profilePagesShown();
+    if (origin == buttons::MenuOrigin::UserPage && profiles < 3) {
+        for (buttons::MenuPanel& panel : menu.panels) {
+            if (panel.name != "Pnl_Profile")
+                continue;
+            std::erase_if(panel.entries, [profiles](const buttons::MenuEntry& entry) {
+                const bool switchEntry = entry.tag >= buttons::tags::kProfileFirst &&
+                                         entry.tag <= buttons::tags::kProfileLast;
+                return profiles == 1 ||
+                       (switchEntry && entry.tag - buttons::tags::kProfileFirst >= profiles);
+            });
+        }
+    }
+    return menu;
 }
 
 void KeyEditor::run(const QString& what, const std::function<device::Result()>& operation) {

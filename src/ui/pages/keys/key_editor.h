@@ -64,6 +64,8 @@ signals:
 
 private:
     void refreshFromModel();
+    // How many profile pages the window offers (1..3), by their page buttons.
+    int profilePagesShown() const;
 
     OperationHost& host_;
     buttons::ButtonState state_;
