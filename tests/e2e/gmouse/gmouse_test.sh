@@ -30,6 +30,16 @@ screenshot)
     expect_status 0
     [ "$(png_size "$work/engineer.png")" = "1256x680" ] ||
         fail "engineering page is $(png_size "$work/engineer.png"), expected 1256x680"
+    # With a key menu open: the picture differs from the page without it, at the same size.
+    run_gmouse --simulate --screenshot "$work/keys.png" --page 3
+    expect_status 0
+    run_gmouse --simulate --screenshot "$work/menu.png" --page 3 --key-menu 12
+    expect_status 0
+    [ "$(png_size "$work/menu.png")" = "980x620" ] ||
+        fail "key page with its menu is $(png_size "$work/menu.png"), expected 980x620"
+    if cmp -s "$work/menu.png" "$work/keys.png"; then
+        fail "the key menu is not in the picture"
+    fi
     ;;
 sim-eeprom)
     run_gmouse --simulate --sim-eeprom "$eeprom" --screenshot "$work/p.png"
@@ -38,7 +48,8 @@ sim-eeprom)
     ;;
 bad-options)
     for args in "--page 4" "--simulate --screenshot x.png --page 9" "--sim-eeprom e.bin" \
-        "--simulate=4999A" "--lang 2" "extra"; do
+        "--simulate=4999A" "--lang 2" "extra" "--key-menu 3" \
+        "--simulate --screenshot x.png --key-menu 13"; do
         # shellcheck disable=SC2086
         run_gmouse $args
         expect_status 2
