@@ -34,8 +34,12 @@ private slots:
         QVERIFY(!rig.checked("Key2"));
         QVERIFY(rig.window->statusText().contains(kDone));
 
-        // Two levels down: Special Key, DPI Key, DPI Up.
+        // Two levels down: Special Key, DPI Key, DPI Up. The present function carries the mark.
         rig.click("Key7");
+        QVERIFY(clickEntry(rig, "Pnl_Main", "Open_Pnl_MseKey"));
+        QFrame* mouseKeys = openPanel(rig, "Pnl_MseKey");
+        QVERIFY(mouseKeys->findChild<QWidget*>("Tag902")->property("marked").toBool());
+        QVERIFY(!mouseKeys->findChild<QWidget*>("Tag900")->property("marked").toBool());
         QVERIFY(clickEntry(rig, "Pnl_Main", "Open_Pnl_Special"));
         QVERIFY(clickEntry(rig, "Pnl_Special", "Open_Pnl_CPIKey"));
         QVERIFY(openPanel(rig, "Pnl_Special") != nullptr);

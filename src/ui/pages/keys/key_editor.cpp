@@ -33,8 +33,12 @@ KeyEditor::KeyEditor(OperationHost& host, QWidget* window)
 
 void KeyEditor::openMenu(const QWidget* anchor, const MenuTarget& target) {
     menuTarget_ = target;
-    menuView_->open(menuFor(target.origin), anchor,
-                    [this](const buttons::MenuEntry& entry) { return entryCaption(entry); });
+    const QString current = target.origin == buttons::MenuOrigin::EngineeringCombo
+                                ? comboKeyName(target.comboSlot)
+                                : profileKeyName(target.key);
+    menuView_->open(
+        menuFor(target.origin), anchor,
+        [this](const buttons::MenuEntry& entry) { return entryCaption(entry); }, current);
 }
 
 void KeyEditor::refreshFromModel() {

@@ -74,6 +74,11 @@ public:
         current_ = current;
         update();
     }
+    // The button's present function: a dot after the caption.
+    void setMarked(bool marked) {
+        marked_ = marked;
+        setProperty("marked", marked);
+    }
     std::function<void()> onHover;
 
 protected:
@@ -99,6 +104,11 @@ protected:
         painter.setPen(ink);
         const QRect text = rect().adjusted(12, 0, category_ ? -24 : -12, 0);
         painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, this->text());
+        if (marked_) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(qcolour(skin::colour::kAccent));
+            painter.drawEllipse(QPointF(width() - 14.0, height() / 2.0), 3.0, 3.0);
+        }
         if (category_) {
             QPen arrow(current_ ? qcolour(skin::colour::kAccent) : ink, 1.6);
             arrow.setCapStyle(Qt::RoundCap);
@@ -112,6 +122,7 @@ protected:
 private:
     bool category_ = false;
     bool current_ = false;
+    bool marked_ = false;
 };
 
 KeyMenuView::KeyMenuView(QWidget* window) : QWidget(window) {
@@ -144,7 +155,9 @@ bool KeyMenuView::enabled(const buttons::MenuEntry& entry) const {
     return false;
 }
 
-void KeyMenuView::open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf captionOf) {
+void KeyMenuView::open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf captionOf,
+                       const QString& current) {
+    current_ = current;
     closeMenu();
     menu_ = std::move(menu);
     captionOf_ = std::move(captionOf);
@@ -233,6 +246,8 @@ void KeyMenuView::openLevel(const buttons::MenuPanel& panel, QRect besides, bool
         row->setObjectName(rowName(entry, i));
         row->setText(captionOf_(entry));
         row->setEnabled(enabled(entry));
+        row->setMarked(entry.kind != buttons::EntryKind::Category && !current_.isEmpty() &&
+                       row->text() == current_);
         row->setGeometry(kPanelPadding, kPanelPadding + static_cast<int>(i) * kRowHeight,
                          width - 2 * kPanelPadding - 3, kRowHeight);
         const int index = static_cast<int>(i);

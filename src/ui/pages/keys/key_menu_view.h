@@ -24,7 +24,9 @@ public:
     // `window`: the top-level widget the menu stays inside.
     explicit KeyMenuView(QWidget* window);
 
-    void open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf captionOf);
+    // `current`: the caption of the button's function now; its entry carries the menu mark.
+    void open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf captionOf,
+              const QString& current);
     void closeMenu();
     bool isOpen() const { return isVisible(); }
 
@@ -59,6 +61,7 @@ private:
 
     buttons::KeyMenu menu_;
     CaptionOf captionOf_;
+    QString current_;
     std::vector<Level> levels_;
     bool cascadeRight_ = true;
     bool settling_ = false;  // panels are being shown or hidden
