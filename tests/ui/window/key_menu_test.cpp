@@ -51,8 +51,10 @@ private slots:
     void pickingWithTheKeyboardMovesIntoAndOutOfSubPanels() {
         WindowRig rig;
         QVERIFY(rig.connect());
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
         rig.click("Key3");
         QWidget* menu = keyMenu(rig);
+        QVERIFY(menu->hasFocus());
         // Down to "Special Key", in, back out: the sub-panel closes and the menu stays.
         QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Down);
@@ -68,6 +70,7 @@ private slots:
         QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
         QVERIFY(!menu->isVisible());
+        QVERIFY(rig.find<QWidget>("Key3")->hasFocus());  // the keyboard is back on the label
         QCOMPARE(mouseKeyText(rig, 1, 3), QString("01020000"));
         QCOMPARE(caption(rig, "Key3"), QString("Right Click"));
     }

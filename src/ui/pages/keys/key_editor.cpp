@@ -31,7 +31,7 @@ KeyEditor::KeyEditor(OperationHost& host, QWidget* window)
     refreshFromModel();
 }
 
-void KeyEditor::openMenu(const QWidget* anchor, const MenuTarget& target) {
+void KeyEditor::openMenu(QWidget* anchor, const MenuTarget& target) {
     menuTarget_ = target;
     const QString current = target.origin == buttons::MenuOrigin::EngineeringCombo
                                 ? comboKeyName(target.comboSlot)

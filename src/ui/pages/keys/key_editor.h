@@ -49,7 +49,7 @@ public:
 
     // Opens the key menu for `target` beside `anchor`; a pick assigns it. Page changes and a
     // language change close it.
-    void openMenu(const QWidget* anchor, const MenuTarget& target);
+    void openMenu(QWidget* anchor, const MenuTarget& target);
     KeyMenuView& menuView() { return *menuView_; }
 
     // Gives the target the entry's function and sends it to the mouse; says a refusal.

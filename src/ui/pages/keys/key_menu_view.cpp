@@ -155,9 +155,10 @@ bool KeyMenuView::enabled(const buttons::MenuEntry& entry) const {
     return false;
 }
 
-void KeyMenuView::open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf captionOf,
+void KeyMenuView::open(buttons::KeyMenu menu, QWidget* anchor, CaptionOf captionOf,
                        const QString& current) {
     current_ = current;
+    anchor_ = anchor;
     closeMenu();
     menu_ = std::move(menu);
     captionOf_ = std::move(captionOf);
@@ -200,6 +201,7 @@ void dropPanel(QFrame* frame) {
 
 void KeyMenuView::closeMenu() {
     const bool wasOpen = !levels_.empty();
+    const bool hadFocus = hasFocus();
     settling_ = true;
     for (const Level& level : levels_)
         dropPanel(level.frame);
@@ -207,6 +209,9 @@ void KeyMenuView::closeMenu() {
     qApp->removeEventFilter(this);
     hide();
     settling_ = false;
+    // The keyboard goes back to the button the menu belongs to.
+    if (hadFocus && anchor_ != nullptr)
+        anchor_->setFocus(Qt::PopupFocusReason);
     if (wasOpen)
         emit closed();
 }

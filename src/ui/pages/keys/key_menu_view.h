@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QPointer>
 #include <functional>
 #include <vector>
 
@@ -25,8 +26,7 @@ public:
     explicit KeyMenuView(QWidget* window);
 
     // `current`: the caption of the button's function now; its entry carries the menu mark.
-    void open(buttons::KeyMenu menu, const QWidget* anchor, CaptionOf captionOf,
-              const QString& current);
+    void open(buttons::KeyMenu menu, QWidget* anchor, CaptionOf captionOf, const QString& current);
     void closeMenu();
     bool isOpen() const { return isVisible(); }
 
@@ -62,6 +62,7 @@ private:
     buttons::KeyMenu menu_;
     CaptionOf captionOf_;
     QString current_;
+    QPointer<QWidget> anchor_;
     std::vector<Level> levels_;
     bool cascadeRight_ = true;
     bool settling_ = false;  // panels are being shown or hidden

@@ -6,6 +6,8 @@
 #include "buttons/fire_key_fields.h"
 #include "buttons/fire_keys.h"
 #include "buttons/gestures.h"
+#include "buttons/key_name.h"
+#include "buttons/key_tables.h"
 #include "ui/pages/keys/aim_bar.h"
 #include "ui/pages/keys/check_toggle.h"
 #include "ui/pages/keys/key_editor.h"
@@ -18,6 +20,8 @@ namespace gm::ui {
 namespace {
 
 constexpr const char* kTitleStyle = "color: #E6E8EB; font-size: 14px; font-weight: 600;";
+constexpr const char* kAimValueStyle = "color: #2DD4BF; font-size: 13px; font-weight: 600;";
+constexpr const char* kAimValueMutedStyle = "color: #8B93A1; font-size: 13px; font-weight: 600;";
 constexpr const char* kHeadingStyle = "color: #8B93A1; font-size: 11px;";
 constexpr const char* kFieldStyle =
     "QLineEdit { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
@@ -78,7 +82,7 @@ KeySidePanel::KeySidePanel(KeyEditor& editor, QWidget* parent) : QWidget(parent)
     }
 
     aimTitle_ = label(kTitleStyle);
-    aimValue_ = label("color: #2DD4BF; font-size: 13px; font-weight: 600;");
+    aimValue_ = label(kAimValueStyle);
     aimValue_->setObjectName("lbl_AIMDPIValue");
     aimValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     aimBar_ = new AimBar(this);
@@ -178,6 +182,15 @@ void KeySidePanel::refresh() {
     aimBar_->setLevel(state.aimLevel);
     aimValue_->setText(QString("%1 CPI").arg(
         buttons::kAimCpiLevels[static_cast<std::size_t>(aimBar_->level() - 1)]));
+    // Muted while no button of the three profiles is an AIM key: the level is not stored then.
+    bool aimKey = false;
+    buttons::forEachProfileKey([&](buttons::KeyRef key) {
+        aimKey = aimKey ||
+                 buttons::nameOf(buttons::profileKeyCode(editor_.host().workspace().model(), key),
+                                 {state.rememberedFire, nullptr})
+                     .is(buttons::names::kAimKey);
+    });
+    aimValue_->setStyleSheet(aimKey ? kAimValueStyle : kAimValueMutedStyle);
     toggles_[0]->setOn(state.lightModeGesture);
     for (int item = 1; item < buttons::kGestureItemCount; ++item)
         toggles_[static_cast<std::size_t>(item)]->setOn(state.gestureItem == item);
