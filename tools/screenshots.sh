@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders every user page and the engineering page in languages 1 (English) and 2 (Chinese) on
-# the virtual mouse, without a display, into docs/screenshots/page<N>-lang<L>.png, and each
-# engineering settings sheet into page8-<sheet>-lang<L>.png.
+# the virtual mouse, without a display, into docs/screenshots/page<N>-lang<L>.png, each
+# engineering settings sheet into page8-<sheet>-lang<L>.png, and the three key pages and the
+# engineering Keys sheet with a key menu open into keymenu<N>-lang<L>.png.
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -29,6 +30,14 @@ for lang in 1 2; do
         file="$out/page8-${tab#ts_}-lang$lang.png"
         LC_ALL="$locale" "$gmouse" --simulate --screenshot "$file" --page 8 --lang "$lang" \
             --tab "$tab"
+        echo "$file"
+    done
+    # A label of each column and one at the window's edge: the menu cascades and stays inside.
+    for page_key in 1:4 2:2 3:12 8:5; do
+        page="${page_key%%:*}"
+        file="$out/keymenu$page-lang$lang.png"
+        "$gmouse" --simulate --screenshot "$file" --page "$page" --lang "$lang" \
+            --key-menu "${page_key##*:}"
         echo "$file"
     done
 done

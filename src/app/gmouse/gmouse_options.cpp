@@ -8,7 +8,8 @@ namespace gm::app {
 
 const char* const kGmouseUsage =
     "usage: gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]\n"
-    "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]]\n"
+    "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]\n"
+    "                                  [--key-menu 1..12]]\n"
     "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
     "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
     "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led).\n";
@@ -31,6 +32,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         {{"--simulate"}, OptionValue::Optional},   {{"--sim-eeprom"}, OptionValue::Required},
         {{"--screenshot"}, OptionValue::Required}, {{"--page"}, OptionValue::Required},
         {{"--lang"}, OptionValue::Required},       {{"--tab"}, OptionValue::Required},
+        {{"--key-menu"}, OptionValue::Required},
         {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
     if (!parsed)
@@ -62,12 +64,14 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
     }
     options.screenshot = parsed->value("--screenshot").value_or("");
     if (options.screenshot.empty() &&
-        (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab"))) {
-        error = "--page, --lang and --tab go with --screenshot";
+        (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab") ||
+         parsed->has("--key-menu"))) {
+        error = "--page, --lang, --tab and --key-menu go with --screenshot";
         return std::nullopt;
     }
     for (auto [name, target, high] :
-         {std::tuple{"--page", &options.page, 8}, std::tuple{"--lang", &options.language, 3}}) {
+         {std::tuple{"--page", &options.page, 8}, std::tuple{"--lang", &options.language, 3},
+          std::tuple{"--key-menu", &options.keyMenu, 12}}) {
         if (const auto text = parsed->value(name)) {
             const auto number = numberIn(*text, 1, high);
             if (!number) {

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of the editor:
 //   gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]
-//          [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]]
+//          [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME] [--key-menu 1..12]]
 
 #include <optional>
 #include <string>
@@ -17,6 +17,7 @@ struct GmouseOptions {
     int page = 1;
     int language = 1;
     std::string tab;    // object name of an engineering tab sheet to show, e.g. ts_Led
+    int keyMenu = 0;    // 1..12: the key menu of that key label is open in the screenshot
     bool help = false;  // print the usage and end
 };
 

@@ -1,9 +1,11 @@
 // gmouse, the editor: one window per user on the attached or the virtual mouse, or, with
 // --screenshot, one picture of a page rendered without a display.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QStandardPaths>
@@ -32,6 +34,28 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kScreenshotTimeoutMs = 30'000;
 
+// Opens the key menu of label `key` (on the engineering page: of profile 1's button `key` on the
+// Keys sheet) and, from the keyboard, its second category's sub-panel, so the picture shows the
+// menu cascading.
+void openKeyMenu(gm::ui::MainWindow& window, gm::ui::Page page, int key) {
+    QString name = QString("Key%1").arg(key);
+    if (page == gm::ui::Page::Engineering) {
+        auto* tabs = window.findChild<QTabWidget*>("PageControl_Eng");
+        if (QWidget* sheet = window.findChild<QWidget*>("ts_Keys"); tabs != nullptr && sheet)
+            tabs->setCurrentWidget(sheet);
+        name = QString("btn_Key1%1").arg(key, 2, 10, QChar('0'));
+    }
+    auto* label = window.findChild<QAbstractButton*>(name);
+    if (label == nullptr || !label->isVisible())
+        return;
+    label->click();
+    QWidget* menu = window.findChild<QWidget*>("KeyMenu");
+    for (Qt::Key pressed : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
+        QKeyEvent event(QEvent::KeyPress, pressed, Qt::NoModifier);
+        QApplication::sendEvent(menu, &event);
+    }
+}
+
 // Saves the window once the image is read and the page is shown; quits either way.
 void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
                     const gm::app::GmouseOptions& options, int& status) {
@@ -59,6 +83,8 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
                 }
                 tabs->setCurrentWidget(sheet);
             }
+            if (options.keyMenu > 0)
+                openKeyMenu(window, page, options.keyMenu);
             const QString file = QString::fromStdString(options.screenshot);
             if (!window.grab().save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";

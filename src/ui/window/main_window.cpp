@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "settings/profile_page.h"
+#include "ui/pages/keys/key_pages.h"
 #include "ui/pages/settings/settings_pages.h"
 #include "ui/pages/engineering_settings/engineering_settings.h"
 #include "ui/skin/frame_geometry.h"
@@ -205,6 +206,7 @@ void MainWindow::buildPages() {
     banner->setGeometry(toQRect(skin::update_page::kBanner));
     updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
     buildSettingsPages(*this, groupBoxes_[2], groupBoxes_[3]);
+    buildKeyPages(*this, groupBoxes_[1], tabs);
 
     // The engineering tab's operations, at the top of the sheet.
     QWidget* engineerSheet = tabs->findChild<QWidget*>("ts_Engineer");

@@ -127,6 +127,17 @@ Pair pairOf(WindowText which) {
         case WindowText::NotReached:
             return {"did not reach the mouse; the page shows what the mouse still holds",
                     "未写入鼠标；页面显示鼠标中仍保存的设置"};
+        case WindowText::KeyHeading:
+            return {"Key %1", "按键 %1"};
+        case WindowText::KeepsLeftClick:
+            return {"Office Mode keeps at least one Left Click: the key was not changed",
+                    "办公模式至少保留一个左键：该按键未更改"};
+        case WindowText::Gestures:
+            return {"Gestures", "组合手势"};
+        case WindowText::ComboKeys:
+            return {"Combo Keys", "组合键"};
+        case WindowText::ComboEnable:
+            return {"Combo Enable", "组合键使能"};
     }
     return {"", ""};
 }

@@ -56,6 +56,12 @@ enum class WindowText {
     McuLedOtherType,
     McuLedOtherChip,
     NotReached,  // a live change the mouse refused
+    // The key page and the engineering key sheet.
+    KeyHeading,      // "Key %1"
+    KeepsLeftClick,  // the last Left Click of profile 1 may not be reassigned
+    Gestures,
+    ComboKeys,
+    ComboEnable,
 };
 
 QString windowText(WindowText which, int language);

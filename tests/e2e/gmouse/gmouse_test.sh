@@ -38,6 +38,16 @@ screenshot)
     expect_status 1
     expect_err "no tab sheet named ts_Nothing"
     [ ! -e "$work/none.png" ] || fail "a picture was written for an unknown tab sheet"
+    # With a key menu open: the picture differs from the page without it, at the same size.
+    run_gmouse --simulate --screenshot "$work/keys.png" --page 3
+    expect_status 0
+    run_gmouse --simulate --screenshot "$work/menu.png" --page 3 --key-menu 12
+    expect_status 0
+    [ "$(png_size "$work/menu.png")" = "980x620" ] ||
+        fail "key page with its menu is $(png_size "$work/menu.png"), expected 980x620"
+    if cmp -s "$work/menu.png" "$work/keys.png"; then
+        fail "the key menu is not in the picture"
+    fi
     ;;
 sim-eeprom)
     run_gmouse --simulate --sim-eeprom "$eeprom" --screenshot "$work/p.png"
@@ -46,7 +56,8 @@ sim-eeprom)
     ;;
 bad-options)
     for args in "--page 4" "--simulate --screenshot x.png --page 9" "--sim-eeprom e.bin" \
-        "--simulate=4999A" "--lang 2" "--tab ts_Led" "extra"; do
+        "--simulate=4999A" "--lang 2" "--tab ts_Led" "extra" "--key-menu 3" \
+        "--simulate --screenshot x.png --key-menu 13"; do
         # shellcheck disable=SC2086
         run_gmouse $args
         expect_status 2

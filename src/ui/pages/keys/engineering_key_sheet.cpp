@@ -1,0 +1,351 @@
+#include "ui/pages/keys/engineering_key_sheet.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "buttons/aim_key.h"
+#include "buttons/assignment.h"
+#include "buttons/combo_masks.h"
+#include "buttons/fire_keys.h"
+#include "buttons/gestures.h"
+#include "ui/pages/keys/key_editor.h"
+#include "ui/window/operation_host.h"
+#include "ui/window/page_events.h"
+#include "ui/window/window_texts.h"
+
+namespace gm::ui {
+
+namespace {
+
+namespace b = gm::buttons;
+
+// Engineering terms of the sheet's captions.
+namespace term {
+inline constexpr int kFirstProfile = 0;  // 0..2 the three profiles
+inline constexpr int kFireKey = 56;
+inline constexpr int kFirstFireSet = 57;  // 57..59
+inline constexpr int kRepeat = 60;
+inline constexpr int kTime = 61;
+inline constexpr int kContinue = 62;
+inline constexpr int kLightGesture = 107;
+inline constexpr int kLightGestureFirstItem = 108;  // 108, 109
+inline constexpr int kGameGesture = 110;
+inline constexpr int kGameGestureFirstItem = 111;  // 111..117
+inline constexpr int kGunFireMode = 118;
+inline constexpr int kAim = 119;
+inline constexpr int kButtonEffect = 120;
+inline constexpr int kButtonEffectFirstItem = 121;  // 121, 122
+}  // namespace term
+
+constexpr const char* kSheetStyle =
+    "QLabel { color: #8B93A1; font-size: 12px; }"
+    "QLabel[role=\"title\"] { color: #E6E8EB; font-size: 13px; font-weight: 600; }"
+    "QPushButton { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
+    " border-radius: 5px; padding: 2px 8px; text-align: left; font-size: 12px; min-height: 20px; }"
+    "QPushButton:hover { border-color: #2DD4BF; }"
+    "QComboBox, QLineEdit { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
+    " border-radius: 5px; padding: 1px 6px; font-size: 12px; min-height: 20px; }"
+    "QComboBox:focus, QLineEdit:focus { border-color: #2DD4BF; }"
+    "QCheckBox { color: #E6E8EB; font-size: 12px; spacing: 6px; }"
+    "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #2A2E37;"
+    " border-radius: 4px; background: #15171C; }"
+    "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }";
+
+QLabel* title(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setProperty("role", "title");
+    return label;
+}
+
+// The combo-enable selectors in the order of ComboSelector, with the name of the buttons each
+// one masks.
+constexpr std::array<const char*, b::kComboSelectorCount> kComboSelectorNames{
+    "cb_MidCom",  "cb_BackCom", "cb_ForwardCom", "cb_CPICom",
+    "cb_CPIICom", "cb_CPIDCom", "cb_GunCom"};
+constexpr std::array<const char*, b::kComboSelectorCount> kComboSelectorCaptions{
+    "Str212", "Str213", "Str214", "Str221", "Str222", "Str223", "Str208"};
+
+}  // namespace
+
+EngineeringKeySheet::EngineeringKeySheet(KeyEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
+    setObjectName("Pnl_EngineeringKeys");
+    setStyleSheet(kSheetStyle);
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(16, 14, 16, 14);
+    columns->setSpacing(24);
+    columns->addWidget(buildKeyGrid(), 5);
+    columns->addWidget(buildComboGrid(), 3);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(14);
+    right->addWidget(buildFireGrid());
+    right->addWidget(buildGestureGrid());
+    right->addStretch(1);
+    columns->addLayout(right, 4);
+
+    connect(&editor_, &KeyEditor::refreshed, this, &EngineeringKeySheet::refresh);
+    connect(&editor_.host().events(), &PageEvents::retranslated, this,
+            &EngineeringKeySheet::retranslate);
+    retranslate();
+}
+
+QWidget* EngineeringKeySheet::buildKeyGrid() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    for (std::size_t p = 0; p < 3; ++p) {
+        grid->addWidget(title(editor_.host().term(term::kFirstProfile + static_cast<int>(p)), box),
+                        0, static_cast<int>(p) + 1);
+        for (std::size_t k = 0; k < 12; ++k) {
+            auto* button = new QPushButton(box);
+            button->setObjectName(QString("btn_Key%1%2").arg(p + 1).arg(k + 1, 2, 10, QChar('0')));
+            button->setCursor(Qt::PointingHandCursor);
+            connect(button, &QPushButton::clicked, this, [this, button, p, k] {
+                editor_.openMenu(
+                    button,
+                    {.origin = b::MenuOrigin::EngineeringKey, .key = {p, k}, .comboSlot = 0});
+            });
+            grid->addWidget(button, static_cast<int>(k) + 1, static_cast<int>(p) + 1);
+            keys_[p][k] = button;
+        }
+    }
+    for (int k = 1; k <= 12; ++k)
+        grid->addWidget(new QLabel(QString("Key%1").arg(k), box), k, 0);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(13, 1);
+    return box;
+}
+
+QWidget* EngineeringKeySheet::buildComboGrid() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    auto* comboTitle = title({}, box);
+    comboTitle->setObjectName("lbl_ComboKeys");
+    grid->addWidget(comboTitle, 0, 0, 1, 2);
+    for (std::size_t slot = 0; slot < combos_.size(); ++slot) {
+        grid->addWidget(new QLabel(QString("Combo Key%1").arg(slot + 1), box),
+                        static_cast<int>(slot) + 1, 0);
+        auto* button = new QPushButton(box);
+        button->setObjectName(QString("btn_ComboKey%1").arg(slot + 1, 3, 10, QChar('0')));
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &QPushButton::clicked, this, [this, button, slot] {
+            editor_.openMenu(
+                button, {.origin = b::MenuOrigin::EngineeringCombo, .key = {}, .comboSlot = slot});
+        });
+        grid->addWidget(button, static_cast<int>(slot) + 1, 1);
+        combos_[slot] = button;
+    }
+    auto* maskTitle = title({}, box);
+    maskTitle->setObjectName("lbl_ComboEnable");
+    grid->addWidget(maskTitle, 11, 0, 1, 2);
+    for (std::size_t i = 0; i < comboMasks_.size(); ++i) {
+        auto* caption = new QLabel(box);
+        caption->setObjectName(QString(kComboSelectorNames[i]) + "_caption");
+        grid->addWidget(caption, static_cast<int>(i) + 12, 0);
+        auto* selector = new QComboBox(box);
+        selector->setObjectName(kComboSelectorNames[i]);
+        for (std::uint8_t mask : b::kComboMaskChoices)
+            selector->addItem(
+                QString("0x%1").arg(mask, 2, 16, QChar('0')).toUpper().replace("0X", "0x"), mask);
+        const auto which = static_cast<b::ComboSelector>(i);
+        connect(selector, &QComboBox::activated, this, [this, selector, which](int item) {
+            const auto mask = static_cast<std::uint8_t>(selector->itemData(item).toUInt());
+            KeyEditor& editor = editor_;
+            editor.run(selector->objectName(), [&editor, which, mask] {
+                return b::applyComboMask(editor.host().workspace(), editor.state(), which, mask);
+            });
+        });
+        grid->addWidget(selector, static_cast<int>(i) + 12, 1);
+        comboMasks_[i] = selector;
+    }
+    grid->setRowMinimumHeight(10, 10);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(19, 1);
+    return box;
+}
+
+QWidget* EngineeringKeySheet::buildFireGrid() {
+    const OperationHost& host = editor_.host();
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    grid->addWidget(title(host.term(term::kFireKey), box), 0, 0);
+    grid->addWidget(new QLabel(host.term(term::kRepeat), box), 0, 1);
+    grid->addWidget(new QLabel(host.term(term::kTime), box), 0, 2);
+    for (std::size_t n = 0; n < 3; ++n) {
+        const int row = static_cast<int>(n) + 1;
+        const int number = row;
+        grid->addWidget(new QLabel(host.term(term::kFirstFireSet + static_cast<int>(n)), box), row,
+                        0);
+        auto* count = new QComboBox(box);
+        count->setObjectName(QString("cb_Fire%1Count").arg(number));
+        for (int r = b::kMinRepeat; r <= b::kMaxRepeat; ++r)
+            count->addItem(QString::number(r));
+        connect(count, &QComboBox::activated, this, [this, n] { applyFireKeys(n); });
+        auto* time = new QLineEdit(box);
+        time->setObjectName(QString("edt_Fire%1Time").arg(number));
+        time->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), time));
+        connect(time, &QLineEdit::editingFinished, this, [this, n] { applyFireKeys(n); });
+        auto* continueBox = new QCheckBox(host.term(term::kContinue), box);
+        continueBox->setObjectName(QString("cb_Fire%1Continue").arg(number));
+        connect(continueBox, &QCheckBox::clicked, this, [this, n] { applyFireKeys(n); });
+        grid->addWidget(count, row, 1);
+        grid->addWidget(time, row, 2);
+        grid->addWidget(continueBox, row, 3);
+        fireCounts_[n] = count;
+        fireTimes_[n] = time;
+        fireContinues_[n] = continueBox;
+    }
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QWidget* EngineeringKeySheet::buildGestureGrid() {
+    const OperationHost& host = editor_.host();
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+
+    aim_ = new QComboBox(box);
+    aim_->setObjectName("cb_AIM");
+    for (int cpi : b::kAimCpiLevels)
+        aim_->addItem(QString::number(cpi));
+    connect(aim_, &QComboBox::activated, this, &EngineeringKeySheet::aimChosen);
+
+    gesture_ = new QComboBox(box);
+    gesture_->setObjectName("cb_ChangeFireFun");
+    for (int item = 0; item < b::kGestureItemCount; ++item)
+        gesture_->addItem(host.term(term::kGameGestureFirstItem + item));
+    connect(gesture_, &QComboBox::activated, this, [this](int item) {
+        KeyEditor& editor = editor_;
+        editor.run(gesture_->objectName(), [&editor, item] {
+            return b::applyGameGesture(editor.host().workspace(), editor.state(), item);
+        });
+    });
+
+    lightGesture_ = new QComboBox(box);
+    lightGesture_->setObjectName("cb_ChangeLEDModeFun");
+    for (int item = 0; item < 2; ++item)
+        lightGesture_->addItem(host.term(term::kLightGestureFirstItem + item));
+    connect(lightGesture_, &QComboBox::activated, this, [this](int item) {
+        KeyEditor& editor = editor_;
+        editor.run(lightGesture_->objectName(), [&editor, item] {
+            return b::applyLightGesture(editor.host().workspace(), editor.state(), item == 1);
+        });
+    });
+
+    gunFireMode_ = new QCheckBox(host.term(term::kGunFireMode), box);
+    gunFireMode_->setObjectName("cb_IsGunFireMode");
+    connect(gunFireMode_, &QCheckBox::clicked, this, [this](bool on) {
+        KeyEditor& editor = editor_;
+        editor.run(gunFireMode_->objectName(), [&editor, on] {
+            return b::applyGunFireMode(editor.host().workspace(), editor.state(), on);
+        });
+    });
+
+    buttonEffect_ = new QComboBox(box);
+    buttonEffect_->setObjectName("cb_BtnEFT");
+    for (int item = 0; item < 2; ++item)
+        buttonEffect_->addItem(host.term(term::kButtonEffectFirstItem + item));
+    connect(buttonEffect_, &QComboBox::activated, this, [this](int item) {
+        KeyEditor& editor = editor_;
+        editor.run(buttonEffect_->objectName(), [&editor, item] {
+            return b::setButtonEffect(editor.host().workspace(), editor.state(), item);
+        });
+    });
+
+    int row = 0;
+    auto addRow = [&](int termId, QWidget* control) {
+        grid->addWidget(new QLabel(host.term(termId), box), row, 0);
+        grid->addWidget(control, row, 1);
+        ++row;
+    };
+    addRow(term::kAim, aim_);
+    addRow(term::kGameGesture, gesture_);
+    addRow(term::kLightGesture, lightGesture_);
+    grid->addWidget(gunFireMode_, row++, 0, 1, 2);
+    addRow(term::kButtonEffect, buttonEffect_);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+void EngineeringKeySheet::applyFireKeys(std::size_t set) {
+    b::FireKeySet& edited = editor_.state().fire[set];
+    edited.repeat = fireCounts_[set]->currentIndex() + b::kMinRepeat;
+    const int time = fireTimes_[set]->text().toInt();
+    edited.interval = std::clamp(time, b::kMinInterval, b::kMaxInterval);
+    fireTimes_[set]->setText(QString::number(edited.interval));
+    edited.continueOn = fireContinues_[set]->isChecked();
+    KeyEditor& editor = editor_;
+    editor.run(fireCounts_[set]->objectName(),
+               [&editor] { return b::applyFireKeys(editor.host().workspace(), editor.state()); });
+}
+
+void EngineeringKeySheet::aimChosen(int item) {
+    KeyEditor& editor = editor_;
+    editor.run(aim_->objectName(), [&editor, item] {
+        return b::spreadAimLevel(editor.host().workspace(), editor.state(), item + 1,
+                                 b::AimPage::Engineering)
+            .pushed;
+    });
+    // Without an AIM button the level stays; the selector shows it again.
+    refresh();
+}
+
+void EngineeringKeySheet::retranslate() {
+    const int language = editor_.host().language();
+    findChild<QLabel*>("lbl_ComboKeys")->setText(windowText(WindowText::ComboKeys, language));
+    findChild<QLabel*>("lbl_ComboEnable")->setText(windowText(WindowText::ComboEnable, language));
+    for (std::size_t i = 0; i < comboMasks_.size(); ++i) {
+        findChild<QLabel*>(QString(kComboSelectorNames[i]) + "_caption")
+            ->setText(editor_.host().caption(kComboSelectorCaptions[i]));
+    }
+    refresh();
+}
+
+void EngineeringKeySheet::refresh() {
+    const b::ButtonState& state = editor_.state();
+    for (std::size_t p = 0; p < 3; ++p) {
+        for (std::size_t k = 0; k < 12; ++k)
+            keys_[p][k]->setText(editor_.profileKeyName({p, k}));
+    }
+    for (std::size_t slot = 0; slot < combos_.size(); ++slot)
+        combos_[slot]->setText(editor_.comboKeyName(slot));
+    for (std::size_t n = 0; n < 3; ++n) {
+        const QSignalBlocker blockCount(fireCounts_[n]);
+        fireCounts_[n]->setCurrentIndex(state.fire[n].repeat - b::kMinRepeat);
+        if (!fireTimes_[n]->hasFocus())
+            fireTimes_[n]->setText(QString::number(state.fire[n].interval));
+        fireContinues_[n]->setChecked(state.fire[n].continueOn);
+    }
+    const QSignalBlocker blockAim(aim_);
+    aim_->setCurrentIndex(state.aimLevel - 1);
+    const QSignalBlocker blockGesture(gesture_);
+    gesture_->setCurrentIndex(state.gestureItem);
+    const QSignalBlocker blockLight(lightGesture_);
+    lightGesture_->setCurrentIndex(state.lightModeGesture ? 1 : 0);
+    gunFireMode_->setChecked(state.gunFireMode);
+    const QSignalBlocker blockEffect(buttonEffect_);
+    buttonEffect_->setCurrentIndex(state.buttonEffect);
+    for (std::size_t i = 0; i < comboMasks_.size(); ++i) {
+        const QSignalBlocker blockMask(comboMasks_[i]);
+        comboMasks_[i]->setCurrentIndex(comboMasks_[i]->findData(state.comboMasks[i]));
+    }
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,168 @@
+#include "ui/pages/keys/key_editor.h"
+
+#include "buttons/assignment.h"
+#include "buttons/refresh.h"
+#include "buttons/tag_code.h"
+#include "ui/pages/keys/key_menu_view.h"
+#include "ui/window/operation_host.h"
+#include "ui/window/page_events.h"
+#include "ui/window/window_texts.h"
+
+namespace gm::ui {
+
+namespace {
+
+// The mouse refused every report of the write that failed: it holds what it held before.
+bool refusedWhole(const std::optional<device::Result>& result, device::Step step) {
+    return result && !result->ok() && result->step == step && result->reports > 0 &&
+           result->refused == result->reports;
+}
+
+}  // namespace
+
+KeyEditor::KeyEditor(OperationHost& host, QWidget* window)
+    : QObject(window), host_(host), menuView_(new KeyMenuView(window)) {
+    // Connected before the pages: their refreshes see the state of the new image.
+    connect(&host_.events(), &PageEvents::modelChanged, this, &KeyEditor::refreshFromModel);
+    connect(&host_.events(), &PageEvents::pageShown, menuView_, &KeyMenuView::closeMenu);
+    connect(&host_.events(), &PageEvents::retranslated, menuView_, &KeyMenuView::closeMenu);
+    connect(menuView_, &KeyMenuView::picked, this,
+            [this](const buttons::MenuEntry& entry) { assign(menuTarget_, entry); });
+    refreshFromModel();
+}
+
+void KeyEditor::openMenu(QWidget* anchor, const MenuTarget& target) {
+    menuTarget_ = target;
+    const QString current = target.origin == buttons::MenuOrigin::EngineeringCombo
+                                ? comboKeyName(target.comboSlot)
+                                : profileKeyName(target.key);
+    menuView_->open(
+        menuFor(target.origin), anchor,
+        [this](const buttons::MenuEntry& entry) { return entryCaption(entry); }, current);
+}
+
+void KeyEditor::refreshFromModel() {
+    const int pageProfile = state_.userPageProfile;
+    buttons::refreshButtonState(host_.workspace().model(), state_);
+    state_.userPageProfile = pageProfile;
+    emit refreshed();
+}
+
+QString KeyEditor::caption(const buttons::KeyName& name) const {
+    if (!name.id.empty())
+        return host_.caption(name.id);
+    return QString::fromStdString(name.text);
+}
+
+QString KeyEditor::nameOf(const image::KeyCode& code) const {
+    return caption(buttons::nameOf(code, {state_.rememberedFire, nullptr}));
+}
+
+QString KeyEditor::profileKeyName(buttons::KeyRef key) const {
+    return nameOf(buttons::profileKeyCode(host_.workspace().model(), key));
+}
+
+QString KeyEditor::comboKeyName(std::size_t slot) const {
+    return nameOf(buttons::comboKeyCode(host_.workspace().model(), slot));
+}
+
+QString KeyEditor::entryCaption(const buttons::MenuEntry& entry) const {
+    if (!entry.textId.empty())
+        return host_.caption(entry.textId);
+    return QString::fromStdString(entry.text);
+}
+
+int KeyEditor::profilePagesShown() const {
+    // The layout table may leave out the page buttons of profiles 3, or 2 and 3.
+    const QWidget* window = menuView_->parentWidget();
+    int shown = 1;
+    for (const char* button : {"Btn_Switch_1", "Btn_Fixed_1"}) {
+        const auto* page = window->findChild<const QWidget*>(button);
+        if (page == nullptr || page->isHidden())
+            break;
+        ++shown;
+    }
+    return shown;
+}
+
+buttons::KeyMenu KeyEditor::menuFor(buttons::MenuOrigin origin) const {
+    buttons::KeyMenu menu =
+        buttons::buildKeyMenu({.origin = origin,
+                               .settings = host_.programSettings(),
+                               .pageProfile = static_cast<std::size_t>(state_.userPageProfile),
+                               .macros = nullptr});
+    // The user page offers a switch to each profile page the window shows, none with one page;
+    // the engineering page offers them all.
+    const int profiles = profilePagesShown();
+    if (origin == buttons::MenuOrigin::UserPage && profiles < 3) {
+        for (buttons::MenuPanel& panel : menu.panels) {
+            if (panel.name != "Pnl_Profile")
+                continue;
+            std::erase_if(panel.entries, [profiles](const buttons::MenuEntry& entry) {
+                const bool switchEntry = entry.tag >= buttons::tags::kProfileFirst &&
+                                         entry.tag <= buttons::tags::kProfileLast;
+                return profiles == 1 ||
+                       (switchEntry && entry.tag - buttons::tags::kProfileFirst >= profiles);
+            });
+        }
+    }
+    return menu;
+}
+
+void KeyEditor::run(const QString& what, const std::function<device::Result()>& operation) {
+    host_.runOnMouse(what, operation, Notice::StatusLine);
+}
+
+void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry) {
+    std::optional<image::KeyCode> code;
+    if (entry.kind == buttons::EntryKind::Macro) {
+        code = entry.code;
+    } else if (entry.kind == buttons::EntryKind::Function) {
+        const image::ChipType chip =
+            host_.workspace().model().chip.value_or(image::ChipType::Chip4210A);
+        code = buttons::codeOfTag(entry.tag, {state_, chip, target.origin});
+    }
+    if (!code)
+        return;
+    const QString name = entryCaption(entry);
+    device::Workspace& workspace = host_.workspace();
+    image::ImageModel& model = workspace.model();
+    if (target.origin == buttons::MenuOrigin::EngineeringCombo) {
+        const image::KeyCode before = buttons::comboKeyCode(model, target.comboSlot);
+        const auto result = host_.runOnMouse(
+            QString("Combo Key%1: %2").arg(target.comboSlot + 1).arg(name),
+            [&] { return buttons::assignComboKey(workspace, target.comboSlot, *code); },
+            Notice::StatusLine);
+        if (refusedWhole(result, result ? result->step : device::Step::None) &&
+            buttons::comboKeyCode(model, target.comboSlot) == *code) {
+            buttons::setComboKeyCode(model, target.comboSlot, before);
+            refreshFromModel();
+        }
+        return;
+    }
+    const image::KeyCode before = buttons::profileKeyCode(model, target.key);
+    bool refused = false;
+    const auto result = host_.runOnMouse(
+        QString("Key%1: %2").arg(target.key.key + 1).arg(name),
+        [&] {
+            if (target.origin == buttons::MenuOrigin::EngineeringKey)
+                return buttons::assignEngineeringKey(workspace, target.key, *code);
+            const buttons::Assignment assigned =
+                buttons::assignUserKey(workspace, state_, target.key, *code);
+            refused = assigned.refused;
+            return assigned.pushed;
+        },
+        Notice::StatusLine);
+    // The mouse needs a left button on its first profile; the caption stays "Left Click".
+    if (refused)
+        host_.sayLine(windowText(WindowText::KeepsLeftClick, host_.language()), true);
+    // The mouse refused the whole key-table write and could not be read back: the key shows its
+    // old function again, which the mouse still holds, rather than the one asked for.
+    if (refusedWhole(result, device::Step::WriteProfiles) &&
+        buttons::profileKeyCode(model, target.key) == *code) {
+        buttons::setProfileKeyCode(model, target.key, before);
+        refreshFromModel();
+    }
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,67 @@
+#include "ui/pages/keys/key_label.h"
+
+#include <QPainter>
+
+#include "ui/skin/skin_catalogue.h"
+#include "ui/skin/skin_palette.h"
+#include "ui/skin/skin_pictures.h"
+
+namespace gm::ui {
+
+namespace {
+
+QColor qcolour(skin::Rgb rgb) {
+    return {skin::redOf(rgb), skin::greenOf(rgb), skin::blueOf(rgb)};
+}
+
+}  // namespace
+
+KeyLabel::KeyLabel(int key, QWidget* parent) : QAbstractButton(parent), key_(key) {
+    setObjectName(QString("Key%1").arg(key));
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void KeyLabel::setHeading(const QString& heading) {
+    heading_ = heading;
+    update();
+}
+
+void KeyLabel::enterEvent(QEnterEvent* event) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void KeyLabel::leaveEvent(QEvent* event) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void KeyLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const skin::ButtonState state = isChecked() ? skin::ButtonState::Selected
+                                    : hovered_  ? skin::ButtonState::Hover
+                                                : skin::ButtonState::Normal;
+    painter.drawPixmap(rect(), skin::skinPixmap(skin::buttonPictureName("KeyS", state)));
+
+    QFont small = font();
+    small.setPixelSize(11);
+    painter.setFont(small);
+    painter.setPen(qcolour(skin::colour::kMuted));
+    const QRect inner = rect().adjusted(12, 6, -10, -6);
+    painter.drawText(inner, Qt::AlignTop | Qt::AlignLeft, heading_);
+
+    QFont name = font();
+    name.setPixelSize(14);
+    name.setBold(true);
+    painter.setFont(name);
+    const QFontMetrics metrics(name);
+    const QString shown = text().isEmpty() ? QStringLiteral("\u2014") : text();
+    painter.setPen(qcolour(text().isEmpty() ? skin::colour::kMuted : skin::colour::kText));
+    painter.drawText(inner, Qt::AlignBottom | Qt::AlignLeft,
+                     metrics.elidedText(shown, Qt::ElideRight, inner.width()));
+}
+
+}  // namespace gm::ui
