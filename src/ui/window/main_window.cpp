@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "settings/profile_page.h"
+#include "ui/pages/engineering_settings/engineering_settings.h"
 #include "ui/pages/keys/key_pages.h"
 #include "ui/pages/settings/settings_pages.h"
-#include "ui/pages/engineering_settings/engineering_settings.h"
 #include "ui/skin/frame_geometry.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_catalogue.h"
@@ -415,7 +415,7 @@ void MainWindow::pageButtonClicked(Page page) {
             settings::writeActiveProfile(workspace_, {.profile = profileOf(page),
                                                       .buttonEffect = settings_.buttonEffect,
                                                       .gunDisplay = settings_.gunDisplay,
-                                                      .effectItem = 0,
+                                                      .effectItem = buttonState_.buttonEffect,
                                                       .colourItem = colour});
         sayResult(caption(pageInfo(page).caption), written);
         // Refused before anything was sent (another operation runs): the page stays.

@@ -131,6 +131,7 @@ private:
     QString caption(std::string_view id) const override;
     QString term(int id) const override;
     const image::settings::ProgramSettings& programSettings() const override { return settings_; }
+    buttons::ButtonState& buttonState() override { return buttonState_; }
 
     void saveProfileClicked();
     void loadProfileClicked();
@@ -143,6 +144,7 @@ private:
     // Read once at start: the engineering page follows the user's locale, not the language.
     text::TermColumn termColumn_;
     PageEvents events_;
+    buttons::ButtonState buttonState_;
     WorkspaceBridge bridge_;
     QTimer devTimer_;
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 
+#include "buttons/button_state.h"
 #include "device/result.h"
 #include "device/session/workspace.h"
 #include "image/settings/program_settings.h"
@@ -54,6 +55,9 @@ public:
     virtual QString term(int id) const = 0;
     virtual const image::settings::ProgramSettings& programSettings() const = 0;
     virtual PageEvents& events() = 0;
+    // The values of the button and profile-switch controls that operations read (fire-key
+    // fields, gesture choice, button effect, switch options, offset): one set for every page.
+    virtual buttons::ButtonState& buttonState() = 0;
 };
 
 }  // namespace gm::ui

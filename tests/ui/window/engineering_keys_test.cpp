@@ -84,6 +84,20 @@ private slots:
         QCOMPARE(rig.find<QLineEdit>("Edt_Repeat1")->text(), QString("5"));
     }
 
+    void theButtonEffectChosenHereIsWhatTheProfilePagesWrite() {
+        image::settings::ProgramSettings settings;
+        settings.buttonEffect = true;
+        settings.gunDisplay = false;
+        WindowRig rig(settings);
+        QVERIFY(rig.connect());
+        showKeySheet(rig);
+        choose(rig.find<QComboBox>("cb_BtnEFT"), 1);
+        rig.window->pageButtonClicked(Page::Profile3);
+        QCOMPARE(rig.mouse.eeprom()[image::kUser.offset + 3], std::uint8_t{1});
+        // One selector in the window holds the effect.
+        QCOMPARE(rig.window->findChildren<QComboBox*>("cb_BtnEFT").size(), 1);
+    }
+
     void buttonEffectIsOneByteAtOnce() {
         WindowRig rig;
         QVERIFY(rig.connect());

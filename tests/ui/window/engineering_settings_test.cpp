@@ -70,6 +70,13 @@ std::uint8_t held(WindowRig& rig, std::size_t address) {
 
 }  // namespace
 
+// Types the profile-switch offset and leaves the field, as a user does.
+void typeOffset(WindowRig& rig, const char* hex) {
+    auto* edit = rig.find<QLineEdit>("edt_OffSet");
+    edit->setText(hex);
+    emit edit->editingFinished();
+}
+
 class EngineeringSettingsTest final : public QObject {
     Q_OBJECT
 
@@ -264,7 +271,7 @@ private slots:
     void profileChoiceWritesItsBytesAndColour() {
         WindowRig rig;
         QVERIFY(openEngineering(rig));
-        rig.find<QLineEdit>("edt_OffSet")->setText("2C");
+        typeOffset(rig, "2C");
         choose(rig, "cb_ProfileColor", 2);
         choose(rig, "cb_Profile", 1);
         QCOMPARE(held(rig, kUser + 3), std::uint8_t{0});
@@ -376,7 +383,7 @@ private slots:
         QCOMPARE(rig.find<QComboBox>("cb_Profile2Color")->currentIndex(), 0);
 
         choose(rig, "cb_AXY", 1);
-        rig.find<QLineEdit>("edt_OffSet")->setText("2C");
+        typeOffset(rig, "2C");
         choose(rig, "cb_Profile2Color", 4);
         QCOMPARE(held(rig, key), std::uint8_t{0x07});
         QCOMPARE(held(rig, key + 1), std::uint8_t{0xA1});

@@ -1,5 +1,7 @@
 #include "ui/pages/engineering_settings/cpi_sheet.h"
 
+#include "buttons/profile_switch.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -21,9 +23,6 @@ constexpr int kStepsTerm = 46;
 constexpr int kCurrentTerm = 47;
 constexpr int kFirstLevelTerm = 48;  // "CPI 1:" .. "CPI 8:"
 constexpr int kCpiColourTerm = 100;
-constexpr int kButtonEffectTerm = 120;
-constexpr int kEffectOffTerm = 121;
-constexpr int kEffectOnTerm = 122;
 constexpr int kFirstSwitchColourTerm = 123;  // Office, Gaming, Profile 3 colour
 constexpr int kFirstColourTerm = 126;        // "Color 1" .. "Color 10"
 constexpr int kFixedColourTerm = 136;
@@ -34,7 +33,6 @@ constexpr int kProfileColourTerm = 145;
 constexpr int kProfileTerm = 147;
 
 // The value edt_OffSet starts with: the offset the key page writes for Game Mode.
-constexpr unsigned kStartOffset = 0x18;
 
 constexpr std::array<std::string_view, 4> kCpiOptionFields{"cpi-indication", "cpi-set",
                                                            "cpi-start-level", "cpi-prescaler"};
@@ -177,14 +175,18 @@ QWidget* CpiSheet::buildProfile() {
     addLabel(*grid, 1, 0, host_.term(kProfileColourTerm));
     profileColour_ = makeCombo(group, "cb_ProfileColor", colourItems(host_));
     grid->addWidget(profileColour_, 1, 1);
-    addLabel(*grid, 2, 0, host_.term(kButtonEffectTerm));
-    buttonEffect_ =
-        makeCombo(group, "cb_BtnEFT", {host_.term(kEffectOffTerm), host_.term(kEffectOnTerm)});
-    grid->addWidget(buttonEffect_, 2, 1);
-    addLabel(*grid, 3, 0, sheetText(SheetText::Offset));
+    // The button effect selector (cb_BtnEFT) sits with the key functions on the Keys sheet.
+    addLabel(*grid, 2, 0, sheetText(SheetText::Offset));
     offset_ = makeHex(group, "edt_OffSet", 2);
-    offset_->setValue(kStartOffset);
-    grid->addWidget(offset_, 3, 1, Qt::AlignLeft);
+    offset_->setValue(static_cast<unsigned>(host_.buttonState().offset));
+    grid->addWidget(offset_, 2, 1, Qt::AlignLeft);
+    connect(offset_, &QLineEdit::editingFinished, this, [this] {
+        const auto typed = offset_->value();
+        if (!typed || static_cast<int>(*typed) == host_.buttonState().offset)
+            return;
+        host_.buttonState().offset = static_cast<int>(*typed);
+        switchOptionsChanged();
+    });
 
     // The options that travel in the profile-switch key codes, then the colour of each switch,
     // in a second column.
@@ -196,6 +198,12 @@ QWidget* CpiSheet::buildProfile() {
         switchOptions_[i] =
             makeCombo(group, QString("cb_%1").arg(kSwitchOptions[i]), {"Disable", "Enable"});
         grid->addWidget(switchOptions_[i], row, kSwitchColumn + 1);
+        connect(switchOptions_[i], &QComboBox::activated, this, [this, i](int item) {
+            buttons::ButtonState& state = host_.buttonState();
+            std::array<bool*, 3> options{&state.returnToZero, &state.adjustXY, &state.changeColour};
+            *options[i] = item == 1;
+            switchOptionsChanged();
+        });
     }
     for (int p = 0; p < settings::kProfileCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
@@ -219,11 +227,18 @@ QWidget* CpiSheet::buildProfile() {
 }
 
 settings::SwitchOptions CpiSheet::switchOptions() const {
-    const auto enabled = [](const QComboBox* combo) { return combo->currentIndex() == 1; };
-    return {.rtz = enabled(switchOptions_[0]),
-            .axy = enabled(switchOptions_[1]),
-            .cc = enabled(switchOptions_[2]),
-            .offset = static_cast<std::uint8_t>(offset_->value().value_or(0))};
+    const buttons::ButtonState& state = host_.buttonState();
+    return {.rtz = state.returnToZero,
+            .axy = state.adjustXY,
+            .cc = state.changeColour,
+            .offset = static_cast<std::uint8_t>(state.offset)};
+}
+
+void CpiSheet::switchOptionsChanged() {
+    // Every profile-switch key of the three profiles is coded again with the new options.
+    runLive(host_, sheetText(SheetText::Offset), [this] {
+        return buttons::applyProfileSwitchOptions(host_.workspace(), host_.buttonState());
+    });
 }
 
 void CpiSheet::levelColourEdited(int level, int component, unsigned value) {
@@ -259,8 +274,8 @@ void CpiSheet::profileChosen() {
     const settings::ProfileExtras extras{
         .buttonEffectEnabled = program.buttonEffect,
         .gameDelayEnabled = program.gunDisplay,
-        .buttonEffect = buttonEffect_->currentIndex(),
-        .offset = static_cast<std::uint8_t>(offset_->value().value_or(0))};
+        .buttonEffect = host_.buttonState().buttonEffect,
+        .offset = static_cast<std::uint8_t>(host_.buttonState().offset)};
     runLive(host_, host_.term(kCurrentProfileTerm), [this, profile, colourItem, extras] {
         return settings::setProfile(host_.workspace(), profile, colourItem, extras);
     });
@@ -306,6 +321,13 @@ void CpiSheet::refresh() {
         if (settings::kReportRates[i] == hertz)
             showIndex(rate_, static_cast<int>(i));
     }
+
+    const buttons::ButtonState& state = host_.buttonState();
+    const std::array<bool, 3> options{state.returnToZero, state.adjustXY, state.changeColour};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        showIndex(switchOptions_[i], options[i] ? 1 : 0);
+    if (!offset_->hasFocus())
+        offset_->setValue(static_cast<unsigned>(state.offset));
 
     const settings::ActiveProfile active = settings::activeProfileOf(model);
     showIndex(profile_, active.profile < settings::kProfileCount ? active.profile : -1);

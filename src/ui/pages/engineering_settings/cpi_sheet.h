@@ -38,6 +38,8 @@ private:
     void profileChosen();
     // cb_RTZ, cb_AXY, cb_CC and edt_OffSet as the profile-switch key codes carry them.
     settings::SwitchOptions switchOptions() const;
+    // After RTZ, AXY, CC or the offset changed.
+    void switchOptionsChanged();
 
     OperationHost& host_;
     OptionRows options_;
@@ -48,7 +50,6 @@ private:
     QComboBox* rate_ = nullptr;
     QComboBox* profile_ = nullptr;
     QComboBox* profileColour_ = nullptr;
-    QComboBox* buttonEffect_ = nullptr;
     HexEdit* offset_ = nullptr;
     std::array<QComboBox*, 3> switchOptions_{};  // RTZ, AXY, CC
     std::array<QComboBox*, 3> switchColours_{};

@@ -42,9 +42,9 @@ void KeyEditor::openMenu(QWidget* anchor, const MenuTarget& target) {
 }
 
 void KeyEditor::refreshFromModel() {
-    const int pageProfile = state_.userPageProfile;
-    buttons::refreshButtonState(host_.workspace().model(), state_);
-    state_.userPageProfile = pageProfile;
+    const int pageProfile = state().userPageProfile;
+    buttons::refreshButtonState(host_.workspace().model(), state());
+    state().userPageProfile = pageProfile;
     emit refreshed();
 }
 
@@ -55,7 +55,7 @@ QString KeyEditor::caption(const buttons::KeyName& name) const {
 }
 
 QString KeyEditor::nameOf(const image::KeyCode& code) const {
-    return caption(buttons::nameOf(code, {state_.rememberedFire, nullptr}));
+    return caption(buttons::nameOf(code, {state().rememberedFire, nullptr}));
 }
 
 QString KeyEditor::profileKeyName(buttons::KeyRef key) const {
@@ -89,7 +89,7 @@ buttons::KeyMenu KeyEditor::menuFor(buttons::MenuOrigin origin) const {
     buttons::KeyMenu menu =
         buttons::buildKeyMenu({.origin = origin,
                                .settings = host_.programSettings(),
-                               .pageProfile = static_cast<std::size_t>(state_.userPageProfile),
+                               .pageProfile = static_cast<std::size_t>(state().userPageProfile),
                                .macros = nullptr});
     // The user page offers a switch to each profile page the window shows, none with one page;
     // the engineering page offers them all.
@@ -120,7 +120,7 @@ void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry
     } else if (entry.kind == buttons::EntryKind::Function) {
         const image::ChipType chip =
             host_.workspace().model().chip.value_or(image::ChipType::Chip4210A);
-        code = buttons::codeOfTag(entry.tag, {state_, chip, target.origin});
+        code = buttons::codeOfTag(entry.tag, {state(), chip, target.origin});
     }
     if (!code)
         return;
@@ -148,7 +148,7 @@ void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry
             if (target.origin == buttons::MenuOrigin::EngineeringKey)
                 return buttons::assignEngineeringKey(workspace, target.key, *code);
             const buttons::Assignment assigned =
-                buttons::assignUserKey(workspace, state_, target.key, *code);
+                buttons::assignUserKey(workspace, state(), target.key, *code);
             refused = assigned.refused;
             return assigned.pushed;
         },

@@ -13,10 +13,10 @@
 #include "buttons/key_tables.h"
 #include "device/result.h"
 #include "image/code_text.h"
+#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 
-class OperationHost;
 class KeyMenuView;
 
 // Which button a key menu edits: a profile key, or a combo slot 0..8 of the engineering page.
@@ -33,8 +33,8 @@ public:
     KeyEditor(OperationHost& host, QWidget* window);
 
     OperationHost& host() { return host_; }
-    buttons::ButtonState& state() { return state_; }
-    const buttons::ButtonState& state() const { return state_; }
+    buttons::ButtonState& state() { return host_.buttonState(); }
+    const buttons::ButtonState& state() const { return host_.buttonState(); }
 
     // The caption of a name in the current language; empty for an unknown code.
     QString caption(const buttons::KeyName& name) const;
@@ -68,7 +68,6 @@ private:
     int profilePagesShown() const;
 
     OperationHost& host_;
-    buttons::ButtonState state_;
     KeyMenuView* menuView_ = nullptr;
     MenuTarget menuTarget_;
 };
