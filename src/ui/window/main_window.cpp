@@ -223,7 +223,9 @@ void MainWindow::buildPages() {
         "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }");
     engineerLayout->addWidget(statusTests_);
     engineerLayout->addStretch(1);
-    buildEngineeringSettings(*this, *tabs);
+    // Hundreds of controls few users ever see: built when the engineering page is first shown.
+    buildWhenFirstShown(Page::Engineering,
+                        [this, tabs] { buildEngineeringSettings(*this, *tabs); });
 
     auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
     engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);
@@ -443,6 +445,7 @@ void MainWindow::applyPage(Page page) {
         pendingBuilds_.erase(pending);
         for (const auto& build : builds)
             build();
+        applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));
     }
     current_ = page;
     const PageInfo& info = pageInfo(page);

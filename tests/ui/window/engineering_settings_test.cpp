@@ -287,6 +287,10 @@ private slots:
 
     void everyOptionFieldHasItsComboBoxWithItsItems() {
         WindowRig rig;
+        // The sheets are built when the engineering page is first shown.
+        QVERIFY(rig.window->findChild<QComboBox*>("cb_ICType") == nullptr);
+        rig.window->setEngineeringView(true);
+        rig.window->showPage(Page::Engineering);
         for (const settings::OptionField& field : settings::optionFields()) {
             const QString name = optionControlName(field.name);
             QVERIFY2(!name.isEmpty(), field.name.data());
