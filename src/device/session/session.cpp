@@ -253,19 +253,23 @@ void Session::notify(ChangeKind kind, int value, std::string text) {
     parts_.changes.notify(Change{kind, value, std::move(text)});
 }
 
+void Session::takeUserByte(std::size_t address, std::uint8_t value) {
+    // The mouse switched the level or profile in its own User section and kept that section's
+    // check byte right. The buffer and the working copy take the byte, so the views show the new
+    // state and a later write that re-sends the current level or profile does not switch the
+    // mouse back.
+    if (!imageRead_)
+        return;
+    image::ImageModel& model = parts_.model;
+    model.buffer[address] = value;
+    image::setCheckByte(std::span(model.buffer).subspan(image::kUser.offset, image::kUser.length));
+    model.copies.user[address - image::kUser.offset] = value;
+    image::setCheckByte(std::span(model.copies.user));
+}
+
 void Session::levelRead(std::uint8_t value) {
     currentLevel_ = value;
-    // The mouse switched the level in its own User section and kept that section's check byte
-    // right. The buffer and the working copy take the byte, so the views show the new level and
-    // a later write that re-sends the current level does not switch the mouse back.
-    if (imageRead_) {
-        image::ImageModel& model = parts_.model;
-        model.buffer[image::fields::kCurrentLevel] = value;
-        image::setCheckByte(
-            std::span(model.buffer).subspan(image::kUser.offset, image::kUser.length));
-        model.copies.user[image::fields::kCurrentLevel - image::kUser.offset] = value;
-        image::setCheckByte(std::span(model.copies.user));
-    }
+    takeUserByte(image::fields::kCurrentLevel, value);
     notify(ChangeKind::CpiLevel, value);
 }
 
@@ -275,6 +279,7 @@ void Session::profileRead(std::uint8_t value) {
     if (!image::fields::isProfile(profile))
         return;
     currentProfile_ = profile;
+    takeUserByte(image::fields::kActiveProfile, value);
     notify(ChangeKind::Profile, profile);
 }
 

@@ -133,6 +133,8 @@ private:
     Result searchIdentityTable(ImageRead read);
     void setErrorPage(bool shown);
     void notify(ChangeKind kind, int value = 0, std::string text = {});
+    // Takes a User byte the mouse changed by itself into the buffer and the working copy.
+    void takeUserByte(std::size_t address, std::uint8_t value);
     void levelRead(std::uint8_t value);
     void profileRead(std::uint8_t value);
 

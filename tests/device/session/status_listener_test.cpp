@@ -47,20 +47,23 @@ TEST(StatusListener, ACpiPressRefreshesTheLevelOnceAfterRelease) {
     EXPECT_EQ(liveReadsAt(rig, 0x18), 2u);
 }
 
-TEST(StatusListener, ALevelSwitchedOnTheMouseIsTakenIntoTheImage) {
-    SessionRig rig;
-    rig.connect();
-    rig.session.startListener();
-    rig.mouse.press(StatusButton::CpiUp);
-    ASSERT_TRUE(
-        rig.recorder.waitFor([](ChangeRecorder& r) { return r.count(ChangeKind::CpiLevel) == 1; }));
-    rig.session.stopListener();
-    // Buffer and working copy hold what the mouse holds, its User check byte included.
-    const image::Image eeprom = rig.mouse.eeprom();
-    const auto user = std::span(eeprom).subspan(image::kUser.offset, image::kUser.length);
-    EXPECT_TRUE(
-        std::equal(user.begin(), user.end(), rig.model.buffer.begin() + image::kUser.offset));
-    EXPECT_TRUE(std::equal(user.begin(), user.end(), rig.model.copies.user.begin()));
+TEST(StatusListener, ALevelOrProfileSwitchedOnTheMouseIsTakenIntoTheImage) {
+    for (const auto& [button, change] : {std::pair{StatusButton::CpiUp, ChangeKind::CpiLevel},
+                                         std::pair{StatusButton::Profile, ChangeKind::Profile}}) {
+        SessionRig rig;
+        rig.connect();
+        rig.session.startListener();
+        rig.mouse.press(button);
+        ASSERT_TRUE(rig.recorder.waitFor(
+            [change = change](ChangeRecorder& r) { return r.count(change) == 1; }));
+        rig.session.stopListener();
+        // Buffer and working copy hold what the mouse holds, its User check byte included.
+        const image::Image eeprom = rig.mouse.eeprom();
+        const auto user = std::span(eeprom).subspan(image::kUser.offset, image::kUser.length);
+        EXPECT_TRUE(
+            std::equal(user.begin(), user.end(), rig.model.buffer.begin() + image::kUser.offset));
+        EXPECT_TRUE(std::equal(user.begin(), user.end(), rig.model.copies.user.begin()));
+    }
 }
 
 TEST(StatusListener, AProfilePressRefreshesTheProfile) {
