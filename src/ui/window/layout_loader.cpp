@@ -1,5 +1,6 @@
 #include "ui/window/layout_loader.h"
 
+#include <QRegularExpression>
 #include <QVariant>
 #include <algorithm>
 #include <array>
@@ -32,6 +33,26 @@ constexpr std::array<std::pair<const char*, const char*>, 17> kFamilies{{
     {"Btn_LoadProfile_1", "Btn_B10"},
     {"Btn_LoadBIN", "Btn_B11"},
     {"Btn_Program", "Btn_B12"},
+}};
+
+// Families of numbered controls: the window's name pattern and the tables' name for it, "%1"
+// standing for the number.
+struct NumberedFamily {
+    const char* pattern;
+    const char* family;
+};
+constexpr std::array<NumberedFamily, 11> kNumberedFamilies{{
+    {R"(^Pnl_DPI(\d)$)", "DPI%1"},
+    {R"(^lbl_DPI(\d)Value$)", "DPI%1_Value"},
+    {R"(^Img_DPI(\d)Bar$)", "DPI%1_Steps"},
+    {R"(^lbl_DPI(\d)Col$)", "DPI%1_Color"},
+    {R"(^rb_DPI(\d)$)", "DPI%1_Check"},
+    {R"(^lbl_Rep(\d)$)", "Rep%1"},
+    {R"(^rb_LED(\d)$)", "LEDMode%1"},
+    {R"(^lbl_LED(\d)$)", "LED_Mode_%1"},
+    {R"(^lbl_Col(\d+)$)", "LED_Color_%1"},
+    {R"(^IB_ComboKey(\d)$)", "ComboKey%1"},
+    {R"(^Edt_Repeat(\d)$)", "FK%1Cnt"},
 }};
 
 constexpr std::array<const char*, 7> kPlacementSuffixes{
@@ -129,6 +150,17 @@ QString familyNameOf(const QString& objectName) {
     for (const auto& [own, family] : kFamilies) {
         if (objectName == QLatin1String(own))
             return QString::fromLatin1(family);
+    }
+    static const std::vector<std::pair<QRegularExpression, QString>> numbered = [] {
+        std::vector<std::pair<QRegularExpression, QString>> compiled;
+        for (const auto& [pattern, family] : kNumberedFamilies)
+            compiled.emplace_back(QRegularExpression(QString::fromLatin1(pattern)),
+                                  QString::fromLatin1(family));
+        return compiled;
+    }();
+    for (const auto& [pattern, family] : numbered) {
+        if (const QRegularExpressionMatch match = pattern.match(objectName); match.hasMatch())
+            return family.arg(match.captured(1));
     }
     return {};
 }

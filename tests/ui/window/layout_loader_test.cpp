@@ -86,6 +86,18 @@ private slots:
         QCOMPARE(familyNameOf("Btn_Reset_1"), QString("Btn_A1"));
         QCOMPARE(familyNameOf("Btn_Program"), QString("Btn_B12"));
         QVERIFY(familyNameOf("Key1").isEmpty());
+        // Numbered families: the number carries over, other names do not match.
+        QCOMPARE(familyNameOf("lbl_Col10"), QString("LED_Color_10"));
+        QCOMPARE(familyNameOf("lbl_DPI3Value"), QString("DPI3_Value"));
+        QCOMPARE(familyNameOf("Edt_Repeat2"), QString("FK2Cnt"));
+        QVERIFY(familyNameOf("lbl_DPI3Values").isEmpty());
+        QVERIFY(familyNameOf("xlbl_Rep1").isEmpty());
+        // A family key reaches the control of that number only.
+        QVERIFY(rig.connect());
+        rig.click("Btn_Adv_1");
+        applyLayout(*rig.window, tableOf("[org1]\nRep2_Lable_Size=19\n"));
+        QCOMPARE(rig.find("lbl_Rep2")->font().pixelSize(), 19);
+        QVERIFY(rig.find("lbl_Rep1")->font().pixelSize() != 19);
     }
 
     void everyKeyOfTheBuiltInTablesNamesAControl() {
