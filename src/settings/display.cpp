@@ -87,17 +87,7 @@ const std::vector<std::string_view>& modeNames(LedType type) {
     static const std::vector<std::string_view> kZk{"Off", "Random", "Blend", "Fixed", "CPI Breath"};
     static const std::vector<std::string_view> kMcu{
         "DPI Mode", "Colorful Light", "Rainbow", "Flow Light", "Waltz", "4-Seasons", "Off"};
-    switch (type) {
-        case LedType::Rgb:
-            return kRgb;
-        case LedType::Sync:
-            return kSync;
-        case LedType::Zk:
-            return kZk;
-        case LedType::Mcu:
-            break;
-    }
-    return kMcu;
+    return perLedType(type, kRgb, kSync, kZk, kMcu);
 }
 
 std::uint8_t modeCodeOf(LedType type, int mode) {

@@ -41,6 +41,21 @@ Rgb colourAt(std::span<const std::uint8_t> bytes, std::size_t offset);
 // The four kinds of LED hardware, in the order of the type selector.
 enum class LedType { Rgb, Sync, Zk, Mcu };
 inline constexpr int kLedTypeCount = 4;
+// One of four values, one per LED type, in the order of LedType (the per-type lists of modes).
+template <typename T>
+const T& perLedType(LedType type, const T& rgb, const T& sync, const T& zk, const T& mcu) {
+    switch (type) {
+        case LedType::Rgb:
+            return rgb;
+        case LedType::Sync:
+            return sync;
+        case LedType::Zk:
+            return zk;
+        case LedType::Mcu:
+            break;
+    }
+    return mcu;
+}
 // "RGB", "Sync", "NT", "MCULED": the text kept beside the image.
 std::string_view ledTypeText(LedType type);
 // The names users choose types by: "rgb", "sync", "zk", "mcu".

@@ -34,17 +34,7 @@ const std::vector<int>& modeTerms(LedType type) {
     static const std::vector<int> kSync{26, 32, 33};
     static const std::vector<int> kZk{26, 34, 35, 36, 37};
     static const std::vector<int> kMcu{38, 39, 40, 41, 42, 43, 26};
-    switch (type) {
-        case LedType::Rgb:
-            return kRgb;
-        case LedType::Sync:
-            return kSync;
-        case LedType::Zk:
-            return kZk;
-        case LedType::Mcu:
-            break;
-    }
-    return kMcu;
+    return settings::perLedType(type, kRgb, kSync, kZk, kMcu);
 }
 
 // The checkboxes of the ZK LED's five modes: boxes 3 and 6 stand for no mode.

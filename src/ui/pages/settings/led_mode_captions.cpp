@@ -19,17 +19,7 @@ const std::vector<const char*>& chineseNames(LedType type) {
     static const std::vector<const char*> kZk{"关闭", "随机", "混色", "固定", "CPI 呼吸"};
     static const std::vector<const char*> kMcu{"DPI 模式", "炫彩", "彩虹", "流光",
                                                "华尔兹",   "四季", "关闭"};
-    switch (type) {
-        case LedType::Rgb:
-            return kRgb;
-        case LedType::Sync:
-            return kSync;
-        case LedType::Zk:
-            return kZk;
-        case LedType::Mcu:
-            break;
-    }
-    return kMcu;
+    return settings::perLedType(type, kRgb, kSync, kZk, kMcu);
 }
 
 // The language table's text of a mode; empty for the Sync and ZK LED, which it does not name.
