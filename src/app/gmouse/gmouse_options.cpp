@@ -32,8 +32,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         {{"--simulate"}, OptionValue::Optional},   {{"--sim-eeprom"}, OptionValue::Required},
         {{"--screenshot"}, OptionValue::Required}, {{"--page"}, OptionValue::Required},
         {{"--lang"}, OptionValue::Required},       {{"--tab"}, OptionValue::Required},
-        {{"--key-menu"}, OptionValue::Required},
-        {{"--help", "-h"}, OptionValue::None}};
+        {{"--key-menu"}, OptionValue::Required},   {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
     if (!parsed)
         return std::nullopt;
@@ -63,9 +62,8 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         return std::nullopt;
     }
     options.screenshot = parsed->value("--screenshot").value_or("");
-    if (options.screenshot.empty() &&
-        (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab") ||
-         parsed->has("--key-menu"))) {
+    if (options.screenshot.empty() && (parsed->has("--page") || parsed->has("--lang") ||
+                                       parsed->has("--tab") || parsed->has("--key-menu"))) {
         error = "--page, --lang, --tab and --key-menu go with --screenshot";
         return std::nullopt;
     }

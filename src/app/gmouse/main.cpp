@@ -13,9 +13,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 
 #include "app/gmouse/editor_device.h"
