@@ -82,6 +82,8 @@ public:
 
     // The events the pages refresh on.
     PageEvents& events() override { return events_; }
+    // The button and profile-switch values every page shares.
+    buttons::ButtonState& buttonState() override { return buttonState_; }
 
     // The status line's text, uncut: the link state, chip and note, then the last result.
     QString statusText() const;
@@ -131,7 +133,6 @@ private:
     QString caption(std::string_view id) const override;
     QString term(int id) const override;
     const image::settings::ProgramSettings& programSettings() const override { return settings_; }
-    buttons::ButtonState& buttonState() override { return buttonState_; }
 
     void saveProfileClicked();
     void loadProfileClicked();

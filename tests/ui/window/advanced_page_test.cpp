@@ -208,6 +208,34 @@ private slots:
         QCOMPARE(rig.mouse.currentLevel(), std::uint8_t{2});
     }
 
+    void theEngineeringTwinsShowWhatTheMainPageWroteAndBack() {
+        WindowRig rig;
+        QVERIFY(connectEditor(rig));
+        rig.click("Btn_Adv_1");
+        rig.click("Img_DPI3_12");
+        rig.click("rb_Rep2");
+        QTRY_VERIFY(rig.workspace.session().imageRead());
+        rig.click("Btn_Adv_1");
+        auto* count = rig.find<QComboBox>("combox_dpi_count");
+        count->setCurrentIndex(3);
+        emit count->activated(3);
+        const QString shownValue = textOf(rig, "lbl_DPI3Value");
+
+        rig.window->setEngineeringView(true);
+        rig.window->showPage(Page::Engineering);
+        QCOMPARE(rig.find<QComboBox>("cb_CPI3")->currentText(), shownValue);
+        QCOMPARE(rig.find<QComboBox>("cb_CPISteps")->currentText(), QString("4"));
+        QVERIFY(rig.find<QComboBox>("cb_RepRate")->currentText().startsWith("250"));
+
+        // The other way: the engineering page's choice is what the main page then shows.
+        auto* twin = rig.find<QComboBox>("cb_CPI3");
+        twin->setCurrentIndex(0);
+        emit twin->activated(0);
+        rig.click("Btn_Adv_1");
+        QCOMPARE(textOf(rig, "lbl_DPI3Value"), twin->currentText());
+        QCOMPARE(litCount(rig, 3), 1);
+    }
+
     void refusedWriteShowsWhatTheMouseHolds() {
         WindowRig rig;
         QVERIFY(connectEditor(rig));

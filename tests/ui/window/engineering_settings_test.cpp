@@ -398,6 +398,29 @@ private slots:
             std::span(after).subspan(image::kProfile1.offset, image::kProfile1.length)));
     }
 
+    void switchOptionsAndTheOffsetRecodeTheSwitchKeysAtOnce() {
+        WindowRig rig;
+        image::Image eeprom = rig.mouse.eeprom();
+        const std::size_t key = image::kProfile1.offset + 5 * 4;
+        const std::array<std::uint8_t, 4> toGameMode{0x07, 0x81, 0x00, 0x00};
+        std::copy(toGameMode.begin(), toGameMode.end(), eeprom.begin() + std::ptrdiff_t(key));
+        image::setCheckByte(
+            std::span(eeprom).subspan(image::kProfile1.offset, image::kProfile1.length));
+        rig.mouse.loadEeprom(eeprom);
+        QVERIFY(openEngineering(rig));
+
+        // 07, then the target profile with the AXY bit, the colour and the offset.
+        choose(rig, "cb_AXY", 1);
+        QCOMPARE(held(rig, key + 1), std::uint8_t{0xA1});
+        QCOMPARE(held(rig, key + 2), std::uint8_t{0x00});
+        QCOMPARE(held(rig, key + 3), std::uint8_t{0x18});
+        typeOffset(rig, "2C");
+        QCOMPARE(held(rig, key + 3), std::uint8_t{0x2C});
+        // The key page's state holds the same options.
+        QVERIFY(rig.window->buttonState().adjustXY);
+        QCOMPARE(rig.window->buttonState().offset, 0x2C);
+    }
+
     void theSheetsShowAChangeMadeElsewhereAndARefreshNeverWrites() {
         WindowRig rig;
         QVERIFY(openEngineering(rig));
