@@ -105,11 +105,21 @@ MainWindow::~MainWindow() {
 
 void MainWindow::startPolling() {
     devTimer_.start();
-    QTimer::singleShot(0, this, [this] {
-        workspace_.session().poll();
-        polledOnce_ = true;
-        redrawSession();
-    });
+    // The first poll waits for the population to settle, pumping events in steps: run it after
+    // the window has painted once, so the window shows at once. A window that is never painted
+    // (hidden) polls after a short grace.
+    firstPollPending_ = true;
+    QTimer::singleShot(painted_ ? std::chrono::milliseconds{0} : kFirstPaintGrace, this,
+                       &MainWindow::runFirstPoll);
+}
+
+void MainWindow::runFirstPoll() {
+    if (!firstPollPending_)
+        return;
+    firstPollPending_ = false;
+    workspace_.session().poll();
+    polledOnce_ = true;
+    redrawSession();
 }
 
 // --- Building ---
@@ -292,6 +302,11 @@ void MainWindow::toggleMaximised() {
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
+    if (!painted_) {
+        painted_ = true;
+        if (firstPollPending_)
+            QTimer::singleShot(0, this, &MainWindow::runFirstPoll);
+    }
     // Around the skinned frame (maximised): the window's background colour.
     if (frame_->size() == size())
         return;

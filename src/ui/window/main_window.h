@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <vector>
@@ -37,6 +38,8 @@ class EngineeringOperations;
 class StatusTestBoxes;
 
 inline constexpr const char* kWindowCaption = "RDXM4210A Gaming Mouse v1.0";
+// How long the first poll waits for the window's first paint.
+inline constexpr std::chrono::milliseconds kFirstPaintGrace{100};
 
 class MainWindow final : public QWidget, private OperationHost {
     Q_OBJECT
@@ -113,6 +116,7 @@ private:
     // Runs `build` just before `page` is shown for the first time.
     void buildWhenFirstShown(Page page, std::function<void()> build);
     void toggleMaximised();
+    void runFirstPoll();
 
     void onChange(device::session::ChangeKind kind, int value, const QString& text);
     void redrawSession();
@@ -171,6 +175,8 @@ private:
     std::map<Page, std::vector<std::function<void()>>> pendingBuilds_;
     Page current_ = Page::Profile1;
     bool polledOnce_ = false;
+    bool painted_ = false;
+    bool firstPollPending_ = false;
     bool maximised_ = false;
     DeviceNote deviceNote_ = DeviceNote::RealMouse;
     QString lastResult_;

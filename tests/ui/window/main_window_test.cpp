@@ -43,6 +43,13 @@ private slots:
         QVERIFY(rig.window->statusText().contains("4210A"));
     }
 
+    void aWindowThatIsNeverPaintedStillFindsTheMouse() {
+        // The first poll waits for the first paint, but a hidden window polls after the grace.
+        WindowRig hidden;
+        hidden.window->hide();
+        QVERIFY(hidden.connect());
+    }
+
     void aPageButtonWithoutAMouseSaysItIsLookedFor() {
         WindowRig rig({}, /*attached=*/false);
         rig.window->startPolling();
