@@ -70,6 +70,19 @@ std::uint8_t held(WindowRig& rig, std::size_t address) {
 
 }  // namespace
 
+// Gives button 6 of profile 1 the plain switch to Game Mode (07 81 00 00) on the mouse; returns
+// the image address of its code.
+std::size_t presetGameModeSwitch(WindowRig& rig) {
+    image::Image eeprom = rig.mouse.eeprom();
+    const std::size_t key = image::kProfile1.offset + 5 * 4;
+    const std::array<std::uint8_t, 4> toGameMode{0x07, 0x81, 0x00, 0x00};
+    std::copy(toGameMode.begin(), toGameMode.end(), eeprom.begin() + std::ptrdiff_t(key));
+    image::setCheckByte(
+        std::span(eeprom).subspan(image::kProfile1.offset, image::kProfile1.length));
+    rig.mouse.loadEeprom(eeprom);
+    return key;
+}
+
 // Types the profile-switch offset and leaves the field, as a user does.
 void typeOffset(WindowRig& rig, const char* hex) {
     auto* edit = rig.find<QLineEdit>("edt_OffSet");
@@ -375,14 +388,7 @@ private slots:
 
     void profileSwitchColourRewritesTheSwitchKeysWithTheirOptions() {
         WindowRig rig;
-        // Button 6 of profile 1 switches to Game Mode (code 07 81 00 00).
-        image::Image eeprom = rig.mouse.eeprom();
-        const std::size_t key = image::kProfile1.offset + 5 * 4;
-        const std::array<std::uint8_t, 4> toGameMode{0x07, 0x81, 0x00, 0x00};
-        std::copy(toGameMode.begin(), toGameMode.end(), eeprom.begin() + std::ptrdiff_t(key));
-        image::setCheckByte(
-            std::span(eeprom).subspan(image::kProfile1.offset, image::kProfile1.length));
-        rig.mouse.loadEeprom(eeprom);
+        const std::size_t key = presetGameModeSwitch(rig);
         QVERIFY(openEngineering(rig));
         QCOMPARE(rig.find<QComboBox>("cb_Profile2Color")->currentIndex(), 0);
 
@@ -400,13 +406,7 @@ private slots:
 
     void switchOptionsAndTheOffsetRecodeTheSwitchKeysAtOnce() {
         WindowRig rig;
-        image::Image eeprom = rig.mouse.eeprom();
-        const std::size_t key = image::kProfile1.offset + 5 * 4;
-        const std::array<std::uint8_t, 4> toGameMode{0x07, 0x81, 0x00, 0x00};
-        std::copy(toGameMode.begin(), toGameMode.end(), eeprom.begin() + std::ptrdiff_t(key));
-        image::setCheckByte(
-            std::span(eeprom).subspan(image::kProfile1.offset, image::kProfile1.length));
-        rig.mouse.loadEeprom(eeprom);
+        const std::size_t key = presetGameModeSwitch(rig);
         QVERIFY(openEngineering(rig));
 
         // 07, then the target profile with the AXY bit, the colour and the offset.
