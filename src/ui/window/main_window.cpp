@@ -216,7 +216,7 @@ void MainWindow::buildPages() {
     banner->setGeometry(toQRect(skin::update_page::kBanner));
     updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
     buildSettingsPages(*this, groupBoxes_[2], groupBoxes_[3]);
-    buildKeyPages(*this, groupBoxes_[1], tabs);
+    buildWhenFirstShown(Page::Engineering, buildKeyPages(*this, groupBoxes_[1], tabs));
 
     // The engineering tab's operations, at the top of the sheet.
     QWidget* engineerSheet = tabs->findChild<QWidget*>("ts_Engineer");

@@ -8,12 +8,15 @@
 
 namespace gm::ui {
 
-void buildKeyPages(OperationHost& host, QWidget* keyPageBox, QTabWidget* engineeringTabs) {
+std::function<void()> buildKeyPages(OperationHost& host, QWidget* keyPageBox,
+                                    QTabWidget* engineeringTabs) {
     auto* editor = new KeyEditor(host, keyPageBox->window());
     new KeyPage(*editor, keyPageBox);
-    auto* sheet = new EngineeringKeySheet(*editor, engineeringTabs);
-    sheet->setObjectName("ts_Keys");
-    engineeringTabs->insertTab(1, sheet, "Keys");
+    return [editor, engineeringTabs] {
+        auto* sheet = new EngineeringKeySheet(*editor, engineeringTabs);
+        sheet->setObjectName("ts_Keys");
+        engineeringTabs->insertTab(1, sheet, "Keys");
+    };
 }
 
 }  // namespace gm::ui

@@ -1,6 +1,9 @@
 #pragma once
-// Builds the button controls of the window: the key page in the profile pages' group box and the
-// "Keys" sheet of the engineering tabs, both on one shared KeyEditor.
+// Builds the button controls of the window on one shared KeyEditor: the key page in the profile
+// pages' group box now, and returns the builder of the engineering tabs' "Keys" sheet, which the
+// window runs when the engineering page is first shown.
+
+#include <functional>
 
 class QTabWidget;
 class QWidget;
@@ -9,6 +12,7 @@ namespace gm::ui {
 
 class OperationHost;
 
-void buildKeyPages(OperationHost& host, QWidget* keyPageBox, QTabWidget* engineeringTabs);
+std::function<void()> buildKeyPages(OperationHost& host, QWidget* keyPageBox,
+                                    QTabWidget* engineeringTabs);
 
 }  // namespace gm::ui
