@@ -2,12 +2,10 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLocale>
 
 #include "device/session/engineering_imports.h"
 #include "device/session/factory_reset.h"
 #include "device/session/patch_update.h"
-#include "ui/text/engineering_terms.h"
 #include "ui/window/window_texts.h"
 
 namespace gm::ui {
@@ -30,20 +28,6 @@ constexpr const char* kGroupStyle =
     "QLineEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
     " border-radius: 4px; padding: 3px 6px; font-weight: normal; }"
     "QLineEdit:focus { border-color: #2DD4BF; }";
-
-// The engineering page follows the user's locale, not the language buttons.
-text::TermColumn termColumn() {
-    return text::termColumnFor(QLocale::system().name().toStdString());
-}
-
-QString term(int id) {
-    return QString::fromStdString(std::string(text::engineeringTerm(id, termColumn())));
-}
-
-// The window's own texts on the engineering page, in the language of its terms.
-int pageLanguage() {
-    return termColumn() == text::TermColumn::Chinese ? 2 : 1;
-}
 
 QString hex(unsigned value, int digits) {
     return QString("%1").arg(value, digits, 16, QChar('0')).toUpper();
@@ -135,12 +119,12 @@ SkinButton* EngineeringOperations::addButton(const char* name) {
 }
 
 void EngineeringOperations::retranslate() {
-    const int lang = pageLanguage();
+    const int lang = host_.termLanguage();
     image_->setTitle(windowText(WindowText::ImageOperations, lang));
-    defaults_->setText(term(kDefaultTerm));
-    baseMacros_->setText(term(kBaseMacroTerm));
-    fireMacros_->setText(term(kFireMacroTerm));
-    patchCode_->setText(term(kPatchCodeTerm));
+    defaults_->setText(host_.term(kDefaultTerm));
+    baseMacros_->setText(host_.term(kBaseMacroTerm));
+    fireMacros_->setText(host_.term(kFireMacroTerm));
+    patchCode_->setText(host_.term(kPatchCodeTerm));
     xdata_->setTitle(windowText(WindowText::XData, lang));
     addressLabel_->setText(windowText(WindowText::XDataAddress, lang));
     valueLabel_->setText(windowText(WindowText::XDataValue, lang));
@@ -168,7 +152,7 @@ bool EngineeringOperations::mouseReady() {
 void EngineeringOperations::readClicked() {
     const auto address = address_->value();
     if (!address) {
-        host_.sayLine(windowText(WindowText::XDataNeedsAddress, pageLanguage()), true);
+        host_.sayLine(windowText(WindowText::XDataNeedsAddress, host_.termLanguage()), true);
         return;
     }
     if (!mouseReady())
@@ -183,13 +167,13 @@ void EngineeringOperations::readClicked() {
         return;
     }
     value_->setValue(value);
-    host_.sayLine(
-        windowText(WindowText::XDataShown, pageLanguage()).arg(hex(*address, 4), hex(value, 2)),
-        false);
+    host_.sayLine(windowText(WindowText::XDataShown, host_.termLanguage())
+                      .arg(hex(*address, 4), hex(value, 2)),
+                  false);
 }
 
 void EngineeringOperations::writeClicked() {
-    const int lang = pageLanguage();
+    const int lang = host_.termLanguage();
     const auto address = address_->value();
     const auto value = value_->value();
     if (!address || !value) {

@@ -136,6 +136,7 @@ private:
     std::optional<QColor> chooseColour(const QColor& initial) override;
     QString caption(std::string_view id) const override;
     QString term(int id) const override;
+    int termLanguage() const override { return termColumn_ == text::TermColumn::Chinese ? 2 : 1; }
     const image::settings::ProgramSettings& programSettings() const override { return settings_; }
 
     void saveProfileClicked();

@@ -53,6 +53,9 @@ public:
     virtual QString caption(std::string_view id) const = 0;
     // An engineering term 0..154 in the column the user's locale chose.
     virtual QString term(int id) const = 0;
+    // The language of the window's own texts on the engineering page: that of its terms
+    // (2 for the Chinese column, else 1).
+    virtual int termLanguage() const = 0;
     virtual const image::settings::ProgramSettings& programSettings() const = 0;
     virtual PageEvents& events() = 0;
     // The values of the button and profile-switch controls that operations read (fire-key
