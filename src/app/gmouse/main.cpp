@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
@@ -25,7 +24,6 @@
 #include "host/files/atomic_file_writer.h"
 #include "image/settings/program_settings.h"
 #include "settings/image_state.h"
-#include "ui/skin/skin_pictures.h"
 #include "ui/text/text_table.h"
 #include "ui/window/main_window.h"
 
@@ -105,7 +103,7 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
 void addTrayIcon(gm::ui::MainWindow& window) {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
-    auto* tray = new QSystemTrayIcon(QApplication::windowIcon(), &window);
+    auto* tray = new QSystemTrayIcon(window.windowIcon(), &window);
     tray->setToolTip(gm::ui::kWindowCaption);
     auto* menu = new QMenu(&window);
     menu->addAction(QStringLiteral("Show"), &window, [&window] {
@@ -127,28 +125,19 @@ void addTrayIcon(gm::ui::MainWindow& window) {
 
 namespace {
 
-// With GMOUSE_REPORT_SHOWN set, prints the wall clock (nanoseconds since the epoch) of the
-// window's first paint and the processor time used until then on standard error, so
+// With GMOUSE_REPORT_SHOWN set, prints the wall clock (nanoseconds since the epoch) when the
+// window's first paint is done and the processor time used until then on standard error, so
 // bench/gmouse_startup.sh can time the start also on a busy machine.
-void reportFirstPaint(QWidget& window) {
+void reportFirstPaint(gm::ui::MainWindow& window) {
     if (std::getenv("GMOUSE_REPORT_SHOWN") == nullptr)
         return;
-    class FirstPaint final : public QObject {
-    public:
-        using QObject::QObject;
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::Paint) {
-                const auto now = std::chrono::system_clock::now().time_since_epoch();
-                const double cpuMs = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-                std::cerr << "gmouse: shown at "
-                          << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
-                          << " after " << cpuMs << " ms of processor time\n";
-                watched->removeEventFilter(this);
-            }
-            return false;
-        }
-    };
-    window.installEventFilter(new FirstPaint(&window));
+    QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window, [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const double cpuMs = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+        std::cerr << "gmouse: shown at "
+                  << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " after "
+                  << cpuMs << " ms of processor time\n";
+    });
 }
 
 }  // namespace
@@ -170,7 +159,6 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("gmouse");
-    QApplication::setWindowIcon(QIcon(gm::skin::skinPixmap("AppIcon")));
     if (!screenshot && gm::app::SingleInstance::askRunningEditor())
         return 0;
 
@@ -211,7 +199,9 @@ int main(int argc, char** argv) {
                 window.raise();
                 window.activateWindow();
             });
-            addTrayIcon(window);
+            // The window has its icon once it has painted.
+            QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window,
+                             [&window] { addTrayIcon(window); });
         }
         if (const QScreen* screen = QApplication::primaryScreen()) {
             const QRect area = screen->geometry();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/skin/frame_geometry.h"
+#include "ui/skin/picture_prefetch.h"
 
 // The resources live in a static library; registering them by hand keeps the linker from dropping
 // them when nothing else in their object file is referenced.
@@ -39,8 +40,14 @@ namespace {
 // out of use are dropped first.
 constexpr int kCacheKilobytes = 32 * 1024;
 
-QImage forScreen(std::string_view name) {
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : kPictureScale;
+QString cacheKey(std::string_view name) {
+    return QStringLiteral("skin/") +
+           QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+QImage decodeForScreen(std::string_view name, qreal ratio) {
     if (ratio <= 1.0) {
         registerSkinResources();
         return QImage(
@@ -57,7 +64,10 @@ QImage forScreen(std::string_view name) {
     return scaled;
 }
 
-}  // namespace
+bool skinPixmapCached(std::string_view name) {
+    QPixmap picture;
+    return QPixmapCache::find(cacheKey(name), &picture);
+}
 
 QPixmap skinPixmap(std::string_view name) {
     static const bool limited = [] {
@@ -65,11 +75,15 @@ QPixmap skinPixmap(std::string_view name) {
         return true;
     }();
     (void)limited;
-    const QString key = QStringLiteral("skin/") +
-                        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString key = cacheKey(name);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap::fromImage(forScreen(name));
+        if (std::optional<QImage> prefetched = PicturePrefetch::take(name)) {
+            picture = QPixmap::fromImage(std::move(*prefetched), Qt::NoOpaqueDetection);
+        } else {
+            const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : kPictureScale;
+            picture = QPixmap::fromImage(decodeForScreen(name, ratio));
+        }
         if (!picture.isNull())
             QPixmapCache::insert(key, picture);
     }

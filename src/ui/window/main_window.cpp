@@ -69,6 +69,10 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
       access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this); }),
       termColumn_(text::termColumnFor(QLocale::system().name().toStdString())),
       bridge_(workspace) {
+    firstPictures_ = std::make_unique<skin::PicturePrefetch>(std::vector<std::string>{
+        skin::windowBackgroundName(language()),
+        skin::pageBackgroundName(language(), pageInfo(Page::Profile1).background), "Mouse",
+        "AppIcon"});
     setObjectName("MainForm");
     setWindowTitle(kWindowCaption);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -111,6 +115,14 @@ void MainWindow::startPolling() {
     firstPollPending_ = true;
     QTimer::singleShot(painted_ ? std::chrono::milliseconds{0} : kFirstPaintGrace, this,
                        &MainWindow::runFirstPoll);
+}
+
+void MainWindow::finishFirstPaint() {
+    // The prefetch decoded the icon with the first pictures; the window needs it only now.
+    setWindowIcon(skin::skinPixmap("AppIcon"));
+    firstPictures_.reset();
+    emit firstPainted();
+    runFirstPoll();
 }
 
 void MainWindow::runFirstPoll() {
@@ -199,23 +211,34 @@ void MainWindow::buildPages() {
         box->hide();
         groupBoxes_[number] = box;
     }
-    // The engineering page's tab sheets, filled by the settings and button features.
+    // The engineering page's tab sheets, filled by the settings and button features. The tabs
+    // are added on the page's first showing: laying out the tab bar is costly at start-up.
     auto* tabs = new QTabWidget(groupBoxes_[7]);
     tabs->setObjectName("PageControl_Eng");
-    for (const char* sheet : {"ts_Engineer", "ts_Gun"}) {
-        auto* page = new QWidget(tabs);
-        page->setObjectName(sheet);
-        tabs->addTab(page, QString(sheet).mid(3));
+    std::vector<QWidget*> sheets;
+    for (const char* name : {"ts_Engineer", "ts_Gun"}) {
+        auto* sheet = new QWidget(tabs);
+        sheet->setObjectName(name);
+        sheet->hide();
+        sheets.push_back(sheet);
     }
-    // The pictures of the pages that are drawn already: the mouse and the update banner.
+    buildWhenFirstShown(Page::Engineering, [tabs, sheets] {
+        for (QWidget* sheet : sheets)
+            tabs->addTab(sheet, sheet->objectName().mid(3));
+    });
+    // The pictures of the pages that are drawn already: the mouse.
     auto* mouse = new SkinPictureLabel("Mouse", groupBoxes_[1]);
     mouse->setObjectName("Img_Mouse");
     mouse->setGeometry(toQRect(skin::key_page::kMouse));
-    auto* banner = new SkinPictureLabel("Update", groupBoxes_[5]);
-    banner->setObjectName("Img_Update");
-    banner->setGeometry(toQRect(skin::update_page::kBanner));
-    updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
-    buildSettingsPages(*this, groupBoxes_[2], groupBoxes_[3]);
+    // Pages not shown at start are built on their first showing.
+    buildWhenFirstShown(Page::Update, [this] {
+        auto* banner = new SkinPictureLabel("Update", groupBoxes_[5]);
+        banner->setObjectName("Img_Update");
+        banner->setGeometry(toQRect(skin::update_page::kBanner));
+        updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
+    });
+    buildWhenFirstShown(Page::Advanced, [this] { buildAdvancedPage(*this, groupBoxes_[2]); });
+    buildWhenFirstShown(Page::Light, [this] { buildLightPage(*this, groupBoxes_[3]); });
     buildWhenFirstShown(Page::Engineering, buildKeyPages(*this, groupBoxes_[1], tabs));
 
     // The engineering tab's operations, at the top of the sheet.
@@ -304,8 +327,7 @@ void MainWindow::toggleMaximised() {
 void MainWindow::paintEvent(QPaintEvent*) {
     if (!painted_) {
         painted_ = true;
-        if (firstPollPending_)
-            QTimer::singleShot(0, this, &MainWindow::runFirstPoll);
+        QTimer::singleShot(0, this, &MainWindow::finishFirstPaint);
     }
     // Around the skinned frame (maximised): the window's background colour.
     if (frame_->size() == size())
@@ -412,7 +434,8 @@ void MainWindow::retranslate() {
         confirmButtons_[i]->setText(caption(confirms[i]));
     saveProfile_->setText(caption("Str009"));
     loadProfile_->setText(caption("Str010"));
-    updatePage_->retranslate();
+    if (updatePage_ != nullptr)
+        updatePage_->retranslate();
     engineeringOperations_->retranslate();
     applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));
 }
@@ -441,7 +464,7 @@ void MainWindow::pageButtonClicked(Page page) {
     }
     applyPage(page);
     // Opening the update page forgets the file loaded before.
-    if (page == Page::Update)
+    if (page == Page::Update && updatePage_ != nullptr)
         updatePage_->opened();
 }
 
@@ -461,6 +484,9 @@ void MainWindow::applyPage(Page page) {
         for (const auto& build : builds)
             build();
         applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));
+        // The overlays cover the pages built after them too.
+        for (QWidget* overlay : overlays_)
+            overlay->raise();
     }
     current_ = page;
     const PageInfo& info = pageInfo(page);

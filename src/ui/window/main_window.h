@@ -13,6 +13,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "device/result.h"
@@ -20,6 +21,7 @@
 #include "device/session/workspace.h"
 #include "image/settings/engineering_access.h"
 #include "image/settings/program_settings.h"
+#include "ui/skin/picture_prefetch.h"
 #include "ui/text/engineering_terms.h"
 #include "ui/text/text_table.h"
 #include "ui/window/operation_host.h"
@@ -94,6 +96,8 @@ public:
 signals:
     // After every change of the session the window redrew for.
     void sessionRedrawn();
+    // Once, after the window's first paint; the window then has its icon.
+    void firstPainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -117,6 +121,7 @@ private:
     void buildWhenFirstShown(Page page, std::function<void()> build);
     void toggleMaximised();
     void runFirstPoll();
+    void finishFirstPaint();
 
     void onChange(device::session::ChangeKind kind, int value, const QString& text);
     void redrawSession();
@@ -173,6 +178,8 @@ private:
     SkinButton* loadProfile_ = nullptr;
     QLabel* status_ = nullptr;
 
+    // The frame, first page background and mouse, decoded while the pages are built.
+    std::unique_ptr<skin::PicturePrefetch> firstPictures_;
     std::map<Page, std::vector<std::function<void()>>> pendingBuilds_;
     Page current_ = Page::Profile1;
     bool polledOnce_ = false;

@@ -43,6 +43,20 @@ private slots:
         QVERIFY(rig.window->statusText().contains("4210A"));
     }
 
+    void aPageBuiltOnItsFirstShowingIsCoveredAndSpeaksTheCurrentLanguage() {
+        WindowRig rig;
+        QVERIFY(rig.window->findChild<QWidget*>("Pnl_Light") == nullptr);
+        rig.window->setLanguage(2);
+        rig.window->showPage(Page::Light);
+        QVERIFY(rig.window->findChild<QWidget*>("Pnl_Light") != nullptr);
+        QCOMPARE(rig.find<QLabel>("lbl_Slow")->text(),
+                 QString::fromStdString(rig.texts.text("Str813")));
+        // Until the image is read, the overlay lies over the page built after it.
+        QWidget* overlay = rig.find("Disable_All_3");
+        QVERIFY(!overlay->isHidden());
+        QCOMPARE(rig.find("gbPage3")->childAt(overlay->geometry().center()), overlay);
+    }
+
     void aWindowThatIsNeverPaintedStillFindsTheMouse() {
         // The first poll waits for the first paint, but a hidden window polls after the grace.
         WindowRig hidden;

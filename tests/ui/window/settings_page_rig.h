@@ -50,11 +50,18 @@ inline image::Image presetImage(std::initializer_list<std::pair<std::size_t, std
     return eeprom;
 }
 
-// Connects as the editor does: every read of the image sets the LED type and the running
-// report rate the settings keep.
+// Connects as the editor does (every read of the image sets the LED type and the running
+// report rate the settings keep), then opens the Advanced and Light pages once, as they are built
+// on their first showing, and returns to the page shown before. Showing a page writes nothing.
 inline bool connectEditor(WindowRig& rig) {
     settings::followImageReads(rig.workspace);
-    return rig.connect();
+    if (!rig.connect())
+        return false;
+    const Page shown = rig.window->currentPage();
+    rig.window->showPage(Page::Advanced);
+    rig.window->showPage(Page::Light);
+    rig.window->showPage(shown);
+    return true;
 }
 
 inline QString textOf(const WindowRig& rig, const char* name) {

@@ -20,6 +20,7 @@ LightPage::LightPage(OperationHost& host, QWidget* groupBox)
     setGeometry(0, 0, skin::kUserContent.width, skin::kUserContent.height);
     connect(&host.events(), &PageEvents::modelChanged, this, &LightPage::refresh);
     connect(&host.events(), &PageEvents::retranslated, this, &LightPage::retranslate);
+    retranslate();
     refresh();
 }
 

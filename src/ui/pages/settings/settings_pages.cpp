@@ -5,9 +5,12 @@
 
 namespace gm::ui {
 
-void buildSettingsPages(OperationHost& host, QWidget* advancedBox, QWidget* lightBox) {
-    new AdvancedPage(host, advancedBox);
-    new LightPage(host, lightBox);
+void buildAdvancedPage(OperationHost& host, QWidget* groupBox) {
+    new AdvancedPage(host, groupBox);
+}
+
+void buildLightPage(OperationHost& host, QWidget* groupBox) {
+    new LightPage(host, groupBox);
 }
 
 }  // namespace gm::ui
