@@ -231,6 +231,11 @@ void MainWindow::buildPages() {
     mouse->setObjectName("Img_Mouse");
     mouse->setGeometry(toQRect(skin::key_page::kMouse));
     // Pages not shown at start are built on their first showing.
+    // The update page's background answers the fire macro recorder's access gesture.
+    fireRecorderGesture_ = new QWidget(groupBoxes_[5]);
+    fireRecorderGesture_->setObjectName("Img_Base_6");
+    fireRecorderGesture_->setGeometry(0, 0, skin::kUserContent.width, skin::kUserContent.height);
+    fireRecorderGesture_->installEventFilter(this);
     buildWhenFirstShown(Page::Update, [this] {
         auto* banner = new SkinPictureLabel("Update", groupBoxes_[5]);
         banner->setObjectName("Img_Update");
@@ -368,6 +373,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         setEngineeringView(access_.logoDoubleClicked().engineeringView);
         return true;
     }
+    if (watched == fireRecorderGesture_ && event->type() == QEvent::MouseButtonDblClick) {
+        access_.fireRecorderDoubleClicked();
+        showFireRecorder();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -375,6 +385,16 @@ void MainWindow::setEngineeringView(bool shown) {
     pageButtons_[Page::Engineering]->setVisible(shown);
     if (!shown && current_ == Page::Engineering)
         applyPage(Page::Profile1);
+}
+
+void MainWindow::showFireRecorder() {
+    // The recorder's controls, wherever the fire macro page puts them.
+    const bool shown = access_.visibility().fireRecorder;
+    for (const char* name : {"Btn_FireStart", "Img_FireStart", "LB_FireMacroName", "LB_FireMacro",
+                             "GB_FireDelay", "Img_FireDelay"}) {
+        if (auto* control = findChild<QWidget*>(name))
+            control->setVisible(shown);
+    }
 }
 
 // --- Texts ---
@@ -487,6 +507,7 @@ void MainWindow::applyPage(Page page) {
         // The overlays cover the pages built after them too.
         for (QWidget* overlay : overlays_)
             overlay->raise();
+        showFireRecorder();
     }
     current_ = page;
     const PageInfo& info = pageInfo(page);

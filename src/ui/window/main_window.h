@@ -122,6 +122,8 @@ private:
     void toggleMaximised();
     void runFirstPoll();
     void finishFirstPaint();
+    // Shows the fire macro recorder's controls exactly while the access state unlocks them.
+    void showFireRecorder();
 
     void onChange(device::session::ChangeKind kind, int value, const QString& text);
     void redrawSession();
@@ -170,6 +172,7 @@ private:
     std::map<int, QGroupBox*> groupBoxes_;
     std::array<QWidget*, 5> overlays_{};
     NoDevicePage* noDevice_ = nullptr;
+    QWidget* fireRecorderGesture_ = nullptr;
     UpdatePage* updatePage_ = nullptr;
     EngineeringOperations* engineeringOperations_ = nullptr;
     StatusTestBoxes* statusTests_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <optional>
+#include <string>
 
 #include "image/factory_images.h"
 #include "window_rig.h"
@@ -264,6 +266,48 @@ private slots:
         QCOMPARE(rig.texts.language(), text::Language::Chinese);
         QVERIFY(rig.checked("Btn_Lang2"));
         QVERIFY(!rig.checked("Btn_Lang1"));
+    }
+
+    void doubleClicksOnTheLogoAndTheSixthBackgroundCountTogether() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        int asked = 0;
+        std::optional<std::string> answer;  // cancelled
+        rig.window->setPasswordPrompt([&] {
+            ++asked;
+            return answer;
+        });
+        QWidget* logo = rig.find("Img_Logo");
+        QWidget* background = rig.find("Img_Base_6");
+        for (int i = 0; i < 4; ++i)
+            QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 0);
+        QTest::mouseDClick(background, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        for (int i = 0; i < 4; ++i)
+            QTest::mouseDClick(background, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        // The tenth, on the logo: the recorder's code typed there only unlocks; nothing shows.
+        answer = std::string(image::settings::kFireRecorderCode);
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 2);
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+        // Unlocked: the next logo double-click runs the hide step without asking.
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(asked, 2);
+        QVERIFY(rig.find("Btn_Engineer_1")->isHidden());
+
+        // Through the sixth background the code shows the recorder's controls (here a stand-in
+        // for the fire macro page's start button); the next double-click there hides them.
+        auto* start = new QWidget(rig.find("gbPage5"));
+        start->setObjectName("Btn_FireStart");
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseDClick(background, Qt::LeftButton);
+        QCOMPARE(asked, 3);
+        QVERIFY(!start->isHidden());
+        QTest::mouseDClick(background, Qt::LeftButton);
+        QCOMPARE(asked, 3);
+        QVERIFY(start->isHidden());
     }
 
     void theFifthLogoDoubleClickAsksForTheCodeThatShowsTheEngineeringPage() {
