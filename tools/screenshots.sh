@@ -18,18 +18,18 @@ fi
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 for lang in 1 2; do
+    # The engineering terms follow the user's locale, not the language buttons: the Chinese
+    # pictures are taken in a Chinese locale, so the engineering page is Chinese in them too.
+    locale="$([ "$lang" = 2 ] && echo zh_CN.UTF-8 || echo "${LC_ALL:-C.UTF-8}")"
+    export LC_ALL="$locale"
     for page in 1 2 3 4 5 6 7 8; do
         file="$out/page$page-lang$lang.png"
         "$gmouse" --simulate --screenshot "$file" --page "$page" --lang "$lang"
         echo "$file"
     done
-    # The engineering terms follow the user's locale, not the language buttons: the Chinese
-    # pictures of the sheets are taken in a Chinese locale.
-    locale="$([ "$lang" = 2 ] && echo zh_CN.UTF-8 || echo "${LC_ALL:-C.UTF-8}")"
     for tab in ts_Cpi ts_Options ts_Led ts_Usb; do
         file="$out/page8-${tab#ts_}-lang$lang.png"
-        LC_ALL="$locale" "$gmouse" --simulate --screenshot "$file" --page 8 --lang "$lang" \
-            --tab "$tab"
+        "$gmouse" --simulate --screenshot "$file" --page 8 --lang "$lang" --tab "$tab"
         echo "$file"
     done
     # A label of each column and one at the window's edge: the menu cascades and stays inside.

@@ -10,6 +10,28 @@
 #include "ui/skin/skin_catalogue.h"
 
 namespace gm::skin::gen {
+namespace {
+
+bool isOpaque(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(row[x]) != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Opaque pictures (the window frames) are stored without an alpha channel: they decode faster
+// and paint as a plain copy instead of a blend.
+QImage forStorage(const QImage& image) {
+    return isOpaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image;
+}
+
+}  // namespace
 
 void PictureSet::add(const std::string& name, QImage picture) {
     if (!pictures_.emplace(name, std::move(picture)).second) {
@@ -49,8 +71,9 @@ bool PictureSet::write(const QString& folder) const {
     if (!QDir().mkpath(folder)) {
         return false;
     }
-    for (const auto& [name, image] : pictures_) {
+    for (const auto& [name, drawn] : pictures_) {
         const QString path = folder + "/" + QString::fromStdString(name);
+        const QImage image = forStorage(drawn);
         // The 1x copy spares a plain screen the decoding and scaling of four times the pixels.
         const QImage plain = image.scaled(image.size() / kPictureScale, Qt::IgnoreAspectRatio,
                                           Qt::SmoothTransformation);

@@ -19,16 +19,6 @@ constexpr int kBaseMacroTerm = 11;
 constexpr int kFireMacroTerm = 12;
 constexpr int kPatchCodeTerm = 13;
 
-constexpr const char* kGroupStyle =
-    "QGroupBox { color: #E6E8EB; font-size: 13px; font-weight: 600; border: 1px solid #2A2E37;"
-    " border-radius: 8px; margin-top: 10px; padding: 16px 12px 10px 12px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 12px;"
-    " top: 0px; padding: 0 4px; }"
-    "QLabel { color: #8B93A1; font-size: 12px; font-weight: normal; }"
-    "QLineEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 4px; padding: 3px 6px; font-weight: normal; }"
-    "QLineEdit:focus { border-color: #2DD4BF; }";
-
 QString hex(unsigned value, int digits) {
     return QString("%1").arg(value, digits, 16, QChar('0')).toUpper();
 }
@@ -38,7 +28,6 @@ QString hex(unsigned value, int digits) {
 EngineeringOperations::EngineeringOperations(OperationHost& host, QWidget* parent)
     : QWidget(parent), host_(host) {
     setObjectName("Pnl_EngineerOperations");
-    setStyleSheet(kGroupStyle);
 
     image_ = new QGroupBox(this);
     image_->setObjectName("gb_ImageOperations");

@@ -246,21 +246,24 @@ void MainWindow::buildPages() {
     buildWhenFirstShown(Page::Light, [this] { buildLightPage(*this, groupBoxes_[3]); });
     buildWhenFirstShown(Page::Engineering, buildKeyPages(*this, groupBoxes_[1], tabs));
 
-    // The engineering tab's operations, at the top of the sheet.
+    // The engineering tab: the operations at the top (built on the page's first showing), then
+    // the status test boxes, which follow the mouse from the start.
     QWidget* engineerSheet = tabs->findChild<QWidget*>("ts_Engineer");
+    engineerSheet->setStyleSheet(kEngineerSheetStyle);
     auto* engineerLayout = new QVBoxLayout(engineerSheet);
     engineerLayout->setContentsMargins(16, 16, 16, 16);
-    engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
-    engineerLayout->addWidget(engineeringOperations_);
     statusTests_ = new StatusTestBoxes(*this, engineerSheet);
     statusTests_->setStyleSheet(
-        engineeringOperations_->styleSheet() +
         "QCheckBox { color: #8B93A1; font-size: 12px; font-weight: normal; spacing: 8px; }"
         "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #3A3F4B;"
         " border-radius: 4px; background: #15171C; }"
         "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }");
     engineerLayout->addWidget(statusTests_);
     engineerLayout->addStretch(1);
+    buildWhenFirstShown(Page::Engineering, [this, engineerSheet, engineerLayout] {
+        engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
+        engineerLayout->insertWidget(0, engineeringOperations_);
+    });
     // Hundreds of controls few users ever see: built when the engineering page is first shown.
     buildWhenFirstShown(Page::Engineering,
                         [this, tabs] { buildEngineeringSettings(*this, *tabs); });
@@ -456,7 +459,8 @@ void MainWindow::retranslate() {
     loadProfile_->setText(caption("Str010"));
     if (updatePage_ != nullptr)
         updatePage_->retranslate();
-    engineeringOperations_->retranslate();
+    if (engineeringOperations_ != nullptr)
+        engineeringOperations_->retranslate();
     applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));
 }
 

@@ -91,7 +91,7 @@ QWidget* CpiSheet::buildLevels() {
     colourHeaders_.push_back(colourHeader);
     const std::array<SheetText, 3> components{SheetText::Red, SheetText::Green, SheetText::Blue};
     for (int c = 0; c < 3; ++c) {
-        QLabel* header = addLabel(*grid, 3, 2 + c, sheetText(components[c]));
+        QLabel* header = addLabel(*grid, 3, 2 + c, sheetText(host_, components[c]));
         header->setAlignment(Qt::AlignCenter);
         colourHeaders_.push_back(header);
     }
@@ -137,7 +137,7 @@ QWidget* CpiSheet::buildLevels() {
 }
 
 QWidget* CpiSheet::buildOptions() {
-    QGroupBox* group = makeGroup(this, "gbCPIOptions", sheetText(SheetText::CpiOptions));
+    QGroupBox* group = makeGroup(this, "gbCPIOptions", sheetText(host_, SheetText::CpiOptions));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
@@ -176,7 +176,7 @@ QWidget* CpiSheet::buildProfile() {
     profileColour_ = makeCombo(group, "cb_ProfileColor", colourItems(host_));
     grid->addWidget(profileColour_, 1, 1);
     // The button effect selector (cb_BtnEFT) sits with the key functions on the Keys sheet.
-    addLabel(*grid, 2, 0, sheetText(SheetText::Offset));
+    addLabel(*grid, 2, 0, sheetText(host_, SheetText::Offset));
     offset_ = makeHex(group, "edt_OffSet", 2);
     offset_->setValue(static_cast<unsigned>(host_.buttonState().offset));
     grid->addWidget(offset_, 2, 1, Qt::AlignLeft);
@@ -236,7 +236,7 @@ settings::SwitchOptions CpiSheet::switchOptions() const {
 
 void CpiSheet::switchOptionsChanged() {
     // Every profile-switch key of the three profiles is coded again with the new options.
-    runLive(host_, sheetText(SheetText::Offset), [this] {
+    runLive(host_, sheetText(host_, SheetText::Offset), [this] {
         return buttons::applyProfileSwitchOptions(host_.workspace(), host_.buttonState());
     });
 }

@@ -25,9 +25,9 @@ void buildEngineeringSettings(OperationHost& host, QTabWidget& tabs) {
     // After the operations sheet, before the gun presets.
     int at = 1;
     tabs.insertTab(at++, cpi, host.term(kCpiTerm) + " / " + host.term(kProfileTerm));
-    tabs.insertTab(at++, options, sheetText(SheetText::OptionsTab));
+    tabs.insertTab(at++, options, sheetText(host, SheetText::OptionsTab));
     tabs.insertTab(at++, led, host.term(kLedSettingTerm));
-    tabs.insertTab(at, usb, sheetText(SheetText::UsbSensorTab));
+    tabs.insertTab(at, usb, sheetText(host, SheetText::UsbSensorTab));
 
     const auto refresh = [cpi, options, led, usb] {
         cpi->refresh();

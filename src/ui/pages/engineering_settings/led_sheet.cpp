@@ -217,7 +217,7 @@ QWidget* LedSheet::buildColours() {
     grid->setVerticalSpacing(5);
     const std::array<SheetText, 3> components{SheetText::Red, SheetText::Green, SheetText::Blue};
     for (int c = 0; c < 3; ++c)
-        addLabel(*grid, 0, 1 + c, sheetText(components[std::size_t(c)]))
+        addLabel(*grid, 0, 1 + c, sheetText(host_, components[std::size_t(c)]))
             ->setAlignment(Qt::AlignCenter);
     constexpr std::array<char, 3> kLetters{'R', 'G', 'B'};
     for (int k = 1; k <= settings::kUserColourCount; ++k) {

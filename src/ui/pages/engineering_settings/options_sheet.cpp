@@ -23,7 +23,8 @@ OptionsSheet::OptionsSheet(OperationHost& host, QWidget* parent)
     : QWidget(parent), host_(host), options_(host) {
     setObjectName("ts_Options");
     styleSheetPage(*this);
-    QGroupBox* group = makeGroup(this, "gbDeviceOptions", sheetText(SheetText::DeviceOptions));
+    QGroupBox* group =
+        makeGroup(this, "gbDeviceOptions", sheetText(host_, SheetText::DeviceOptions));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);

@@ -168,7 +168,7 @@ QComboBox* OptionRows::add(QGridLayout& grid, int row, int column, std::string_v
     QStringList items;
     for (std::string_view item : option->items)
         items << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
-    const QString caption = optionCaption(field);
+    const QString caption = optionCaption(host_, field);
     addLabel(grid, row, column, caption);
     QComboBox* combo = makeCombo(grid.parentWidget(), optionControlName(field), items);
     grid.addWidget(combo, row, column + 1);

@@ -1,7 +1,8 @@
 #include "ui/pages/engineering_settings/sheet_texts.h"
 
-#include <QLocale>
 #include <array>
+
+#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 
@@ -12,13 +13,8 @@ struct Pair {
     const char* chinese;
 };
 
-QString pick(const Pair& pair) {
-    return QString::fromUtf8(sheetColumn() == text::TermColumn::Chinese ? pair.chinese
-                                                                        : pair.english);
-}
-
-QString term(int id) {
-    return QString::fromStdString(std::string(text::engineeringTerm(id, sheetColumn())));
+QString pick(const OperationHost& host, const Pair& pair) {
+    return QString::fromUtf8(host.termLanguage() == 2 ? pair.chinese : pair.english);
 }
 
 struct OptionText {
@@ -66,49 +62,43 @@ const OptionText* optionText(std::string_view field) {
 
 }  // namespace
 
-text::TermColumn sheetColumn() {
-    static const text::TermColumn column =
-        text::termColumnFor(QLocale::system().name().toStdString());
-    return column;
-}
-
-QString sheetText(SheetText which) {
+QString sheetText(const OperationHost& host, SheetText which) {
     switch (which) {
         case SheetText::OptionsTab:
-            return pick({"Options", "选项"});
+            return pick(host, {"Options", "选项"});
         case SheetText::UsbSensorTab:
-            return pick({"USB / Sensor", "USB / 传感器"});
+            return pick(host, {"USB / Sensor", "USB / 传感器"});
         case SheetText::DeviceOptions:
-            return pick({"Device Options", "设备选项"});
+            return pick(host, {"Device Options", "设备选项"});
         case SheetText::CpiOptions:
-            return pick({"CPI Options", "CPI 选项"});
+            return pick(host, {"CPI Options", "CPI 选项"});
         case SheetText::ReportRate:
-            return pick({"Report Rate", "回报率"});
+            return pick(host, {"Report Rate", "回报率"});
         case SheetText::SensorRegisters:
-            return pick({"Sensor Registers (Hex)", "传感器寄存器 (十六进制)"});
+            return pick(host, {"Sensor Registers (Hex)", "传感器寄存器 (十六进制)"});
         case SheetText::ModesOffered:
-            return pick({"Modes offered", "可选模式"});
+            return pick(host, {"Modes offered", "可选模式"});
         case SheetText::McuLed:
-            return pick({"MCU LED", "MCU 灯"});
+            return pick(host, {"MCU LED", "MCU 灯"});
         case SheetText::Red:
-            return pick({"R", "红"});
+            return pick(host, {"R", "红"});
         case SheetText::Green:
-            return pick({"G", "绿"});
+            return pick(host, {"G", "绿"});
         case SheetText::Blue:
-            return pick({"B", "蓝"});
+            return pick(host, {"B", "蓝"});
         case SheetText::Offset:
-            return pick({"Offset (Hex):", "偏移 (十六进制):"});
+            return pick(host, {"Offset (Hex):", "偏移 (十六进制):"});
         case SheetText::OnMouse:
-            return pick({"on mouse", "鼠标中"});
+            return pick(host, {"on mouse", "鼠标中"});
     }
     return {};
 }
 
-QString optionCaption(std::string_view field) {
+QString optionCaption(const OperationHost& host, std::string_view field) {
     const OptionText* option = optionText(field);
     if (option == nullptr)
         return {};
-    return option->term >= 0 ? term(option->term) : pick(option->caption);
+    return option->term >= 0 ? host.term(option->term) : pick(host, option->caption);
 }
 
 QString optionControlName(std::string_view field) {

@@ -99,7 +99,7 @@ QWidget* UsbSensorSheet::buildUsb() {
         held->setFocusPolicy(Qt::NoFocus);
         held->setFixedWidth(44);
         held->setAlignment(Qt::AlignRight);
-        held->setToolTip(sheetText(SheetText::OnMouse));
+        held->setToolTip(sheetText(host_, SheetText::OnMouse));
         grid->addWidget(held, row, 2, 1, 2, Qt::AlignLeft);
         connect(edit, &DecimalEdit::valueEdited, this, [this, caption] { numbersEdited(caption); });
         return edit;
@@ -113,7 +113,8 @@ QWidget* UsbSensorSheet::buildUsb() {
 }
 
 QWidget* UsbSensorSheet::buildRegisters() {
-    QGroupBox* group = makeGroup(this, "gbSensorRegisters", sheetText(SheetText::SensorRegisters));
+    QGroupBox* group =
+        makeGroup(this, "gbSensorRegisters", sheetText(host_, SheetText::SensorRegisters));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);

@@ -64,17 +64,18 @@ KeySidePanel::KeySidePanel(KeyEditor& editor, QWidget* parent) : QWidget(parent)
         heading->setWordWrap(true);
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     }
+    // One validator per column: each compiles its expression.
+    auto* repeatDigits = new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), this);
+    auto* intervalDigits = new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), this);
     for (std::size_t n = 0; n < 3; ++n) {
         const int number = static_cast<int>(n) + 1;
         setNames_[n] = label("name");
         repeats_[n] = new QLineEdit(this);
         repeats_[n]->setObjectName(QString("Edt_Repeat%1").arg(number));
-        repeats_[n]->setValidator(
-            new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), repeats_[n]));
+        repeats_[n]->setValidator(repeatDigits);
         intervals_[n] = new QLineEdit(this);
         intervals_[n]->setObjectName(QString("Edt_DelayTime%1").arg(number));
-        intervals_[n]->setValidator(
-            new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), intervals_[n]));
+        intervals_[n]->setValidator(intervalDigits);
         for (QLineEdit* field : {repeats_[n], intervals_[n]}) {
             connect(field, &QLineEdit::editingFinished, this, [this, n] { fieldLeft(n); });
         }
