@@ -1,6 +1,7 @@
 #include "ui/skin/skin_pictures.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <cmath>
 
@@ -18,6 +19,17 @@ static void registerSkinResources() {
 }
 
 namespace gm::skin {
+namespace {
+
+// The skin is PNG only: naming the format and not guessing it from the content keeps Qt from
+// loading every image format plugin on the first picture.
+QImage readPicture(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+}  // namespace
 
 QString skinResourcePath(std::string_view name) {
     return QStringLiteral(":/skin/") +
@@ -27,7 +39,7 @@ QString skinResourcePath(std::string_view name) {
 
 QImage skinImage(std::string_view name) {
     registerSkinResources();
-    QImage image(skinResourcePath(name));
+    QImage image = readPicture(skinResourcePath(name));
     if (!image.isNull()) {
         image.setDevicePixelRatio(kPictureScale);
     }
@@ -50,7 +62,7 @@ QString cacheKey(std::string_view name) {
 QImage decodeForScreen(std::string_view name, qreal ratio) {
     if (ratio <= 1.0) {
         registerSkinResources();
-        return QImage(
+        return readPicture(
             skinResourcePath(name).replace(QStringLiteral(".png"), QStringLiteral("@1x.png")));
     }
     QImage image = skinImage(name);
