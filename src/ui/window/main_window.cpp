@@ -230,12 +230,12 @@ void MainWindow::buildPages() {
     auto* mouse = new SkinPictureLabel("Mouse", groupBoxes_[1]);
     mouse->setObjectName("Img_Mouse");
     mouse->setGeometry(toQRect(skin::key_page::kMouse));
-    // Pages not shown at start are built on their first showing.
     // The update page's background answers the fire macro recorder's access gesture.
     fireRecorderGesture_ = new QWidget(groupBoxes_[5]);
     fireRecorderGesture_->setObjectName("Img_Base_6");
     fireRecorderGesture_->setGeometry(0, 0, skin::kUserContent.width, skin::kUserContent.height);
     fireRecorderGesture_->installEventFilter(this);
+    // Pages not shown at start are built on their first showing.
     buildWhenFirstShown(Page::Update, [this] {
         auto* banner = new SkinPictureLabel("Update", groupBoxes_[5]);
         banner->setObjectName("Img_Update");
@@ -501,7 +501,7 @@ void MainWindow::buildWhenFirstShown(Page page, std::function<void()> build) {
 }
 
 void MainWindow::applyPage(Page page) {
-    // Pages most users never open (the engineering page) are built on their first showing.
+    // Every page but the first is built on its first showing, which keeps the start quick.
     if (const auto pending = pendingBuilds_.find(page); pending != pendingBuilds_.end()) {
         const std::vector<std::function<void()>> builds = std::move(pending->second);
         pendingBuilds_.erase(pending);

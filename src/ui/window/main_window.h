@@ -50,7 +50,8 @@ public:
                const image::settings::ProgramSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Starts DevTimer; the first poll runs at once.
+    // Starts DevTimer; the first poll runs once the window has painted (a hidden window: after
+    // kFirstPaintGrace).
     void startPolling();
 
     // A page button's click with its guards (the same path a click takes).
