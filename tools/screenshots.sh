@@ -27,7 +27,7 @@ for lang in 1 2; do
         "$gmouse" --simulate --screenshot "$file" --page "$page" --lang "$lang"
         echo "$file"
     done
-    for tab in ts_Cpi ts_Options ts_Led ts_Usb; do
+    for tab in ts_Cpi ts_Options ts_Led ts_Usb ts_Image; do
         file="$out/page8-${tab#ts_}-lang$lang.png"
         "$gmouse" --simulate --screenshot "$file" --page 8 --lang "$lang" --tab "$tab"
         echo "$file"

@@ -160,9 +160,14 @@ void compose(ImageModel& model) {
     copyIntoImage(image, geometry.tailOffset, copies.tail);
 }
 
-std::vector<std::string> areasThatDiffer(const Image& a, const Image& b,
-                                         const ChipGeometry& geometry) {
-    const std::pair<const char*, Area> areas[] = {
+Image composedImage(const ImageModel& model) {
+    ImageModel composed = model;
+    compose(composed);
+    return composed.buffer;
+}
+
+std::vector<NamedArea> imageAreas(const ChipGeometry& geometry) {
+    return {
         {"Vendor", kVendor},
         {"User", kUser},
         {"Profile1", kProfile1},
@@ -176,8 +181,12 @@ std::vector<std::string> areasThatDiffer(const Image& a, const Image& b,
         {"PatchCode", {kPatchCodeOffset, geometry.patchLength}},
         {"Tail", {geometry.tailOffset, geometry.tailLength}},
     };
+}
+
+std::vector<std::string> areasThatDiffer(const Image& a, const Image& b,
+                                         const ChipGeometry& geometry) {
     std::vector<std::string> differing;
-    for (const auto& [name, area] : areas) {
+    for (const auto& [name, area] : imageAreas(geometry)) {
         const auto first = static_cast<std::ptrdiff_t>(area.offset);
         const auto last = static_cast<std::ptrdiff_t>(std::min(area.end(), kImageSize));
         if (!std::equal(a.begin() + first, a.begin() + last, b.begin() + first))

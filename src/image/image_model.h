@@ -64,6 +64,17 @@ SplitResult split(ImageModel& model);
 // written back into the buffer.
 void compose(ImageModel& model);
 
+// The image as the working copies would write it (compose on a copy; the model is unchanged).
+Image composedImage(const ImageModel& model);
+
+// The image's areas in image order, named "Vendor", "User", "Profile1".."Profile3", "Reserved",
+// "Gap", "FireKeys", "Macro", "PatchHeader", "PatchCode", "Tail" (the last two per chip).
+struct NamedArea {
+    const char* name;
+    Area area;
+};
+std::vector<NamedArea> imageAreas(const ChipGeometry& geometry);
+
 // Names of the image's areas ("Vendor", "Macro", "Tail" ...) in which `a` and `b` differ.
 std::vector<std::string> areasThatDiffer(const Image& a, const Image& b,
                                          const ChipGeometry& geometry);

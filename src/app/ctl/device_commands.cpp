@@ -14,6 +14,7 @@
 #include "app/ctl/device_context.h"
 #include "device/hid/mouse_reports.h"
 #include "device/hid/report_descriptor.h"
+#include "image/hex_dump.h"
 #include "image/hex_text.h"
 
 namespace gm::ctl {
@@ -24,7 +25,6 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::uint32_t kLiveSpace = 256;  // live transfers reach the first 256 image bytes
 constexpr std::uint32_t kXDataSpace = 0x10000;
 constexpr std::uint32_t kMaxLiveRead = 255;  // one count byte in the command
-constexpr std::size_t kDumpBytesPerLine = 16;
 
 // A number given as 0x-hex or decimal, within [min, max]; nullopt with `error` set otherwise.
 std::optional<std::uint32_t> parseNumber(const std::string& text, const std::string& what,
@@ -71,17 +71,6 @@ std::optional<Bytes> parseHexBytes(const Args& words, std::string& error) {
     if (bytes.empty())
         error = "no bytes given";
     return bytes.empty() ? std::nullopt : std::optional<Bytes>(bytes);
-}
-
-// Lines of "OFFSET: B0 B1 ..." with up to 16 bytes each; offsets count from `address`.
-void printHex(std::ostream& out, std::uint32_t address, std::span<const std::uint8_t> bytes) {
-    for (std::size_t line = 0; line < bytes.size(); line += kDumpBytesPerLine) {
-        out << image::hexText(static_cast<std::uint32_t>(address + line), 4) << ":";
-        const std::size_t end = std::min(bytes.size(), line + kDumpBytesPerLine);
-        for (std::size_t i = line; i < end; ++i)
-            out << " " << image::hexText(bytes[i], 2);
-        out << "\n";
-    }
 }
 
 int failure(std::ostream& err, const std::string& message) {
@@ -199,7 +188,7 @@ int readAndPrint(DeviceContext& context, Range range, device::Progress progress,
     context.presenter().hideProgress();
     if (const int status = checkDone(read, err, "block read"); status != kExitOk)
         return status;
-    printHex(out, range.address, bytes);
+    out << image::hexDump(range.address, bytes);
     return kExitOk;
 }
 
@@ -286,7 +275,7 @@ int runLiveRead(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
                 context.protocol().liveRead(0, static_cast<std::uint8_t>(range->address), bytes);
             if (const int status = checkDone(read, e, "live read"); status != kExitOk)
                 return status;
-            printHex(o, range->address, bytes);
+            o << image::hexDump(range->address, bytes);
             return kExitOk;
         });
 }

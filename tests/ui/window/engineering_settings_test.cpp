@@ -5,12 +5,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "image/check_byte.h"
+#include "image/hex_text.h"
+#include "image/image_model.h"
 #include "image/layout.h"
 #include "settings/cpi_levels.h"
 #include "settings/device_options.h"
@@ -431,6 +436,40 @@ private slots:
         emit rig.window->events().modelChanged();
         QCOMPARE(rig.find<QComboBox>("cb_CPI1")->currentIndex(), 4);
         QCOMPARE(rig.find<QLineEdit>("edt_StepTime")->text(), QString("5"));
+        QVERIFY(rig.mouse.reports().empty());
+    }
+
+    void theImageSheetShowsTheChosenAreaAsTheEditorWillWriteIt() {
+        WindowRig rig;
+        // One byte of patch code changed on the mouse: the stored checksum no longer matches.
+        image::Image eeprom = rig.mouse.eeprom();
+        eeprom[image::kPatchCodeOffset] ^= 0x01;
+        rig.mouse.loadEeprom(eeprom);
+        QVERIFY(openEngineering(rig));
+        showSheet(rig, "ts_Image");
+        auto* areas = rig.find<QListWidget>("lst_ImageAreas");
+        auto* view = rig.find<QPlainTextEdit>("mmo_ImageArea");
+        areas->setCurrentRow(1);
+        QVERIFY(view->toPlainText().startsWith("00A4: "));
+        QCOMPARE(view->toPlainText().count('\n'), 2);  // 28 bytes: 16 + 12
+
+        // A change made on another sheet shows at once, at its image address (Vendor 31).
+        type(rig, "edt_MaxShut", "3c");
+        areas->setCurrentRow(0);
+        const QStringList line = view->toPlainText().split('\n')[1].split(' ');
+        QCOMPARE(line[0], QString("0010:"));
+        QCOMPARE(line[16], QString("3C"));
+
+        QCOMPARE(rig.find<QLineEdit>("edt_PatCodeCk")->text(), QString("5F63"));
+        const QString computed = rig.find<QLabel>("lbl_PatCodeCkComputed")->text();
+        QVERIFY(!computed.endsWith("5F63"));
+        QCOMPARE(computed.right(4),
+                 QString::fromStdString(
+                     image::hexText(image::patchChecksumOf(rig.workspace.model()).computed, 4)));
+
+        // Showing never writes.
+        rig.mouse.clearReports();
+        emit rig.window->events().modelChanged();
         QVERIFY(rig.mouse.reports().empty());
     }
 

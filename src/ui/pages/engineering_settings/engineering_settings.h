@@ -1,8 +1,9 @@
 #pragma once
-// The engineering page's settings sheets: CPI levels and profile, device options, LED and USB
-// identity with the sensor registers. Each control runs its settings operation on the mouse and
-// every sheet shows the working copies again whenever they change, so the engineering view always
-// mirrors the user pages and shows what the mouse holds after a refused write.
+// The engineering page's settings sheets: CPI levels and profile, device options, LED, USB
+// identity with the sensor registers, and the whole image in hex. Each control runs its settings
+// operation on the mouse and every sheet shows the working copies again whenever they change, so
+// the engineering view always mirrors the user pages and shows what the mouse holds after a refused
+// write.
 
 #include <QTabWidget>
 
@@ -10,7 +11,7 @@
 
 namespace gm::ui {
 
-// Adds the sheets ts_Cpi, ts_Options, ts_Led and ts_Usb to the engineering tab widget.
+// Adds the sheets ts_Cpi, ts_Options, ts_Led, ts_Usb and ts_Image to the engineering tab widget.
 void buildEngineeringSettings(OperationHost& host, QTabWidget& tabs);
 
 }  // namespace gm::ui

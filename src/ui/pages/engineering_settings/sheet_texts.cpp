@@ -90,6 +90,12 @@ QString sheetText(const OperationHost& host, SheetText which) {
             return pick(host, {"Offset (Hex):", "偏移 (十六进制):"});
         case SheetText::OnMouse:
             return pick(host, {"on mouse", "鼠标中"});
+        case SheetText::ImageTab:
+            return pick(host, {"Image", "镜像"});
+        case SheetText::PatchChecksum:
+            return pick(host, {"Patch code checksum:", "补丁代码校验和:"});
+        case SheetText::ComputedChecksum:
+            return pick(host, {"computed", "计算值"});
     }
     return {};
 }

@@ -24,6 +24,9 @@ enum class SheetText {
     Blue,
     Offset,
     OnMouse,
+    ImageTab,
+    PatchChecksum,
+    ComputedChecksum,
 };
 
 QString sheetText(const OperationHost& host, SheetText which);

@@ -1,0 +1,122 @@
+#include "ui/pages/engineering_settings/image_sheet.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QScrollBar>
+
+#include "image/hex_dump.h"
+#include "image/hex_text.h"
+#include "image/image_model.h"
+#include "ui/pages/engineering_settings/sheet_kit.h"
+#include "ui/pages/engineering_settings/sheet_texts.h"
+
+namespace gm::ui {
+
+namespace {
+
+constexpr const char* kScrollBarStyle =
+    "QScrollBar:vertical { background: #15171C; width: 10px; margin: 0; }"
+    "QScrollBar::handle:vertical { background: #3A3F4B; border-radius: 4px; min-height: 24px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { height: 0; width: 0; }"
+    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }";
+constexpr const char* kListStyle =
+    "QListWidget { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
+    " border-radius: 3px; outline: 0; }"
+    "QListWidget::item:selected { background: #2DD4BF; color: #15171C; }";
+constexpr const char* kBytesStyle =
+    "QPlainTextEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
+    " border-radius: 3px; }";
+constexpr const char* kMatchStyle = "color: #8B93A1;";
+constexpr const char* kMismatchStyle = "color: #F87171;";
+
+QString hex(std::uint32_t value, int digits) {
+    return QString::fromStdString(image::hexText(value, digits));
+}
+
+}  // namespace
+
+ImageSheet::ImageSheet(OperationHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+    setObjectName("ts_Image");
+    styleSheetPage(*this);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 10, 12, 10);
+    grid->setHorizontalSpacing(12);
+
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(12);
+    areas_ = new QListWidget(this);
+    areas_->setObjectName("lst_ImageAreas");
+    areas_->setStyleSheet(kListStyle);
+    areas_->setFixedWidth(210);
+    areas_->setFont(fixed);
+    areas_->setSpacing(2);
+    grid->addWidget(areas_, 0, 0, 2, 1);
+
+    bytes_ = new QPlainTextEdit(this);
+    bytes_->setObjectName("mmo_ImageArea");
+    bytes_->setReadOnly(true);
+    bytes_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    bytes_->setStyleSheet(QString(kBytesStyle) + kScrollBarStyle);
+    bytes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    bytes_->setFont(fixed);
+    grid->addWidget(bytes_, 0, 1, 1, 3);
+
+    grid->addWidget(new QLabel(sheetText(host_, SheetText::PatchChecksum), this), 1, 1);
+    storedChecksum_ = makeHex(this, "edt_PatCodeCk", 4);
+    storedChecksum_->setReadOnly(true);
+    storedChecksum_->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(storedChecksum_, 1, 2);
+    computedChecksum_ = new QLabel(this);
+    computedChecksum_->setObjectName("lbl_PatCodeCkComputed");
+    grid->addWidget(computedChecksum_, 1, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(0, 1);
+
+    connect(areas_, &QListWidget::currentRowChanged, this, &ImageSheet::showArea);
+    refresh();
+}
+
+void ImageSheet::refresh() {
+    const image::ImageModel& model = host_.workspace().model();
+    // The list follows the chip (its patch code and tail areas); the chosen row stays.
+    const int row = std::max(0, areas_->currentRow());
+    const QSignalBlocker quiet(areas_);
+    areas_->clear();
+    for (const image::NamedArea& named : image::imageAreas(model.geometry)) {
+        const auto last = static_cast<std::uint32_t>(named.area.end() - 1);
+        areas_->addItem(QString("%1  %2-%3")
+                            .arg(QString::fromUtf8(named.name), -12)
+                            .arg(hex(static_cast<std::uint32_t>(named.area.offset), 4))
+                            .arg(hex(last, 4)));
+    }
+    areas_->setCurrentRow(std::min(row, areas_->count() - 1));
+
+    const image::PatchChecksum checksum = image::patchChecksumOf(model);
+    storedChecksum_->setText(hex(checksum.stored, 4));
+    computedChecksum_->setText(sheetText(host_, SheetText::ComputedChecksum) + " " +
+                               hex(checksum.computed, 4));
+    computedChecksum_->setStyleSheet(checksum.stored == checksum.computed ? kMatchStyle
+                                                                          : kMismatchStyle);
+    showArea();
+}
+
+void ImageSheet::showArea() {
+    const image::ImageModel& model = host_.workspace().model();
+    const std::vector<image::NamedArea> named = image::imageAreas(model.geometry);
+    const int row = areas_->currentRow();
+    if (row < 0 || row >= static_cast<int>(named.size()))
+        return;
+    const image::Area area = named[static_cast<std::size_t>(row)].area;
+    const image::Image composed = image::composedImage(model);
+    const QString text = QString::fromStdString(
+        image::hexDump(static_cast<std::uint32_t>(area.offset),
+                       std::span<const std::uint8_t>(composed).subspan(area.offset, area.length)));
+    if (text == bytes_->toPlainText())
+        return;
+    // A refresh keeps the place the user scrolled to.
+    const int scrolled = bytes_->verticalScrollBar()->value();
+    bytes_->setPlainText(text);
+    bytes_->verticalScrollBar()->setValue(scrolled);
+}
+
+}  // namespace gm::ui
