@@ -1,7 +1,5 @@
 #include "ui/skin/picture_prefetch.h"
 
-#include <QGuiApplication>
-
 #include "ui/skin/skin_pictures.h"
 
 namespace gm::skin {
@@ -12,7 +10,7 @@ PicturePrefetch* running = nullptr;
 }  // namespace
 
 PicturePrefetch::PicturePrefetch(const std::vector<std::string>& names) {
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    const qreal ratio = screenPictureRatio();
     pictures_.reserve(names.size());
     for (const std::string& name : names) {
         if (skinPixmapCached(name))

@@ -59,6 +59,10 @@ QString cacheKey(std::string_view name) {
 
 }  // namespace
 
+qreal screenPictureRatio() {
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : kPictureScale;
+}
+
 QImage decodeForScreen(std::string_view name, qreal ratio) {
     if (ratio <= 1.0) {
         registerSkinResources();
@@ -93,8 +97,7 @@ QPixmap skinPixmap(std::string_view name) {
         if (std::optional<QImage> prefetched = PicturePrefetch::take(name)) {
             picture = QPixmap::fromImage(std::move(*prefetched), Qt::NoOpaqueDetection);
         } else {
-            const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : kPictureScale;
-            picture = QPixmap::fromImage(decodeForScreen(name, ratio));
+            picture = QPixmap::fromImage(decodeForScreen(name, screenPictureRatio()));
         }
         if (!picture.isNull())
             QPixmapCache::insert(key, picture);

@@ -16,6 +16,10 @@ QString skinResourcePath(std::string_view name);
 // The picture `name` (see skin_catalogue.h) as drawn; a null image when there is none.
 QImage skinImage(std::string_view name);
 
+// The device pixel ratio the pictures are decoded for: the application's, or the drawn pictures'
+// own when there is no application yet.
+qreal screenPictureRatio();
+
 // The picture `name` ready to paint at device pixel ratio `ratio` (see skinPixmap). Safe on any
 // thread once the skin resources are registered (skinImage or skinPixmap registers them).
 QImage decodeForScreen(std::string_view name, qreal ratio);
