@@ -78,25 +78,34 @@ ImageSheet::ImageSheet(OperationHost& host, QWidget* parent) : QWidget(parent), 
 
 void ImageSheet::refresh() {
     const image::ImageModel& model = host_.workspace().model();
-    // The list follows the chip (its patch code and tail areas); the chosen row stays.
-    const int row = std::max(0, areas_->currentRow());
-    const QSignalBlocker quiet(areas_);
-    areas_->clear();
+    // The list follows the chip (its patch code and tail areas); it is refilled only when the
+    // areas change, so the chosen row stays.
+    QStringList labels;
     for (const image::NamedArea& named : image::imageAreas(model.geometry)) {
         const auto last = static_cast<std::uint32_t>(named.area.end() - 1);
-        areas_->addItem(QString("%1  %2-%3")
-                            .arg(QString::fromUtf8(named.name), -12)
-                            .arg(hex(static_cast<std::uint32_t>(named.area.offset), 4))
-                            .arg(hex(last, 4)));
+        labels << QString("%1  %2-%3")
+                      .arg(QString::fromUtf8(named.name), -12)
+                      .arg(hex(static_cast<std::uint32_t>(named.area.offset), 4))
+                      .arg(hex(last, 4));
     }
-    areas_->setCurrentRow(std::min(row, areas_->count() - 1));
+    QStringList shown;
+    for (int i = 0; i < areas_->count(); ++i)
+        shown << areas_->item(i)->text();
+    if (labels != shown) {
+        const int row = std::max(0, areas_->currentRow());
+        const QSignalBlocker quiet(areas_);
+        areas_->clear();
+        areas_->addItems(labels);
+        areas_->setCurrentRow(std::min(row, areas_->count() - 1));
+    }
 
     const image::PatchChecksum checksum = image::patchChecksumOf(model);
     storedChecksum_->setText(hex(checksum.stored, 4));
     computedChecksum_->setText(sheetText(host_, SheetText::ComputedChecksum) + " " +
                                hex(checksum.computed, 4));
-    computedChecksum_->setStyleSheet(checksum.stored == checksum.computed ? kMatchStyle
-                                                                          : kMismatchStyle);
+    const QString style = checksum.stored == checksum.computed ? kMatchStyle : kMismatchStyle;
+    if (computedChecksum_->styleSheet() != style)
+        computedChecksum_->setStyleSheet(style);
     showArea();
 }
 
