@@ -1,10 +1,8 @@
 #include "buttons/assignment.h"
 
-#include <array>
-
 #include "buttons/key_name.h"
 #include "buttons/key_push.h"
-#include "image/check_byte.h"
+#include "device/session/image_writes.h"
 
 namespace gm::buttons {
 
@@ -42,21 +40,16 @@ device::Result assignComboKey(device::Workspace& workspace, std::size_t slot,
                               const image::KeyCode& code) {
     image::ImageModel& model = workspace.model();
     setComboKeyCode(model, slot, code);
-    image::setCheckByte(model.copies.vendor);
     // Stored with target-0 live writes: the four-byte target-1 write is the key status test,
     // which the mouse does not keep in its EEPROM.
-    if (device::Result written = writeLive(workspace, comboKeyAddress(slot), code); !written)
-        return written;
-    const std::array<std::uint8_t, 1> check{model.copies.vendor.back()};
-    return writeLive(workspace, image::kVendor.offset + image::kVendor.length - 1, check);
+    return device::session::writeLive(workspace, comboKeyAddress(slot), code.size());
 }
 
 device::Result setButtonEffect(device::Workspace& workspace, ButtonState& state, int item) {
     state.buttonEffect = item == 0 ? 0 : 1;
-    auto& user = workspace.model().copies.user;
-    user[3] = static_cast<std::uint8_t>(state.buttonEffect);
-    const std::array<std::uint8_t, 1> byte{user[3]};
-    return writeLive(workspace, kButtonEffectAddress, byte);
+    device::session::workingByte(workspace.model(), kButtonEffectAddress) =
+        static_cast<std::uint8_t>(state.buttonEffect);
+    return device::session::writeLive(workspace, kButtonEffectAddress, 1);
 }
 
 }  // namespace gm::buttons

@@ -6,6 +6,7 @@
 #include "buttons/key_name.h"
 #include "buttons/key_push.h"
 #include "buttons/key_tables.h"
+#include "device/session/image_writes.h"
 
 namespace gm::buttons {
 
@@ -64,7 +65,15 @@ void placeMasks(image::ImageModel& model, const ButtonState& state, const MacroC
 }
 
 device::Result writeVendorAndPush(device::Workspace& workspace) {
-    if (device::Result written = writeVendorSection(workspace); !written)
+    if (!device::session::maySend(workspace))
+        return device::Result::done();
+    const device::session::DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
+    auto batch = workspace.changes().batch();
+    if (device::Result written =
+            device::session::writeArea(workspace, image::kVendor, device::Step::WriteVendor);
+        !written)
         return written;
     return pushKeyTables(workspace);
 }

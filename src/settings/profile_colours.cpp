@@ -60,7 +60,8 @@ device::Result setProfile(device::Workspace& workspace, int profile, int colourI
     image::ImageModel& model = workspace.model();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         workingByte(model, kProfileExtrasAddress + i) = bytes[i];
-        if (device::Result written = writeLiveUnchecked(workspace, kProfileExtrasAddress + i, 1);
+        if (device::Result written =
+                writeLive(workspace, kProfileExtrasAddress + i, 1, CheckByte::Later);
             !written)
             return written;
     }

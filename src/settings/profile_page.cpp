@@ -58,7 +58,7 @@ device::Result writeActiveProfile(device::Workspace& workspace, const ProfileCho
     for (const UserByteWrite& write : activeProfileWrites(choice)) {
         const std::size_t address = image::kUser.offset + write.userOffset;
         workingByte(workspace.model(), address) = write.value;
-        device::Result sent = writeLiveUnchecked(workspace, address, 1);
+        device::Result sent = writeLive(workspace, address, 1, CheckByte::Later);
         if (sent.failure == device::Failure::Busy || sent.failure == device::Failure::NoDevice)
             return sent.at(device::Step::LiveWrite);
         ++outcome.reports;

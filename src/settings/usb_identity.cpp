@@ -60,19 +60,7 @@ device::Result setProductText(device::Workspace& workspace, std::string_view tex
         workingByte(model, kProductTextAddress + i) =
             i < text.size() ? static_cast<std::uint8_t>(text[i]) : std::uint8_t{0};
     }
-    for (std::size_t sent = 0; sent < kProductTextLength; sent += 3) {
-        const auto count =
-            static_cast<std::uint8_t>(std::min<std::size_t>(3, kProductTextLength - sent));
-        if (device::Result written =
-                writeLiveUnchecked(workspace, kProductTextAddress + sent, count);
-            !written) {
-            // The chunks not sent go back to what the mouse holds too.
-            for (std::size_t i = sent; i < kProductTextLength; ++i)
-                workingByte(model, kProductTextAddress + i) = model.buffer[kProductTextAddress + i];
-            return written;
-        }
-    }
-    return writeCheckByte(workspace, kProductTextAddress);
+    return writeLive(workspace, kProductTextAddress, kProductTextLength);
 }
 
 device::Result setProductNumbers(device::Workspace& workspace, int manufacturer, int product) {

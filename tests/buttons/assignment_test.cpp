@@ -89,8 +89,15 @@ TEST_F(Assignment, ComboKeyWritesFourBytesAndTheVendorCheckByte) {
 
 TEST_F(Assignment, ButtonEffectIsUserByteThree) {
     ASSERT_TRUE(setButtonEffect(b.rig.workspace, b.state, 1).ok());
-    EXPECT_EQ(b.rig.mouse.eeprom()[167], 1);
-    EXPECT_EQ(b.commands(), (std::vector<Bytes>{{0x40, 0x05, 0x00, 0xA7, 0x01, 0x00, 0x00, 0x01}}));
+    const image::Image held = b.rig.mouse.eeprom();
+    EXPECT_EQ(held[167], 1);
+    // The User check byte follows, or the next read rebuilds User from its defaults.
+    const std::uint8_t check =
+        image::checkByteOf(std::span<const std::uint8_t>(held).subspan(164, 27));
+    EXPECT_EQ(held[191], check);
+    EXPECT_EQ(b.commands(),
+              (std::vector<Bytes>{{0x40, 0x05, 0x00, 0xA7, 0x01, 0x00, 0x00, 0x01},
+                                  {0x40, 0x05, 0x00, 0xBF, check, 0x00, 0x00, 0x01}}));
 }
 
 }  // namespace

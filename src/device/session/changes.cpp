@@ -1,6 +1,7 @@
 #include "device/session/changes.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gm::device::session {
 
@@ -15,6 +16,21 @@ void ChangeHub::unsubscribe(int handle) {
 }
 
 void ChangeHub::notify(const Change& change) {
+    if (batchDepth_ > 0 && change.kind == ChangeKind::SectionChanged) {
+        heldSection_ = std::min(heldSection_.value_or(change.value), change.value);
+        return;
+    }
+    tell(change);
+}
+
+void ChangeHub::endBatch() {
+    if (--batchDepth_ > 0 || !heldSection_)
+        return;
+    const int address = *std::exchange(heldSection_, std::nullopt);
+    tell({ChangeKind::SectionChanged, address, {}});
+}
+
+void ChangeHub::tell(const Change& change) {
     // A copy, so an observer may unsubscribe while being told.
     const auto observers = observers_;
     guard_.callOut([&] {

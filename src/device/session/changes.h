@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,8 +44,24 @@ public:
     // Returns a handle for unsubscribe().
     int subscribe(Observer observer);
     void unsubscribe(int handle);
-    // On the driver's thread: tells every observer.
+    // On the driver's thread: tells every observer. Inside a batch a SectionChanged is held back
+    // and merged with the others of the batch.
     void notify(const Change& change);
+
+    // While one lives, the SectionChanged notifications are merged into one (with the lowest
+    // address), told when the outermost batch ends: one notification per operation, however
+    // many writes it took. Batches nest.
+    class Batch {
+    public:
+        explicit Batch(ChangeHub& hub) : hub_(&hub) { ++hub.batchDepth_; }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        ~Batch() { hub_->endBatch(); }
+
+    private:
+        ChangeHub* hub_;
+    };
+    Batch batch() { return Batch(*this); }
 
     // From any thread: queues `change` for the driver and calls the wake-up.
     void post(Change change);
@@ -54,7 +71,12 @@ public:
     std::vector<Change> takePosted();
 
 private:
+    void tell(const Change& change);
+    void endBatch();
+
     OperationGuard& guard_;
+    int batchDepth_ = 0;
+    std::optional<int> heldSection_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextHandle_ = 1;
 

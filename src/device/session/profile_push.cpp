@@ -1,9 +1,9 @@
 #include "device/session/profile_push.h"
 
+#include <algorithm>
 #include <array>
-#include <span>
 
-#include "image/check_byte.h"
+#include "device/session/image_writes.h"
 #include "image/fields.h"
 
 namespace gm::device::session {
@@ -20,26 +20,18 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
     const DeviceOperation operation = workspace.session().beginWithDevice();
     if (!operation.started())
         return operation.refusal;
+    auto batch = workspace.changes().batch();
     image::ImageModel& model = workspace.model();
     CommandProtocol& protocol = workspace.protocol();
 
-    auto& profiles = model.copies.profiles;
-    for (std::size_t p = 0; p < image::kProfileCount; ++p) {
-        image::setCheckByte(std::span<std::uint8_t>(profiles).subspan(
-            p * image::kProfileSectionSize, image::kProfileSectionSize));
-    }
     // Refused data reports do not stop the push (the mouse expects the whole sequence); the
     // first one is what the push reports. A refused command ends it, as no bytes followed.
-    Result pushed =
-        protocol.writeBlock(static_cast<std::uint16_t>(image::kProfiles.offset), profiles)
-            .at(Step::WriteProfiles);
+    Result pushed = writeArea(workspace, image::kProfiles, Step::WriteProfiles, ReadBack::ByCaller);
     if (endsThePush(pushed))
         return pushed;
     if (fireKeys == FireKeys::Written) {
-        Result written = protocol
-                             .writeBlock(static_cast<std::uint16_t>(image::kFireKeys.offset),
-                                         model.copies.fireKeys)
-                             .at(Step::WriteFireKeys);
+        Result written =
+            writeArea(workspace, image::kFireKeys, Step::WriteFireKeys, ReadBack::ByCaller);
         if (endsThePush(written))
             return written;
         if (pushed)
@@ -53,6 +45,8 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
     if (Result read = protocol.liveRead(0, userAddress, user); !read)
         return pushed ? read.at(Step::ReadUser) : pushed;
     model.copies.user = user;
+    std::copy(user.begin(), user.end(),
+              model.buffer.begin() + static_cast<std::ptrdiff_t>(image::kUser.offset));
     workspace.changes().notify(
         {ChangeKind::SectionChanged, static_cast<int>(image::kUser.offset), {}});
 

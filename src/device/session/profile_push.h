@@ -9,9 +9,11 @@ namespace gm::device::session {
 enum class FireKeys { Kept, Written };
 
 // Recomputes the check bytes of the three profile sections, writes their 147 bytes (and the
-// fire key area when asked), re-reads the User section and writes User 0 as 15 and then its
-// value, which makes the mouse take the new key tables. The User working copy changes only when
-// its whole re-read arrived; any refused report fails the push, naming its step.
+// fire key area when asked) as area writes (image_writes.h), re-reads the User section and writes
+// User 0 as 15 and then its value, which makes the mouse take the new key tables. The User section
+// changes only when its whole re-read arrived; any refused report fails the push, naming its step.
+// An area the mouse did not take whole is left as asked: the caller settles it (settleRefusedArea)
+// once the sequence is over.
 Result pushProfiles(Workspace& workspace, FireKeys fireKeys);
 
 }  // namespace gm::device::session

@@ -105,7 +105,7 @@ void BackupsDialog::restoreClicked() {
     if (!host_.confirm(question))
         return;
     const auto number = static_cast<std::size_t>(row) + 1;
-    host_.runOnMouse(restore_->text(), [this, number] {
+    host_.runImageChange(restore_->text(), [this, number] {
         return device::session::restoreBackup(host_.workspace(), number);
     });
     reload();

@@ -81,7 +81,7 @@ EngineeringOperations::EngineeringOperations(OperationHost& host, QWidget* paren
     column->addWidget(xdata_);
 
     connect(defaults_, &QAbstractButton::clicked, this, [this] {
-        host_.runOnMouse(defaults_->text(), [this] {
+        host_.runImageChange(defaults_->text(), [this] {
             return device::session::rebuildEngineeringDefaults(host_.workspace());
         });
     });
@@ -128,7 +128,7 @@ void EngineeringOperations::runWithFile(SkinButton* button, FileDialog kind,
     const QString chosen = host_.chooseFile(kind);
     if (chosen.isEmpty())
         return;
-    host_.runOnMouse(button->text(), [this, operation, &chosen] {
+    host_.runImageChange(button->text(), [this, operation, &chosen] {
         return operation(host_.workspace(), chosen.toStdString());
     });
 }
@@ -185,8 +185,8 @@ void EngineeringOperations::writeClicked() {
 }
 
 void EngineeringOperations::changeClicked() {
-    host_.runOnMouse(change_->text(),
-                     [this] { return host_.workspace().protocol().changeXData(); });
+    host_.runImageChange(change_->text(),
+                         [this] { return host_.workspace().protocol().changeXData(); });
 }
 
 }  // namespace gm::ui

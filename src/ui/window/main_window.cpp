@@ -467,23 +467,21 @@ void MainWindow::retranslate() {
 // --- Pages ---
 
 void MainWindow::pageButtonClicked(Page page) {
-    device::session::Session& session = workspace_.session();
-    if (!session.requireDevice())
-        return;
-    if (session.errorPage() || (isProfilePage(page) && session.readBusy()))
+    if (!mouseReady() || (isProfilePage(page) && workspace_.session().readBusy()))
         return;
     if (isProfilePage(page)) {
-        const int colour =
-            settings::colourItemOfActiveProfileByte(workspace_.model().copies.user[0]);
-        const device::Result written =
-            settings::writeActiveProfile(workspace_, {.profile = profileOf(page),
-                                                      .buttonEffect = settings_.buttonEffect,
-                                                      .gunDisplay = settings_.gunDisplay,
-                                                      .effectItem = buttonState_.buttonEffect,
-                                                      .colourItem = colour});
-        sayResult(caption(pageInfo(page).caption), written);
+        const auto written = runImageChange(caption(pageInfo(page).caption), [this, page] {
+            const int colour =
+                settings::colourItemOfActiveProfileByte(workspace_.model().copies.user[0]);
+            return settings::writeActiveProfile(workspace_,
+                                                {.profile = profileOf(page),
+                                                 .buttonEffect = settings_.buttonEffect,
+                                                 .gunDisplay = settings_.gunDisplay,
+                                                 .effectItem = buttonState_.buttonEffect,
+                                                 .colourItem = colour});
+        });
         // Refused before anything was sent (another operation runs): the page stays.
-        if (written.failure == device::Failure::Busy)
+        if (!written || written->failure == device::Failure::Busy)
             return;
     }
     applyPage(page);
@@ -559,8 +557,10 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
     if (kind == ChangeKind::ImageReplaced || kind == ChangeKind::SectionChanged ||
-        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile)
+        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile) {
+        modelRefreshed_ = true;
         emit events_.modelChanged();
+    }
     redrawSession();
 }
 

@@ -132,11 +132,19 @@ private:
 
     // OperationHost: what the pages' operation buttons use.
     device::Workspace& workspace() override { return workspace_; }
-    std::optional<device::Result> runOnMouse(const QString& what,
-                                             const std::function<device::Result()>& operation,
-                                             Notice notice = Notice::Dialog) override;
-    void sayResult(const QString& what, const device::Result& result,
-                   Notice notice = Notice::Dialog) override;
+    bool mouseReady() override;
+    std::optional<device::Result> runLiveChange(
+        const QString& what, const std::function<device::Result()>& operation) override;
+    std::optional<device::Result> runImageChange(
+        const QString& what, const std::function<device::Result()>& operation) override;
+    void sayResult(const QString& what, const device::Result& result) override;
+
+    // How a failed result is said: a message dialog too, or only the status line.
+    enum class Notice { Dialog, StatusLine };
+    std::optional<device::Result> run(const QString& what,
+                                      const std::function<device::Result()>& operation,
+                                      Notice notice);
+    void sayResult(const QString& what, const device::Result& result, Notice notice);
     void sayLine(const QString& line, bool failed) override;
     QString chooseFile(FileDialog kind) override;
     bool confirm(const QString& question) override;
@@ -187,6 +195,8 @@ private:
     std::map<Page, std::vector<std::function<void()>>> pendingBuilds_;
     Page current_ = Page::Profile1;
     bool polledOnce_ = false;
+    // The pages redrew during the operation that runs (a change notification arrived).
+    bool modelRefreshed_ = false;
     bool painted_ = false;
     bool firstPollPending_ = false;
     bool maximised_ = false;

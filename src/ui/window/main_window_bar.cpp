@@ -29,7 +29,7 @@ void MainWindow::buildBottomBar() {
         button->setObjectName(names[i]);
         const int config = i + 1;
         connect(button, &QAbstractButton::clicked, this, [this, button, config] {
-            runOnMouse(button->text(), [this, config] {
+            runImageChange(button->text(), [this, config] {
                 return device::session::writeFactoryImage(workspace_, config);
             });
         });
@@ -51,15 +51,42 @@ void MainWindow::buildBottomBar() {
     setTextGroup(*status_, 'D');
 }
 
-std::optional<device::Result> MainWindow::runOnMouse(
-    const QString& what, const std::function<device::Result()>& operation, Notice notice) {
+bool MainWindow::mouseReady() {
     device::session::Session& session = workspace_.session();
-    if (!session.requireDevice() || session.errorPage())
+    return session.requireDevice() && !session.errorPage();
+}
+
+std::optional<device::Result> MainWindow::runLiveChange(
+    const QString& what, const std::function<device::Result()>& operation) {
+    return run(what, operation, Notice::StatusLine);
+}
+
+std::optional<device::Result> MainWindow::runImageChange(
+    const QString& what, const std::function<device::Result()>& operation) {
+    return run(what, operation, Notice::Dialog);
+}
+
+std::optional<device::Result> MainWindow::run(const QString& what,
+                                              const std::function<device::Result()>& operation,
+                                              Notice notice) {
+    if (!mouseReady())
         return std::nullopt;
-    device::Result result = operation();
-    sayResult(what, result, notice);
-    // A refused write put the working copy back: the pages show what the mouse holds.
-    emit events_.modelChanged();
+    // Captions end in a colon (":" or the full-width one); the status line says the name only.
+    QString name = what.trimmed();
+    while (name.endsWith(':') || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    modelRefreshed_ = false;
+    device::Result result;
+    {
+        // However many writes the operation takes, the pages redraw once, when it ends.
+        auto batch = workspace_.changes().batch();
+        result = operation();
+    }
+    sayResult(name, result, notice);
+    // A control that changed its look on the click (a toggle) shows the model again even when
+    // the operation changed nothing.
+    if (!modelRefreshed_)
+        emit events_.modelChanged();
     redrawSession();
     return result;
 }
@@ -76,6 +103,10 @@ bool MainWindow::confirm(const QString& question) {
     return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
 }
 
+void MainWindow::sayResult(const QString& what, const device::Result& result) {
+    sayResult(what, result, Notice::Dialog);
+}
+
 void MainWindow::sayResult(const QString& what, const device::Result& result, Notice notice) {
     const int lang = language();
     lastResultFailed_ = !result.ok();
@@ -89,7 +120,12 @@ void MainWindow::sayResult(const QString& what, const device::Result& result, No
         const QString detail = QString::fromStdString(result.detail);
         if (!detail.isEmpty() && !said.contains(detail))
             said += " (" + detail + ")";
-        lastResult_ = what + ": " + said.section('\n', 0, 0);
+        const QString reason = said.section('\n', 0, 0);
+        // A live change says first that it did not land, then why.
+        lastResult_ =
+            notice == Notice::Dialog
+                ? what + ": " + reason
+                : what + ": " + windowText(WindowText::NotReached, lang) + " (" + reason + ")";
         if (notice == Notice::Dialog)
             presenter_.showText(message.textId, said);
     }
@@ -108,7 +144,7 @@ QString MainWindow::chooseFile(FileDialog kind) {
 }
 
 void MainWindow::saveProfileClicked() {
-    if (!workspace_.session().requireDevice() || workspace_.session().errorPage())
+    if (!mouseReady())
         return;
     const QString chosen = chooseFile(FileDialog::SaveProfile);
     if (chosen.isEmpty())
@@ -123,12 +159,12 @@ void MainWindow::saveProfileClicked() {
 }
 
 void MainWindow::loadProfileClicked() {
-    if (!workspace_.session().requireDevice() || workspace_.session().errorPage())
+    if (!mouseReady())
         return;
     const QString chosen = chooseFile(FileDialog::LoadProfile);
     if (chosen.isEmpty())
         return;
-    runOnMouse(caption("Str010"), [this, &chosen] {
+    runImageChange(caption("Str010"), [this, &chosen] {
         return device::session::loadProfile(workspace_, chosen.toStdString());
     });
 }

@@ -22,23 +22,26 @@ enum class FileDialog { SaveProfile, LoadProfile, UpdateFile, BaseMacros, FireMa
 
 class PageEvents;
 
-// How a failed result is said: a message dialog (whole-image and file operations), or only the
-// status line (live setting changes: a short notice that does not interrupt the user).
-enum class Notice { Dialog, StatusLine };
-
 class OperationHost {
 public:
     virtual ~OperationHost() = default;
 
     virtual device::Workspace& workspace() = 0;
-    // Runs `operation` when a mouse is open and the error page is not shown, says its result
-    // under `what` and redraws. Nothing when the guard stopped it (Str022 is said then).
-    virtual std::optional<device::Result> runOnMouse(
-        const QString& what, const std::function<device::Result()>& operation,
-        Notice notice = Notice::Dialog) = 0;
-    // Says a result that needs no guard (a refused file) under `what`.
-    virtual void sayResult(const QString& what, const device::Result& result,
-                           Notice notice = Notice::Dialog) = 0;
+    // A mouse is open and the no-device page is not shown; else says "Finding the specified
+    // device" (Str022) and is false.
+    virtual bool mouseReady() = 0;
+    // Runs a control's change of a setting when mouseReady(): its result is said in the status
+    // line only (a short notice that does not interrupt the user); a change the mouse did not
+    // take says so, and the pages then show what the mouse holds. `what` is the control's
+    // caption (a trailing colon is dropped). Nothing when it did not run.
+    virtual std::optional<device::Result> runLiveChange(
+        const QString& what, const std::function<device::Result()>& operation) = 0;
+    // The same for an operation that reads a file or replaces the whole image (loads, resets,
+    // restores, imports, patch code): a failure is said in a message dialog too.
+    virtual std::optional<device::Result> runImageChange(
+        const QString& what, const std::function<device::Result()>& operation) = 0;
+    // Says a result that needed no mouse (a refused file) under `what`, as runImageChange does.
+    virtual void sayResult(const QString& what, const device::Result& result) = 0;
     // Says a line in the status line: `failed` colours it as a refusal.
     virtual void sayLine(const QString& line, bool failed) = 0;
     // The chosen path; empty when cancelled.

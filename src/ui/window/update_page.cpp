@@ -107,7 +107,7 @@ void UpdatePage::loadClicked() {
 void UpdatePage::programClicked() {
     if (!update_.loaded())
         return;
-    host_.runOnMouse(program_->text(), [this] { return update_.program(); });
+    host_.runImageChange(program_->text(), [this] { return update_.program(); });
 }
 
 void UpdatePage::backupsClicked() {

@@ -107,7 +107,7 @@ QWidget* CpiSheet::buildLevels() {
         level.value = makeCombo(group, QString("cb_CPI%1").arg(n), cpiItems);
         grid->addWidget(level.value, row, 1);
         connect(level.value, &QComboBox::activated, this, [this, n, &level](int index) {
-            runLive(host_, level.label->text(), [this, n, index] {
+            host_.runLiveChange(level.label->text(), [this, n, index] {
                 return settings::setLevelValue(host_.workspace(), n,
                                                static_cast<std::uint8_t>(index));
             });
@@ -126,12 +126,14 @@ QWidget* CpiSheet::buildLevels() {
     }
 
     connect(count_, &QComboBox::activated, this, [this](int index) {
-        runLive(host_, host_.term(kStepsTerm),
-                [this, index] { return settings::setLevelCount(host_.workspace(), index + 1); });
+        host_.runLiveChange(host_.term(kStepsTerm), [this, index] {
+            return settings::setLevelCount(host_.workspace(), index + 1);
+        });
     });
     connect(current_, &QComboBox::activated, this, [this](int index) {
-        runLive(host_, host_.term(kCurrentTerm),
-                [this, index] { return settings::setCurrentLevel(host_.workspace(), index + 1); });
+        host_.runLiveChange(host_.term(kCurrentTerm), [this, index] {
+            return settings::setCurrentLevel(host_.workspace(), index + 1);
+        });
     });
     return group;
 }
@@ -153,8 +155,9 @@ QWidget* CpiSheet::buildOptions() {
     grid->addWidget(rate_, row, 1);
     connect(rate_, &QComboBox::activated, this, [this](int index) {
         const int hertz = settings::kReportRates[static_cast<std::size_t>(index)];
-        runLive(host_, host_.term(kReportTerm),
-                [this, hertz] { return settings::setReportRate(host_.workspace(), hertz); });
+        host_.runLiveChange(host_.term(kReportTerm), [this, hertz] {
+            return settings::setReportRate(host_.workspace(), hertz);
+        });
     });
     grid->setColumnStretch(2, 1);
     return group;
@@ -215,7 +218,7 @@ QWidget* CpiSheet::buildProfile() {
         grid->addWidget(switchColours_[i], row, kSwitchColumn + 1);
         connect(switchColours_[i], &QComboBox::activated, this, [this, p, i](int item) {
             const settings::SwitchOptions options = switchOptions();
-            runLive(host_, switchLabels_[i]->text(), [this, p, item, options] {
+            host_.runLiveChange(switchLabels_[i]->text(), [this, p, item, options] {
                 return settings::setProfileSwitchColour(host_.workspace(), p, item + 1, options);
             });
         });
@@ -236,22 +239,23 @@ settings::SwitchOptions CpiSheet::switchOptions() const {
 
 void CpiSheet::switchOptionsChanged() {
     // Every profile-switch key of the three profiles is coded again with the new options.
-    runLive(host_, sheetText(host_, SheetText::Offset), [this] {
+    host_.runLiveChange(sheetText(host_, SheetText::Offset), [this] {
         return buttons::applyProfileSwitchOptions(host_.workspace(), host_.buttonState());
     });
 }
 
 void CpiSheet::levelColourEdited(int level, int component, unsigned value) {
-    runLive(host_, levels_[static_cast<std::size_t>(level - 1)].label->text(),
-            [this, level, component, value] {
-                settings::Rgb colour = settings::cpiLevelsOf(host_.workspace().model())
-                                           .colours[static_cast<std::size_t>(level - 1)];
-                std::uint8_t& part = component == 0   ? colour.red
-                                     : component == 1 ? colour.green
-                                                      : colour.blue;
-                part = static_cast<std::uint8_t>(value);
-                return settings::setLevelColour(host_.workspace(), level, colour);
-            });
+    host_.runLiveChange(levels_[static_cast<std::size_t>(level - 1)].label->text(),
+                        [this, level, component, value] {
+                            settings::Rgb colour =
+                                settings::cpiLevelsOf(host_.workspace().model())
+                                    .colours[static_cast<std::size_t>(level - 1)];
+                            std::uint8_t& part = component == 0   ? colour.red
+                                                 : component == 1 ? colour.green
+                                                                  : colour.blue;
+                            part = static_cast<std::uint8_t>(value);
+                            return settings::setLevelColour(host_.workspace(), level, colour);
+                        });
 }
 
 void CpiSheet::levelSwatchClicked(int level) {
@@ -260,7 +264,7 @@ void CpiSheet::levelSwatchClicked(int level) {
         askColour(host_, settings::cpiLevelsOf(host_.workspace().model()).colours[i]);
     if (!chosen)
         return;
-    runLive(host_, levels_[i].label->text(), [this, level, colour = *chosen] {
+    host_.runLiveChange(levels_[i].label->text(), [this, level, colour = *chosen] {
         return settings::setLevelColour(host_.workspace(), level, colour);
     });
 }
@@ -276,7 +280,7 @@ void CpiSheet::profileChosen() {
         .gameDelayEnabled = program.gunDisplay,
         .buttonEffect = host_.buttonState().buttonEffect,
         .offset = static_cast<std::uint8_t>(host_.buttonState().offset)};
-    runLive(host_, host_.term(kCurrentProfileTerm), [this, profile, colourItem, extras] {
+    host_.runLiveChange(host_.term(kCurrentProfileTerm), [this, profile, colourItem, extras] {
         return settings::setProfile(host_.workspace(), profile, colourItem, extras);
     });
 }

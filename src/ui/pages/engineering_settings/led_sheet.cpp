@@ -101,12 +101,9 @@ QWidget* LedSheet::buildSetting() {
     connect(typeBox_, &QComboBox::activated, this, [this](int index) {
         // A new type loads the type's defaults into the whole image: a refusal deserves a
         // message, not only the status line.
-        host_.runOnMouse(
-            host_.term(kTypeTerm).remove(':'),
-            [this, index] {
-                return settings::setLedType(host_.workspace(), static_cast<LedType>(index));
-            },
-            Notice::Dialog);
+        host_.runImageChange(host_.term(kTypeTerm), [this, index] {
+            return settings::setLedType(host_.workspace(), static_cast<LedType>(index));
+        });
     });
 
     addLabel(*grid, 1, 0, host_.term(kModeTerm));
@@ -117,16 +114,18 @@ QWidget* LedSheet::buildSetting() {
         // An entry of a mode that is not offered is never written.
         if (mode_->itemText(index) == kOffMode)
             return;
-        runLive(host_, host_.term(kModeTerm),
-                [this, index] { return settings::setLedMode(host_.workspace(), index); });
+        host_.runLiveChange(host_.term(kModeTerm), [this, index] {
+            return settings::setLedMode(host_.workspace(), index);
+        });
     });
 
     zkLampsLabel_ = addLabel(*grid, 2, 0, host_.term(kLampsTerm));
     zkLamps_ = makeCombo(group, "cb_LEDNum", numbers(1, 8));
     grid->addWidget(zkLamps_, 2, 1);
     connect(zkLamps_, &QComboBox::activated, this, [this](int index) {
-        runLive(host_, host_.term(kLampsTerm),
-                [this, index] { return settings::setZkLamps(host_.workspace(), index + 1); });
+        host_.runLiveChange(host_.term(kLampsTerm), [this, index] {
+            return settings::setZkLamps(host_.workspace(), index + 1);
+        });
     });
 
     mcuWidgets_[0] = addLabel(*grid, 3, 0, host_.term(kLampsTerm));
@@ -166,7 +165,7 @@ QWidget* LedSheet::buildModes() {
             const int mode = modeOfBox(box);
             if (mode < 0)
                 return;
-            runLive(host_, check->text(), [this, mode, offered] {
+            host_.runLiveChange(check->text(), [this, mode, offered] {
                 device::Workspace& workspace = host_.workspace();
                 device::Result result = settings::setModeOffered(workspace, mode, offered);
                 // The chosen mode was taken off the list: the first mode still offered is chosen.
@@ -200,7 +199,7 @@ QWidget* LedSheet::buildBreathing() {
         breathing_[i] = edit;
         connect(edit, &DecimalEdit::valueEdited, this,
                 [this, label, which = field.which](unsigned value) {
-                    runLive(host_, label->text(), [this, which, value] {
+                    host_.runLiveChange(label->text(), [this, which, value] {
                         return settings::setBreathing(host_.workspace(), which,
                                                       static_cast<int>(value));
                     });
@@ -237,7 +236,7 @@ QWidget* LedSheet::buildColours() {
             const auto chosen = askColour(host_, userColour(k));
             if (!chosen)
                 return;
-            runLive(host_, label->text(), [this, k, colour = *chosen] {
+            host_.runLiveChange(label->text(), [this, k, colour = *chosen] {
                 return settings::setUserColour(host_.workspace(), k, colour);
             });
         });
@@ -251,7 +250,8 @@ void LedSheet::mcuChanged(const QString& what) {
         .step = std::max(mcuStep_->currentIndex(), 0),
         .fullBrightness = mcuLight_->currentIndex() == 1,
         .lamps = settings::kMcuMinLamps + std::max(mcuLamps_->currentIndex(), 0)};
-    runLive(host_, what, [this, wanted] { return settings::setMcuLed(host_.workspace(), wanted); });
+    host_.runLiveChange(what,
+                        [this, wanted] { return settings::setMcuLed(host_.workspace(), wanted); });
 }
 
 settings::Rgb LedSheet::userColour(int k) const {
@@ -260,7 +260,7 @@ settings::Rgb LedSheet::userColour(int k) const {
 }
 
 void LedSheet::userColourEdited(int k, int component, unsigned value) {
-    runLive(host_, host_.term(kFirstColourTerm + k - 1), [this, k, component, value] {
+    host_.runLiveChange(host_.term(kFirstColourTerm + k - 1), [this, k, component, value] {
         settings::Rgb colour = userColour(k);
         std::uint8_t& part = component == 0   ? colour.red
                              : component == 1 ? colour.green

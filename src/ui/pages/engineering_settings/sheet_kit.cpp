@@ -154,14 +154,6 @@ void showText(QLineEdit* edit, const QString& text) {
         edit->setText(text);
 }
 
-void runLive(OperationHost& host, const QString& what, const std::function<device::Result()>& op) {
-    // Captions end in a colon (":" or the full-width one); the status line says the name only.
-    QString name = what.trimmed();
-    while (name.endsWith(':') || name.endsWith(QChar(0xFF1A)))
-        name.chop(1);
-    host.runOnMouse(name, op, Notice::StatusLine);
-}
-
 QComboBox* OptionRows::add(QGridLayout& grid, int row, int column, std::string_view field) {
     const settings::OptionField* option = settings::optionNamed(field);
     Q_ASSERT(option != nullptr);
@@ -173,7 +165,7 @@ QComboBox* OptionRows::add(QGridLayout& grid, int row, int column, std::string_v
     QComboBox* combo = makeCombo(grid.parentWidget(), optionControlName(field), items);
     grid.addWidget(combo, row, column + 1);
     QObject::connect(combo, &QComboBox::activated, combo, [this, option, caption](int item) {
-        runLive(host_, caption, [this, option, item] {
+        host_.runLiveChange(caption, [this, option, item] {
             return settings::setOption(host_.workspace(), *option, static_cast<std::size_t>(item));
         });
     });

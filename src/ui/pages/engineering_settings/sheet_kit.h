@@ -62,10 +62,6 @@ void showValue(DecimalEdit* edit, unsigned value);
 void showValue(HexEdit* edit, unsigned value, int digits, bool keepIncomplete = false);
 void showText(QLineEdit* edit, const QString& text);
 
-// Runs one settings operation on the mouse; a refusal is said in the status line only and the
-// page events redraw every sheet from what the mouse still holds.
-void runLive(OperationHost& host, const QString& what, const std::function<device::Result()>& op);
-
 // Combo boxes for fields of the Vendor 4..8 option map, each named and captioned as its field.
 class OptionRows {
 public:

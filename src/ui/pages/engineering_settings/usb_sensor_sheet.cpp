@@ -63,7 +63,7 @@ QWidget* UsbSensorSheet::buildUsb() {
             if (edit->text().size() != kIdDigits)
                 return;
             const std::string digits = edit->text().toStdString();
-            runLive(host_, caption, [this, which, digits] {
+            host_.runLiveChange(caption, [this, which, digits] {
                 return settings::setUsbId(host_.workspace(), which, digits);
             });
         });
@@ -83,8 +83,9 @@ QWidget* UsbSensorSheet::buildUsb() {
     grid->addWidget(productText_, 2, 1, 1, 3, Qt::AlignLeft);
     connect(productText_, &QLineEdit::textEdited, this, [this](const QString& text) {
         const std::string bytes = text.toStdString();
-        runLive(host_, host_.term(kProductTextTerm),
-                [this, bytes] { return settings::setProductText(host_.workspace(), bytes); });
+        host_.runLiveChange(host_.term(kProductTextTerm), [this, bytes] {
+            return settings::setProductText(host_.workspace(), bytes);
+        });
     });
 
     const auto addNumber = [&](int row, int termId, const char* name, const char* heldName,
@@ -139,7 +140,7 @@ QWidget* UsbSensorSheet::buildRegisters() {
             const unsigned value = std::min(*typed, kRegisterMaximum);
             if (value != *typed)
                 edit->setText(QString::fromStdString(settings::hexByte(0xFF)));
-            runLive(host_, caption, [this, address, value] {
+            host_.runLiveChange(caption, [this, address, value] {
                 return settings::setSensorRegister(host_.workspace(), address,
                                                    static_cast<int>(value));
             });
@@ -157,7 +158,7 @@ void UsbSensorSheet::numbersEdited(const QString& what) {
     const int manufacturer =
         static_cast<int>(manufacturerNumber_->value().value_or(held.manufacturerNumber));
     const int product = static_cast<int>(productNumber_->value().value_or(held.productNumber));
-    runLive(host_, what, [this, manufacturer, product] {
+    host_.runLiveChange(what, [this, manufacturer, product] {
         return settings::setProductNumbers(host_.workspace(), manufacturer, product);
     });
 }

@@ -162,7 +162,7 @@ QWidget* EngineeringKeySheet::buildComboGrid() {
         connect(selector, &QComboBox::activated, this, [this, selector, which](int item) {
             const auto mask = static_cast<std::uint8_t>(selector->itemData(item).toUInt());
             KeyEditor& editor = editor_;
-            editor.run(selector->objectName(), [&editor, which, mask] {
+            editor.host().runLiveChange(selector->objectName(), [&editor, which, mask] {
                 return b::applyComboMask(editor.host().workspace(), editor.state(), which, mask);
             });
         });
@@ -233,7 +233,7 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
         gesture_->addItem(host.term(term::kGameGestureFirstItem + item));
     connect(gesture_, &QComboBox::activated, this, [this](int item) {
         KeyEditor& editor = editor_;
-        editor.run(gesture_->objectName(), [&editor, item] {
+        editor.host().runLiveChange(gesture_->objectName(), [&editor, item] {
             return b::applyGameGesture(editor.host().workspace(), editor.state(), item);
         });
     });
@@ -244,7 +244,7 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
         lightGesture_->addItem(host.term(term::kLightGestureFirstItem + item));
     connect(lightGesture_, &QComboBox::activated, this, [this](int item) {
         KeyEditor& editor = editor_;
-        editor.run(lightGesture_->objectName(), [&editor, item] {
+        editor.host().runLiveChange(lightGesture_->objectName(), [&editor, item] {
             return b::applyLightGesture(editor.host().workspace(), editor.state(), item == 1);
         });
     });
@@ -253,7 +253,7 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
     gunFireMode_->setObjectName("cb_IsGunFireMode");
     connect(gunFireMode_, &QCheckBox::clicked, this, [this](bool on) {
         KeyEditor& editor = editor_;
-        editor.run(gunFireMode_->objectName(), [&editor, on] {
+        editor.host().runLiveChange(gunFireMode_->objectName(), [&editor, on] {
             return b::applyGunFireMode(editor.host().workspace(), editor.state(), on);
         });
     });
@@ -264,7 +264,7 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
         buttonEffect_->addItem(host.term(term::kButtonEffectFirstItem + item));
     connect(buttonEffect_, &QComboBox::activated, this, [this](int item) {
         KeyEditor& editor = editor_;
-        editor.run(buttonEffect_->objectName(), [&editor, item] {
+        editor.host().runLiveChange(buttonEffect_->objectName(), [&editor, item] {
             return b::setButtonEffect(editor.host().workspace(), editor.state(), item);
         });
     });
@@ -292,13 +292,14 @@ void EngineeringKeySheet::applyFireKeys(std::size_t set) {
     fireTimes_[set]->setText(QString::number(edited.interval));
     edited.continueOn = fireContinues_[set]->isChecked();
     KeyEditor& editor = editor_;
-    editor.run(fireCounts_[set]->objectName(),
-               [&editor] { return b::applyFireKeys(editor.host().workspace(), editor.state()); });
+    editor.host().runLiveChange(fireCounts_[set]->objectName(), [&editor] {
+        return b::applyFireKeys(editor.host().workspace(), editor.state());
+    });
 }
 
 void EngineeringKeySheet::aimChosen(int item) {
     KeyEditor& editor = editor_;
-    editor.run(aim_->objectName(), [&editor, item] {
+    editor.host().runLiveChange(aim_->objectName(), [&editor, item] {
         return b::spreadAimLevel(editor.host().workspace(), editor.state(), item + 1,
                                  b::AimPage::Engineering)
             .pushed;

@@ -10,16 +10,6 @@
 
 namespace gm::ui {
 
-namespace {
-
-// The mouse refused every report of the write that failed: it holds what it held before.
-bool refusedWhole(const std::optional<device::Result>& result, device::Step step) {
-    return result && !result->ok() && result->step == step && result->reports > 0 &&
-           result->refused == result->reports;
-}
-
-}  // namespace
-
 KeyEditor::KeyEditor(OperationHost& host, QWidget* window)
     : QObject(window), host_(host), menuView_(new KeyMenuView(window)) {
     // Connected before the pages: their refreshes see the state of the new image.
@@ -42,9 +32,7 @@ void KeyEditor::openMenu(QWidget* anchor, const MenuTarget& target) {
 }
 
 void KeyEditor::refreshFromModel() {
-    const int pageProfile = state().userPageProfile;
     buttons::refreshButtonState(host_.workspace().model(), state());
-    state().userPageProfile = pageProfile;
     emit refreshed();
 }
 
@@ -109,10 +97,6 @@ buttons::KeyMenu KeyEditor::menuFor(buttons::MenuOrigin origin) const {
     return menu;
 }
 
-void KeyEditor::run(const QString& what, const std::function<device::Result()>& operation) {
-    host_.runOnMouse(what, operation, Notice::StatusLine);
-}
-
 void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry) {
     std::optional<image::KeyCode> code;
     if (entry.kind == buttons::EntryKind::Macro) {
@@ -126,43 +110,24 @@ void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry
         return;
     const QString name = entryCaption(entry);
     device::Workspace& workspace = host_.workspace();
-    image::ImageModel& model = workspace.model();
     if (target.origin == buttons::MenuOrigin::EngineeringCombo) {
-        const image::KeyCode before = buttons::comboKeyCode(model, target.comboSlot);
-        const auto result = host_.runOnMouse(
-            QString("Combo Key%1: %2").arg(target.comboSlot + 1).arg(name),
-            [&] { return buttons::assignComboKey(workspace, target.comboSlot, *code); },
-            Notice::StatusLine);
-        if (refusedWhole(result, result ? result->step : device::Step::None) &&
-            buttons::comboKeyCode(model, target.comboSlot) == *code) {
-            buttons::setComboKeyCode(model, target.comboSlot, before);
-            refreshFromModel();
-        }
+        host_.runLiveChange(QString("Combo Key%1: %2").arg(target.comboSlot + 1).arg(name), [&] {
+            return buttons::assignComboKey(workspace, target.comboSlot, *code);
+        });
         return;
     }
-    const image::KeyCode before = buttons::profileKeyCode(model, target.key);
     bool refused = false;
-    const auto result = host_.runOnMouse(
-        QString("Key%1: %2").arg(target.key.key + 1).arg(name),
-        [&] {
-            if (target.origin == buttons::MenuOrigin::EngineeringKey)
-                return buttons::assignEngineeringKey(workspace, target.key, *code);
-            const buttons::Assignment assigned =
-                buttons::assignUserKey(workspace, state(), target.key, *code);
-            refused = assigned.refused;
-            return assigned.pushed;
-        },
-        Notice::StatusLine);
+    host_.runLiveChange(QString("Key%1: %2").arg(target.key.key + 1).arg(name), [&] {
+        if (target.origin == buttons::MenuOrigin::EngineeringKey)
+            return buttons::assignEngineeringKey(workspace, target.key, *code);
+        const buttons::Assignment assigned =
+            buttons::assignUserKey(workspace, state(), target.key, *code);
+        refused = assigned.refused;
+        return assigned.pushed;
+    });
     // The mouse needs a left button on its first profile; the caption stays "Left Click".
     if (refused)
         host_.sayLine(windowText(WindowText::KeepsLeftClick, host_.language()), true);
-    // The mouse refused the whole key-table write and could not be read back: the key shows its
-    // old function again, which the mouse still holds, rather than the one asked for.
-    if (refusedWhole(result, device::Step::WriteProfiles) &&
-        buttons::profileKeyCode(model, target.key) == *code) {
-        buttons::setProfileKeyCode(model, target.key, before);
-        refreshFromModel();
-    }
 }
 
 }  // namespace gm::ui

@@ -55,9 +55,6 @@ public:
     // Gives the target the entry's function and sends it to the mouse; says a refusal.
     void assign(const MenuTarget& target, const buttons::MenuEntry& entry);
 
-    // Runs a button operation on the mouse with its result said in the status line.
-    void run(const QString& what, const std::function<device::Result()>& operation);
-
 signals:
     // The state was read again from the image (after a read or any write the window redrew for).
     void refreshed();

@@ -247,14 +247,14 @@ void KeySidePanel::continueClicked(std::size_t set) {
 
 void KeySidePanel::applyFireKeys(std::size_t set) {
     KeyEditor& editor = editor_;
-    editor.run(editor.host().caption(buttons::names::fireKeyId(set)), [&editor] {
+    editor.host().runLiveChange(editor.host().caption(buttons::names::fireKeyId(set)), [&editor] {
         return buttons::applyFireKeys(editor.host().workspace(), editor.state());
     });
 }
 
 void KeySidePanel::aimClicked(int level) {
     KeyEditor& editor = editor_;
-    editor.run(editor.host().caption("Str260"), [&editor, level] {
+    editor.host().runLiveChange(editor.host().caption("Str260"), [&editor, level] {
         return buttons::spreadAimLevel(editor.host().workspace(), editor.state(), level,
                                        buttons::AimPage::User)
             .pushed;
@@ -264,10 +264,11 @@ void KeySidePanel::aimClicked(int level) {
 
 void KeySidePanel::toggleClicked(int toggle) {
     KeyEditor& editor = editor_;
-    editor.run(toggles_[static_cast<std::size_t>(toggle - 1)]->text(), [&editor, toggle] {
-        return buttons::toggleGesture(editor.host().workspace(), editor.state(), toggle)
-            .value_or(device::Result::done());
-    });
+    editor.host().runLiveChange(
+        toggles_[static_cast<std::size_t>(toggle - 1)]->text(), [&editor, toggle] {
+            return buttons::toggleGesture(editor.host().workspace(), editor.state(), toggle)
+                .value_or(device::Result::done());
+        });
     refresh();
 }
 

@@ -1,7 +1,6 @@
 #include "ui/pages/settings/cpi_card.h"
 
 #include "settings/cpi_levels.h"
-#include "ui/pages/settings/live_change.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/operation_host.h"
 #include "ui/window/window_texts.h"
@@ -34,7 +33,7 @@ CpiCard::CpiCard(OperationHost& host, QWidget* page)
     countLabel_->setGeometry(countX - 8 - 180, 12, 180, 28);
     // activated(): the user's choice only; a refresh setting the index sends nothing.
     connect(count_, &QComboBox::activated, this, [this](int index) {
-        runLiveChange(host_, countLabel_->text() + " " + count_->itemText(index), [this, index] {
+        host_.runLiveChange(countLabel_->text() + " " + count_->itemText(index), [this, index] {
             return settings::setLevelCount(host_.workspace(), index + 1);
         });
     });
@@ -44,24 +43,25 @@ CpiCard::CpiCard(OperationHost& host, QWidget* page)
         row->setGeometry(kRowInset, kRowsTop + (level - 1) * kRowPitch, width() - 2 * kRowInset,
                          CpiLevelRow::kHeight);
         connect(row, &CpiLevelRow::labelClicked, this, [this](int n) {
-            runLiveChange(host_, levelWhat(n),
-                          [this, n] { return settings::toggleLevel(host_.workspace(), n); });
+            host_.runLiveChange(levelWhat(n),
+                                [this, n] { return settings::toggleLevel(host_.workspace(), n); });
         });
         connect(row, &CpiLevelRow::markClicked, this, [this](int n) {
-            runLiveChange(host_, levelWhat(n),
-                          [this, n] { return settings::setCurrentLevel(host_.workspace(), n); });
+            host_.runLiveChange(levelWhat(n), [this, n] {
+                return settings::setCurrentLevel(host_.workspace(), n);
+            });
         });
         connect(row, &CpiLevelRow::valueChosen, this, [this](int n, std::uint8_t index) {
             const QString what = levelWhat(n) + QString::fromUtf8(" → ") +
                                  QString::number(settings::cpiOfIndex(index).value_or(0));
-            runLiveChange(host_, what, [this, n, index] {
+            host_.runLiveChange(what, [this, n, index] {
                 return settings::setLevelValue(host_.workspace(), n, index);
             });
         });
         connect(row, &CpiLevelRow::colourChosen, this, [this](int n, settings::Rgb colour) {
             const QString what = levelWhat(n) + QString::fromUtf8(" → #") +
                                  QString::fromStdString(settings::colourText(colour));
-            runLiveChange(host_, what, [this, n, colour] {
+            host_.runLiveChange(what, [this, n, colour] {
                 return settings::setLevelColour(host_.workspace(), n, colour);
             });
         });

@@ -2,7 +2,6 @@
 
 #include "settings/led_lighting.h"
 #include "ui/pages/settings/led_mode_captions.h"
-#include "ui/pages/settings/live_change.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/operation_host.h"
 
@@ -41,8 +40,8 @@ LedModeCard::LedModeCard(OperationHost& host, QWidget* page)
 }
 
 void LedModeCard::choose(int mode) {
-    runLiveChange(host_, labels_[static_cast<std::size_t>(mode)]->text(),
-                  [this, mode] { return settings::setLedMode(host_.workspace(), mode); });
+    host_.runLiveChange(labels_[static_cast<std::size_t>(mode)]->text(),
+                        [this, mode] { return settings::setLedMode(host_.workspace(), mode); });
 }
 
 void LedModeCard::retranslate() {

@@ -1,7 +1,6 @@
 #include "ui/pages/settings/led_speed_card.h"
 
 #include "settings/led_lighting.h"
-#include "ui/pages/settings/live_change.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/operation_host.h"
 
@@ -29,8 +28,9 @@ LedSpeedCard::LedSpeedCard(OperationHost& host, QWidget* page)
     slow_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fast_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(bar_, &ValueBar::chosen, this, [this](int step) {
-        runLiveChange(host_, QString("%1 %2").arg(host_.caption("Str812")).arg(step),
-                      [this, step] { return settings::setSpeedStep(host_.workspace(), step); });
+        host_.runLiveChange(QString("%1 %2").arg(host_.caption("Str812")).arg(step), [this, step] {
+            return settings::setSpeedStep(host_.workspace(), step);
+        });
     });
     retranslate();
 }

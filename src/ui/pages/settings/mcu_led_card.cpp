@@ -1,6 +1,5 @@
 #include "ui/pages/settings/mcu_led_card.h"
 
-#include "ui/pages/settings/live_change.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/operation_host.h"
 #include "ui/window/window_texts.h"
@@ -76,8 +75,8 @@ void McuLedCard::chooseBrightness(bool full) {
 }
 
 void McuLedCard::write(const settings::McuLed& wanted, const QString& what) {
-    runLiveChange(host_, what,
-                  [this, wanted] { return settings::setMcuLed(host_.workspace(), wanted); });
+    host_.runLiveChange(what,
+                        [this, wanted] { return settings::setMcuLed(host_.workspace(), wanted); });
 }
 
 void McuLedCard::retranslate() {

@@ -5,7 +5,6 @@
 #include "settings/device_options.h"
 #include "settings/display.h"
 #include "settings/report_rate.h"
-#include "ui/pages/settings/live_change.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/operation_host.h"
 
@@ -38,8 +37,9 @@ ReportRateCard::ReportRateCard(OperationHost& host, QWidget* page)
 
 void ReportRateCard::choose(int choice) {
     const int hertz = settings::kReportRates[static_cast<std::size_t>(choice)];
-    runLiveChange(host_, labels_[static_cast<std::size_t>(choice)]->text(),
-                  [this, hertz] { return settings::setReportRate(host_.workspace(), hertz); });
+    host_.runLiveChange(labels_[static_cast<std::size_t>(choice)]->text(), [this, hertz] {
+        return settings::setReportRate(host_.workspace(), hertz);
+    });
 }
 
 void ReportRateCard::retranslate() {

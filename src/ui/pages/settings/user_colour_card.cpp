@@ -2,7 +2,6 @@
 
 #include <QLabel>
 
-#include "ui/pages/settings/live_change.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/operation_host.h"
 
@@ -35,7 +34,7 @@ UserColourCard::UserColourCard(OperationHost& host, QWidget* page)
                                      .arg(host_.caption("Str523"))
                                      .arg(k)
                                      .arg(QString::fromStdString(settings::colourText(rgb)));
-            runLiveChange(host_, what, [this, k, rgb] {
+            host_.runLiveChange(what, [this, k, rgb] {
                 return settings::setUserColour(host_.workspace(), k, rgb);
             });
         });
