@@ -6,6 +6,12 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 
+# Every C++ file is kept as clang-format writes it; a difference fails the run before building.
+if ! (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror); then
+    echo "test: the files above are not clang-format clean (run clang-format -i on them)" >&2
+    exit 1
+fi
+
 BUILD_DIR="$root/build" "$root/scripts/build.sh"
 ctest --test-dir "$root/build" --output-on-failure -j2
 
