@@ -43,28 +43,39 @@ FaultArmingDevice::FaultArmingDevice(std::shared_ptr<hid::Device> inner, sim::Vi
     : inner_(std::move(inner)), mouse_(mouse), faults_(faults) {}
 
 hid::TransferResult FaultArmingDevice::setFeature(std::span<const std::uint8_t> report) {
+    const bool identify = report.size() > 1 && report[0] == device::kCommandReportId &&
+                          report[1] == device::command::kIdentify;
+    if (armPending_ && !identify) {
+        arm();
+    }
+    armPending_ = false;
     const hid::TransferResult result = inner_->setFeature(report);
-    identifyPending_ = result && report.size() > 1 && report[0] == device::kCommandReportId &&
-                       report[1] == device::command::kIdentify;
+    identifyPending_ = result && identify;
     return result;
 }
 
 hid::TransferResult FaultArmingDevice::getFeature(std::span<std::uint8_t> report) {
+    if (armPending_) {
+        arm();
+        armPending_ = false;
+    }
     const bool answersIdentify = identifyPending_ && report[0] == device::kDataReportId;
     identifyPending_ = false;
     const hid::TransferResult result = inner_->getFeature(report);
-    if (result && answersIdentify && report[2] == device::kIdentifyMarker) {
-        if (faults_.refuseCommand) {
-            mouse_.refuseCommands(true);
-        }
-        if (faults_.refuseDataFrom > 0) {
-            mouse_.refuseDataFrom(faults_.refuseDataFrom);
-        }
-        if (faults_.vanishAfter > 0) {
-            mouse_.vanishAfter(faults_.vanishAfter);
-        }
-    }
+    armPending_ = result && answersIdentify && report[2] == device::kIdentifyMarker;
     return result;
+}
+
+void FaultArmingDevice::arm() {
+    if (faults_.refuseCommand) {
+        mouse_.refuseCommands(true);
+    }
+    if (faults_.refuseDataFrom > 0) {
+        mouse_.refuseDataFrom(faults_.refuseDataFrom);
+    }
+    if (faults_.vanishAfter > 0) {
+        mouse_.vanishAfter(faults_.vanishAfter);
+    }
 }
 
 hid::ReadResult FaultArmingDevice::readInput(std::span<std::uint8_t> buffer,

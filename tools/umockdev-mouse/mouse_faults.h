@@ -17,8 +17,9 @@ namespace gm::umockdev_mouse {
 // false when it is not one.
 bool addFault(const std::string& kind, host::SimFaults& faults);
 
-// The mouse's vendor interface as the nodes reach it: passes every call on, and after the
-// answer to an identify command arms the counted faults on the mouse.
+// The mouse's vendor interface as the nodes reach it: passes every call on, and arms the faults
+// on the mouse before the first report that follows a valid identify answer and is not another
+// identify (the host probes with identify before its session identifies the mouse).
 class FaultArmingDevice final : public hid::Device {
 public:
     FaultArmingDevice(std::shared_ptr<hid::Device> inner, sim::VirtualMouse& mouse,
@@ -30,10 +31,14 @@ public:
                               std::chrono::milliseconds timeout) override;
 
 private:
+    void arm();
+
     std::shared_ptr<hid::Device> inner_;
     sim::VirtualMouse& mouse_;
     host::SimFaults faults_;
-    bool identifyPending_ = false;  // feature calls come from one thread at a time
+    // Feature calls come from one thread at a time.
+    bool identifyPending_ = false;  // an identify command was taken: its answer comes next
+    bool armPending_ = false;       // the mouse was identified: arm before the next report
 };
 
 }  // namespace gm::umockdev_mouse
