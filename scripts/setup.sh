@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev              # the editor's window
     fonts-wqy-microhei        # glyphs for the Chinese language table
     clang-format
+    umockdev libumockdev-dev  # tests: the hidraw backend against emulated kernel nodes
 )
 
 missing=()
