@@ -138,7 +138,8 @@ pid_t spawn(const std::vector<std::string>& command) {
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string text = *entry;
         if (text.rfind("LD_PRELOAD=", 0) == 0) {
-            preload += ":" + text.substr(std::strlen("LD_PRELOAD="));
+            preload += ':';
+            preload += text.substr(std::strlen("LD_PRELOAD="));
         } else {
             environment.push_back(text);
         }

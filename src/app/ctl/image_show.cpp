@@ -41,10 +41,12 @@ std::string chipLine(const image::Image& image, std::optional<image::ChipType> g
 }
 
 std::string productText(const image::Image& image) {
-    return "\"" +
-           st::productTextOf(std::span<const std::uint8_t>(image).subspan(
-               image::kVendorProductTextOffset, image::kVendorProductTextLength)) +
-           "\"";
+    // Appended, not "\"" + string: GCC 12 at -O3 warns falsely (-Wrestrict) about that.
+    std::string quoted(1, '"');
+    quoted += st::productTextOf(std::span<const std::uint8_t>(image).subspan(
+        image::kVendorProductTextOffset, image::kVendorProductTextLength));
+    quoted += '"';
+    return quoted;
 }
 
 std::string cpiValueText(unsigned index) {

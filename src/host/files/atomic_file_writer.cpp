@@ -73,7 +73,11 @@ private:
 std::string AtomicFileWriter::write(const fs::path& path, std::span<const std::uint8_t> bytes) {
     const fs::path target = resolvedTarget(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the target. Appended, not "." + string: GCC 12 at -O3 warns falsely
+    // (-Wrestrict) about that.
+    const std::string hidden =
+        std::string(1, '.').append(target.filename().string()).append(".XXXXXX");
+    std::string pattern = (folder / hidden).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         return path.string() + ": cannot create a file in " + folder.string() + " (" +

@@ -98,6 +98,14 @@ std::vector<SkinPicture> buildCatalogue() {
     return pictures;
 }
 
+// Appended rather than "L" + string: GCC 12 at -O3 warns falsely (-Wrestrict) about that
+// operator+ with a one-letter literal.
+std::string languagePrefix(int language) {
+    std::string name(1, 'L');
+    name += std::to_string(language);
+    return name;
+}
+
 }  // namespace
 
 const std::vector<SkinPicture>& skinCatalogue() {
@@ -128,11 +136,11 @@ std::string buttonPictureName(std::string_view base, ButtonState state) {
 }
 
 std::string windowBackgroundName(int language) {
-    return "L" + std::to_string(language) + "_BackGround";
+    return languagePrefix(language) + "_BackGround";
 }
 
 std::string pageBackgroundName(int language, PageBackground page) {
-    return "L" + std::to_string(language) + "_Back" + std::to_string(static_cast<int>(page));
+    return languagePrefix(language) + "_Back" + std::to_string(static_cast<int>(page));
 }
 
 std::string gunPictureName(int gun, bool selected) {

@@ -23,7 +23,10 @@ void expectCaps(const CollectionCaps& caps, std::uint16_t page, std::uint16_t us
 
 // Wraps report items in one vendor application collection.
 Bytes inVendorCollection(const Bytes& items) {
-    Bytes bytes = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01};
+    const Bytes header = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01};
+    Bytes bytes;
+    bytes.reserve(header.size() + items.size() + 1);
+    bytes.insert(bytes.end(), header.begin(), header.end());
     bytes.insert(bytes.end(), items.begin(), items.end());
     bytes.push_back(0xC0);
     return bytes;

@@ -49,10 +49,13 @@ protected:
     RunResult run(const std::vector<std::string>& args) const {
         std::string command = quoted(GMOUSECTL_PATH);
         for (const std::string& arg : args)
-            command += " " + quoted(arg);
+            command.append(" ").append(quoted(arg));
         const fs::path out = folder_ / ".stdout";
         const fs::path err = folder_ / ".stderr";
-        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+        command.append(" >")
+            .append(quoted(out.string()))
+            .append(" 2>")
+            .append(quoted(err.string()));
         RunResult result;
         const int raw = std::system(command.c_str());
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

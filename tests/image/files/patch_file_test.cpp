@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 #include "support/temp_folder.h"
 
 namespace gm::image::files {
@@ -13,23 +17,24 @@ constexpr std::size_t k4210AArea = 784;
 
 // A header giving `length` followed by `codeBytes` code bytes of value 0x11.
 std::vector<std::uint8_t> patchBytes(std::uint16_t length, std::size_t codeBytes) {
-    std::vector<std::uint8_t> bytes{0x04,
-                                    0x00,
-                                    static_cast<std::uint8_t>(length >> 8),
-                                    static_cast<std::uint8_t>(length & 0xFF),
-                                    0x00,
-                                    0x1A,
-                                    0x12,
-                                    0x34,
-                                    1,
-                                    2,
-                                    3,
-                                    4,
-                                    5,
-                                    6,
-                                    7,
-                                    8};
-    bytes.insert(bytes.end(), codeBytes, 0x11);
+    const std::array<std::uint8_t, 16> header{0x04,
+                                              0x00,
+                                              static_cast<std::uint8_t>(length >> 8),
+                                              static_cast<std::uint8_t>(length & 0xFF),
+                                              0x00,
+                                              0x1A,
+                                              0x12,
+                                              0x34,
+                                              1,
+                                              2,
+                                              3,
+                                              4,
+                                              5,
+                                              6,
+                                              7,
+                                              8};
+    std::vector<std::uint8_t> bytes(header.size() + codeBytes, 0x11);
+    std::copy(header.begin(), header.end(), bytes.begin());
     return bytes;
 }
 

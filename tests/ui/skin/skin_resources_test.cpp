@@ -75,7 +75,7 @@ TEST(SkinResources, NamesTheWindowUsesExist) {
         names.push_back("GunMode" + std::to_string(mode));
     }
     for (int language = 1; language <= 3; ++language) {
-        const std::string prefix = "L" + std::to_string(language) + "_";
+        const std::string prefix = std::string(1, 'L').append(std::to_string(language)).append("_");
         names.push_back(prefix + "BackGround");
         for (int page = 1; page <= 6; ++page) {
             names.push_back(prefix + "Back" + std::to_string(page));
