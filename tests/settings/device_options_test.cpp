@@ -41,6 +41,22 @@ TEST(ReportRate, RefusedWriteDoesNotRestart) {
     EXPECT_EQ(rig.model.reportRateHz, 1000);
 }
 
+TEST(ReportRate, RateRewritesOnlyBitsFiveAndFour) {
+    // From a Vendor 4 of all ones, each rate's byte differs only in the rate bits.
+    struct Case {
+        int hertz;
+        std::uint8_t written;
+    };
+    const Case cases[] = {{500, 0xEF}, {250, 0xDF}, {125, 0xCF}, {1000, 0xFF}};
+    SettingsRig rig;
+    for (const Case& c : cases) {
+        rig.setMouseByte(4, 0xFF);
+        ASSERT_TRUE(setReportRate(rig.workspace, c.hertz)) << c.hertz;
+        EXPECT_EQ(rig.liveWrites().front(), (LiveWrite{4, {c.written}})) << c.hertz;
+        EXPECT_EQ(rig.mouse.eeprom()[4], c.written) << c.hertz;
+    }
+}
+
 TEST(DeviceOptions, UnownedBitsSurviveEveryEdit) {
     SettingsRig rig;
     rig.setMouseByte(4, 0xBD);  // bits 2-0 = 101
