@@ -98,6 +98,20 @@ TEST_F(AimAndGestures, RightChordGestureTurnsTheLightGestureOff) {
     EXPECT_EQ(combo(1), code("07D1F018"));
 }
 
+TEST_F(AimAndGestures, LightGestureTiesEveryBackButtonToComboKeyTwo) {
+    // The factory back buttons (Key2 of each profile) and one more on profile 3.
+    ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {2, 11}, code("01080000")).ok());
+    const KeyRef backs[] = {{0, 1}, {1, 1}, {2, 1}, {2, 11}};
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, false).ok());
+    EXPECT_EQ(combo(1), code("00000000"));
+    for (const KeyRef& ref : backs)
+        EXPECT_EQ(b.mouseKey(ref), code("01080000")) << ref.profile << " " << ref.key;
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, true).ok());
+    EXPECT_EQ(combo(1), code("0E000000"));
+    for (const KeyRef& ref : backs)
+        EXPECT_EQ(b.mouseKey(ref), code("01080002")) << ref.profile << " " << ref.key;
+}
+
 TEST_F(AimAndGestures, FireMacrosCarryTheMaskOnlyWithTheOption) {
     ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {1, 10}, code("0B050200")).ok());
     ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 1).ok());
