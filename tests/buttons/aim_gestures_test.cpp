@@ -98,6 +98,20 @@ TEST_F(AimAndGestures, RightChordGestureTurnsTheLightGestureOff) {
     EXPECT_EQ(combo(1), code("07D1F018"));
 }
 
+TEST_F(AimAndGestures, LightGestureTiesEveryBackButtonToComboKeyTwo) {
+    // The factory back buttons (Key2 of each profile) and one more on profile 3.
+    ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {2, 11}, code("01080000")).ok());
+    const KeyRef backs[] = {{0, 1}, {1, 1}, {2, 1}, {2, 11}};
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, false).ok());
+    EXPECT_EQ(combo(1), code("00000000"));
+    for (const KeyRef& ref : backs)
+        EXPECT_EQ(b.mouseKey(ref), code("01080000")) << ref.profile << " " << ref.key;
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, true).ok());
+    EXPECT_EQ(combo(1), code("0E000000"));
+    for (const KeyRef& ref : backs)
+        EXPECT_EQ(b.mouseKey(ref), code("01080002")) << ref.profile << " " << ref.key;
+}
+
 TEST_F(AimAndGestures, FireMacrosCarryTheMaskOnlyWithTheOption) {
     ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {1, 10}, code("0B050200")).ok());
     ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 1).ok());
@@ -116,6 +130,36 @@ TEST_F(AimAndGestures, TogglesNeedTheirButton) {
     EXPECT_EQ(b.state.gestureItem, 1);
     ASSERT_TRUE(toggleGesture(b.rig.workspace, b.state, 2));
     EXPECT_EQ(b.state.gestureItem, 0);
+}
+
+TEST_F(AimAndGestures, RightChordTogglesNeedTheBackOrTheForwardButton) {
+    // Toggle 6 is right + back (item 5), toggle 7 right + forward (item 6). Profile 1 has the
+    // back button on Key2 and the forward button on Key5; one of them becomes a left click.
+    struct Case {
+        std::size_t reassigned;
+        int accepted;
+        int refused;
+        int item;
+        KeyRef chorded;
+        image::KeyCode chordedCode;
+    };
+    const Case cases[] = {
+        {4, 6, 7, 5, {0, 1}, code("01080002")},
+        {1, 7, 6, 6, {0, 4}, code("01100002")},
+    };
+    for (const Case& c : cases) {
+        ButtonRig fresh;
+        ASSERT_TRUE(
+            assignEngineeringKey(fresh.rig.workspace, {0, c.reassigned}, code("01010000")).ok());
+        const std::size_t sent = fresh.commands().size();
+        EXPECT_FALSE(toggleGesture(fresh.rig.workspace, fresh.state, c.refused)) << c.refused;
+        EXPECT_EQ(fresh.commands().size(), sent) << c.refused;
+        const auto applied = toggleGesture(fresh.rig.workspace, fresh.state, c.accepted);
+        ASSERT_TRUE(applied) << c.accepted;
+        EXPECT_TRUE(applied->ok()) << c.accepted;
+        EXPECT_EQ(fresh.state.gestureItem, c.item);
+        EXPECT_EQ(fresh.mouseKey(c.chorded), c.chordedCode) << c.accepted;
+    }
 }
 
 TEST_F(AimAndGestures, ComboEnableSelectorSetsMasks) {

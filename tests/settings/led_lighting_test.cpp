@@ -83,6 +83,38 @@ TEST(LedBreathing, ValuesAreClampedAndWrittenHighByteFirst) {
     EXPECT_EQ(breathingOf(rig.model, Breathing::LowerTime), 4094);
 }
 
+TEST(LedBreathing, EachFieldHasItsAddressWidthAndRange) {
+    struct Case {
+        Breathing which;
+        int address;
+        int value;
+        std::vector<std::uint8_t> bytes;
+        int maximum;
+        std::vector<std::uint8_t> maximumBytes;
+    };
+    const Case cases[] = {
+        {Breathing::Lower, 48, 0x0ABC, {0x0A, 0xBC}, 65535, {0xFF, 0xFF}},
+        {Breathing::Upper, 50, 0x0ABC, {0x0A, 0xBC}, 65535, {0xFF, 0xFF}},
+        {Breathing::LowerTime, 52, 0x0ABC, {0x0A, 0xBC}, 4094, {0x0F, 0xFE}},
+        {Breathing::UpperTime, 54, 0x0ABC, {0x0A, 0xBC}, 65535, {0xFF, 0xFF}},
+        {Breathing::StepTime, 56, 0xAB, {0xAB}, 255, {0xFF}},
+    };
+    SettingsRig rig;
+    for (const Case& c : cases) {
+        const int field = static_cast<int>(c.which);
+        rig.mouse.clearReports();
+        ASSERT_TRUE(setBreathing(rig.workspace, c.which, c.value)) << field;
+        ASSERT_TRUE(rig.session.readWholeImage());
+        EXPECT_EQ(breathingOf(rig.model, c.which), c.value) << field;
+        ASSERT_TRUE(setBreathing(rig.workspace, c.which, 70000)) << field;
+        ASSERT_TRUE(rig.session.readWholeImage());
+        EXPECT_EQ(breathingOf(rig.model, c.which), c.maximum) << field;
+        EXPECT_EQ(rig.liveWrites(),
+                  (std::vector<LiveWrite>{{c.address, c.bytes}, {c.address, c.maximumBytes}}))
+            << field;
+    }
+}
+
 TEST(LedColours, UserColourIsOneThreeByteWrite) {
     SettingsRig rig;
     ASSERT_TRUE(setUserColour(rig.workspace, 10, {1, 2, 3}));
