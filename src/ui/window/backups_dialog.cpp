@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "device/session/profile_transfer.h"
-#include "ui/window/window_texts.h"
+#include "ui/host/window_texts.h"
 
 namespace gm::ui {
 

@@ -1,31 +1,23 @@
 #include "ui/window/main_window.h"
 
-#include <QColorDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
-#include <QLocale>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "settings/profile_page.h"
-#include "ui/pages/engineering_settings/engineering_settings.h"
+#include "ui/host/window_texts.h"
+#include "ui/pages/engineering/engineering_page.h"
 #include "ui/pages/keys/key_pages.h"
 #include "ui/pages/settings/settings_pages.h"
 #include "ui/skin/frame_geometry.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
-#include "ui/window/engineering_operations.h"
 #include "ui/window/layout_loader.h"
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
 #include "ui/window/skin_picture_label.h"
-#include "ui/window/status_test_boxes.h"
 #include "ui/window/update_page.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 
@@ -67,7 +59,7 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
       texts_(texts),
       settings_(settings),
       access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this); }),
-      termColumn_(text::termColumnFor(QLocale::system().name().toStdString())),
+      host_(workspace, presenter, texts, settings_, *this, [this] { redrawSession(); }),
       bridge_(workspace) {
     firstPictures_ = std::make_unique<skin::PicturePrefetch>(std::vector<std::string>{
         skin::windowBackgroundName(language()),
@@ -173,7 +165,7 @@ void MainWindow::buildTopBar() {
     }
     // Minimise and exit carry their glyphs in their pictures; maximise draws its own.
     chrome_[0]->setGlyph(SkinButton::Glyph::Maximise);
-    connect(chrome_[0], &QAbstractButton::clicked, this, &MainWindow::toggleMaximised);
+    connect(chrome_[0], &QAbstractButton::clicked, frame_, &SkinFrame::toggleMaximised);
     connect(chrome_[1], &QAbstractButton::clicked, this, &QWidget::showMinimized);
     connect(chrome_[2], &QAbstractButton::clicked, this, &QWidget::close);
 }
@@ -211,21 +203,6 @@ void MainWindow::buildPages() {
         box->hide();
         groupBoxes_[number] = box;
     }
-    // The engineering page's tab sheets, filled by the settings and button features. The tabs
-    // are added on the page's first showing: laying out the tab bar is costly at start-up.
-    auto* tabs = new QTabWidget(groupBoxes_[7]);
-    tabs->setObjectName("PageControl_Eng");
-    std::vector<QWidget*> sheets;
-    for (const char* name : {"ts_Engineer", "ts_Gun"}) {
-        auto* sheet = new QWidget(tabs);
-        sheet->setObjectName(name);
-        sheet->hide();
-        sheets.push_back(sheet);
-    }
-    buildWhenFirstShown(Page::Engineering, [tabs, sheets] {
-        for (QWidget* sheet : sheets)
-            tabs->addTab(sheet, sheet->objectName().mid(3));
-    });
     // The pictures of the pages that are drawn already: the mouse.
     auto* mouse = new SkinPictureLabel("Mouse", groupBoxes_[1]);
     mouse->setObjectName("Img_Mouse");
@@ -240,37 +217,14 @@ void MainWindow::buildPages() {
         auto* banner = new SkinPictureLabel("Update", groupBoxes_[5]);
         banner->setObjectName("Img_Update");
         banner->setGeometry(toQRect(skin::update_page::kBanner));
-        updatePage_ = new UpdatePage(*this, groupBoxes_[5]);
+        updatePage_ = new UpdatePage(host_, groupBoxes_[5]);
     });
-    buildWhenFirstShown(Page::Advanced, [this] { buildAdvancedPage(*this, groupBoxes_[2]); });
-    buildWhenFirstShown(Page::Light, [this] { buildLightPage(*this, groupBoxes_[3]); });
-    buildWhenFirstShown(Page::Engineering, buildKeyPages(*this, groupBoxes_[1], tabs));
-
-    // The engineering tab: the operations at the top (built on the page's first showing), then
-    // the status test boxes, which follow the mouse from the start.
-    QWidget* engineerSheet = tabs->findChild<QWidget*>("ts_Engineer");
-    engineerSheet->setStyleSheet(kEngineerSheetStyle);
-    auto* engineerLayout = new QVBoxLayout(engineerSheet);
-    engineerLayout->setContentsMargins(16, 16, 16, 16);
-    statusTests_ = new StatusTestBoxes(*this, engineerSheet);
-    statusTests_->setStyleSheet(
-        "QCheckBox { color: #8B93A1; font-size: 12px; font-weight: normal; spacing: 8px; }"
-        "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #3A3F4B;"
-        " border-radius: 4px; background: #15171C; }"
-        "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }");
-    engineerLayout->addWidget(statusTests_);
-    engineerLayout->addStretch(1);
-    buildWhenFirstShown(Page::Engineering, [this, engineerSheet, engineerLayout] {
-        engineeringOperations_ = new EngineeringOperations(*this, engineerSheet);
-        engineerLayout->insertWidget(0, engineeringOperations_);
-    });
-    // Hundreds of controls few users ever see: built when the engineering page is first shown.
+    buildWhenFirstShown(Page::Advanced, [this] { buildAdvancedPage(host_, groupBoxes_[2]); });
+    buildWhenFirstShown(Page::Light, [this] { buildLightPage(host_, groupBoxes_[3]); });
+    // The key page now; its engineering sheet with the rest of the engineering page.
+    SheetBuilder keySheet = buildKeyPages(host_, groupBoxes_[1]);
     buildWhenFirstShown(Page::Engineering,
-                        [this, tabs] { buildEngineeringSettings(*this, *tabs); });
-
-    auto* engineeringLayout = new QVBoxLayout(groupBoxes_[7]);
-    engineeringLayout->setContentsMargins(16, skin::kPageTitleHeight, 16, 16);
-    engineeringLayout->addWidget(tabs);
+                        buildEngineeringPage(host_, *groupBoxes_[7], {std::move(keySheet)}));
 
     for (int i = 0; i < 5; ++i) {
         // Covers page i + 1 until an image is read; clicks on it go nowhere.
@@ -321,17 +275,6 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     placeFrame();
 }
 
-void MainWindow::toggleMaximised() {
-    if (maximised_) {
-        showNormal();
-        resize(frame_->size());
-    } else if (const QScreen* screen = this->screen()) {
-        // The available area leaves out the panels and task bars of the desktop.
-        setGeometry(screen->availableGeometry());
-    }
-    maximised_ = !maximised_;
-}
-
 void MainWindow::paintEvent(QPaintEvent*) {
     if (!painted_) {
         painted_ = true;
@@ -344,32 +287,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(0x15, 0x17, 0x1C));
 }
 
-// --- Dragging by the top bar, the maximise gesture and the access gesture ---
-
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    const QPoint inFrame = frame_->mapFrom(this, event->position().toPoint());
-    if (event->button() == Qt::LeftButton && inFrame.y() < skin::kTopBarHeight && !maximised_)
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    QWidget::mousePressEvent(event);
-}
-
-void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (dragOffset_)
-        move(event->globalPosition().toPoint() - *dragOffset_);
-    QWidget::mouseMoveEvent(event);
-}
-
-void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    dragOffset_.reset();
-    QWidget::mouseReleaseEvent(event);
-}
-
-void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint inFrame = frame_->mapFrom(this, event->position().toPoint());
-    if (inFrame.y() < skin::kTopBarHeight)
-        toggleMaximised();
-    QWidget::mouseDoubleClickEvent(event);
-}
+// --- The access gestures ---
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == logo_ && event->type() == QEvent::MouseButtonDblClick) {
@@ -402,29 +320,6 @@ void MainWindow::showFireRecorder() {
 
 // --- Texts ---
 
-int MainWindow::language() const {
-    return static_cast<int>(texts_.language());
-}
-
-QString MainWindow::caption(std::string_view id) const {
-    if (id.empty())
-        return windowText(WindowText::Engineer, language());
-    return QString::fromStdString(texts_.text(id));
-}
-
-QString MainWindow::term(int id) const {
-    return QString::fromStdString(std::string(text::engineeringTerm(id, termColumn_)));
-}
-
-std::optional<QColor> MainWindow::chooseColour(const QColor& initial) {
-    if (chooseColour_)
-        return chooseColour_(initial);
-    const QColor chosen = QColorDialog::getColor(initial, this, caption("Str522"));
-    if (!chosen.isValid())
-        return std::nullopt;
-    return chosen;
-}
-
 void MainWindow::setLanguage(int number) {
     const auto chosen = text::languageFromNumber(number);
     if (!chosen)
@@ -434,7 +329,7 @@ void MainWindow::setLanguage(int number) {
     // The page stays; the error page shows nothing (RefreshAPPage).
     applyPage(current_);
     redrawSession();
-    emit events_.retranslated();
+    emit host_.events().retranslated();
 }
 
 void MainWindow::retranslate() {
@@ -459,25 +354,23 @@ void MainWindow::retranslate() {
     loadProfile_->setText(caption("Str010"));
     if (updatePage_ != nullptr)
         updatePage_->retranslate();
-    if (engineeringOperations_ != nullptr)
-        engineeringOperations_->retranslate();
     applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));
 }
 
 // --- Pages ---
 
 void MainWindow::pageButtonClicked(Page page) {
-    if (!mouseReady() || (isProfilePage(page) && workspace_.session().readBusy()))
+    if (!host_.mouseReady() || (isProfilePage(page) && workspace_.session().readBusy()))
         return;
     if (isProfilePage(page)) {
-        const auto written = runImageChange(caption(pageInfo(page).caption), [this, page] {
+        const auto written = host_.runImageChange(caption(pageInfo(page).caption), [this, page] {
             const int colour =
                 settings::colourItemOfActiveProfileByte(workspace_.model().copies.user[0]);
             return settings::writeActiveProfile(workspace_,
                                                 {.profile = profileOf(page),
                                                  .buttonEffect = settings_.buttonEffect,
                                                  .gunDisplay = settings_.gunDisplay,
-                                                 .effectItem = buttonState_.buttonEffect,
+                                                 .effectItem = host_.buttonState().buttonEffect,
                                                  .colourItem = colour});
         });
         // Refused before anything was sent (another operation runs): the page stays.
@@ -520,7 +413,7 @@ void MainWindow::applyPage(Page page) {
     const bool engineering = page == Page::Engineering;
     const skin::SkinSize size = engineering ? skin::kEngineeringWindow : skin::kUserWindow;
     frame_->resize(size.width, size.height);
-    if (!maximised_)
+    if (!frame_->maximised())
         resize(size.width, size.height);
     placeBars(size);
     placeFrame();
@@ -538,7 +431,7 @@ void MainWindow::applyPage(Page page) {
             ? QPixmap()
             : skin::skinPixmap(skin::pageBackgroundName(language(), info.background));
     frame_->setPictures(window, pagePicture, toQRect(skin::contentRect(size)));
-    emit events_.pageShown(page);
+    emit host_.events().pageShown(page);
 }
 
 // --- Session ---
@@ -553,13 +446,12 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
     if (kind == ChangeKind::ImageReplaced)
         presenter_.dismissReconnectMessage();
     if (kind == ChangeKind::StatusIndicator)
-        statusTests_->showPressed(value, text == QLatin1String("on"));
+        emit host_.events().statusButton(value, text == QLatin1String("on"));
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
     if (kind == ChangeKind::ImageReplaced || kind == ChangeKind::SectionChanged ||
         kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile) {
-        modelRefreshed_ = true;
-        emit events_.modelChanged();
+        emit host_.events().modelChanged();
     }
     redrawSession();
 }
@@ -583,7 +475,7 @@ void MainWindow::redrawSession() {
     } else if (!groupBoxes_[pageInfo(current_).groupBox]->isVisible()) {
         groupBoxes_[pageInfo(current_).groupBox]->show();
     }
-    refreshStatusLine();
+    status_->refresh(language());
     emit sessionRedrawn();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// The editor's main window: frameless and skinned, dragged by its top bar, one column of page
-// buttons, the page group boxes, the overlays that cover the pages until an image is read, the
-// no-device page, and the bottom bar with the whole-image operations and the status line.
-// DevTimer polls the session on the window's thread. Handlers guard, call a core operation and
-// say its result; views redraw from the workspace and never write to the mouse.
+// The editor's main window: the skinned frame, one column of page buttons, the page group boxes,
+// the overlays that cover the pages until an image is read, the no-device page, and the bottom
+// bar with the whole-image operations and the status line. DevTimer polls the session on the
+// window's thread. The pages run their operations through the window's host (WindowHost) and
+// redraw from the workspace; they never write to the mouse themselves.
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,14 +21,13 @@
 #include "device/session/workspace.h"
 #include "image/settings/engineering_access.h"
 #include "image/settings/program_settings.h"
+#include "ui/host/pages.h"
+#include "ui/pages/widgets/skin_button.h"
 #include "ui/skin/picture_prefetch.h"
-#include "ui/text/engineering_terms.h"
 #include "ui/text/text_table.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/page_events.h"
-#include "ui/window/pages.h"
 #include "ui/window/qt_presenter.h"
-#include "ui/window/skin_button.h"
+#include "ui/window/status_line.h"
+#include "ui/window/window_host.h"
 #include "ui/window/workspace_bridge.h"
 
 namespace gm::ui {
@@ -36,14 +35,12 @@ namespace gm::ui {
 class SkinFrame;
 class NoDevicePage;
 class UpdatePage;
-class EngineeringOperations;
-class StatusTestBoxes;
 
 inline constexpr const char* kWindowCaption = "RDXM4210A Gaming Mouse v1.0";
 // How long the first poll waits for the window's first paint.
 inline constexpr std::chrono::milliseconds kFirstPaintGrace{100};
 
-class MainWindow final : public QWidget, private OperationHost {
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
     MainWindow(device::Workspace& workspace, QtPresenter& presenter, text::TextTable& texts,
@@ -72,27 +69,29 @@ public:
     void setPasswordPrompt(PasswordPrompt prompt) { askPassword_ = std::move(prompt); }
 
     // Named after the chip type in the status line: which mouse the editor runs on and why.
-    enum class DeviceNote { RealMouse, VirtualMouse, VirtualNoMouse, VirtualNoPermission };
-    void setDeviceNote(DeviceNote note);
+    using DeviceNote = StatusLine::DeviceNote;
+    void setDeviceNote(DeviceNote note) { status_->setDeviceNote(note); }
 
-    // How the file dialogs are asked (tests answer without a dialog). An empty path cancels.
+    // How the file dialogs, the questions before a whole-image write and the colour dialog are
+    // answered (tests answer without a dialog). An empty path cancels.
     using FileDialog = ui::FileDialog;
-    using FileChooser = std::function<QString(FileDialog)>;
-    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
-    // How a question before a whole-image write is answered (tests answer without a dialog).
-    using Confirmation = std::function<bool(const QString& question)>;
-    void setConfirmation(Confirmation confirmation) { confirm_ = std::move(confirmation); }
-    // How a colour is chosen (tests answer without the colour dialog).
-    using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;
-    void setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
+    void setFileChooser(WindowHost::FileChooser chooser) {
+        host_.setFileChooser(std::move(chooser));
+    }
+    void setConfirmation(WindowHost::Confirmation confirmation) {
+        host_.setConfirmation(std::move(confirmation));
+    }
+    void setColourChooser(WindowHost::ColourChooser chooser) {
+        host_.setColourChooser(std::move(chooser));
+    }
 
     // The events the pages refresh on.
-    PageEvents& events() override { return events_; }
+    PageEvents& events() { return host_.events(); }
     // The button and profile-switch values every page shares.
-    buttons::ButtonState& buttonState() override { return buttonState_; }
+    buttons::ButtonState& buttonState() { return host_.buttonState(); }
 
     // The status line's text, uncut: the link state, chip and note, then the last result.
-    QString statusText() const;
+    QString statusText() const { return status_->wholeText(); }
 
 signals:
     // After every change of the session the window redrew for.
@@ -102,10 +101,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -120,7 +115,6 @@ private:
     void applyPage(Page page);
     // Runs `build` just before `page` is shown for the first time.
     void buildWhenFirstShown(Page page, std::function<void()> build);
-    void toggleMaximised();
     void runFirstPoll();
     void finishFirstPaint();
     // Shows the fire macro recorder's controls exactly while the access state unlocks them.
@@ -128,32 +122,8 @@ private:
 
     void onChange(device::session::ChangeKind kind, int value, const QString& text);
     void redrawSession();
-    void refreshStatusLine();
-
-    // OperationHost: what the pages' operation buttons use.
-    device::Workspace& workspace() override { return workspace_; }
-    bool mouseReady() override;
-    std::optional<device::Result> runLiveChange(
-        const QString& what, const std::function<device::Result()>& operation) override;
-    std::optional<device::Result> runImageChange(
-        const QString& what, const std::function<device::Result()>& operation) override;
-    void sayResult(const QString& what, const device::Result& result) override;
-
-    // How a failed result is said: a message dialog too, or only the status line.
-    enum class Notice { Dialog, StatusLine };
-    std::optional<device::Result> run(const QString& what,
-                                      const std::function<device::Result()>& operation,
-                                      Notice notice);
-    void sayResult(const QString& what, const device::Result& result, Notice notice);
-    void sayLine(const QString& line, bool failed) override;
-    QString chooseFile(FileDialog kind) override;
-    bool confirm(const QString& question) override;
-    int language() const override;
-    std::optional<QColor> chooseColour(const QColor& initial) override;
-    QString caption(std::string_view id) const override;
-    QString term(int id) const override;
-    int termLanguage() const override { return termColumn_ == text::TermColumn::Chinese ? 2 : 1; }
-    const image::settings::ProgramSettings& programSettings() const override { return settings_; }
+    int language() const { return host_.language(); }
+    QString caption(std::string_view id) const { return host_.caption(id); }
 
     void saveProfileClicked();
     void loadProfileClicked();
@@ -163,10 +133,7 @@ private:
     text::TextTable& texts_;
     image::settings::ProgramSettings settings_;
     image::settings::EngineeringAccess access_;
-    // Read once at start: the engineering page follows the user's locale, not the language.
-    text::TermColumn termColumn_;
-    PageEvents events_;
-    buttons::ButtonState buttonState_;
+    WindowHost host_;
     WorkspaceBridge bridge_;
     QTimer devTimer_;
 
@@ -183,32 +150,19 @@ private:
     NoDevicePage* noDevice_ = nullptr;
     QWidget* fireRecorderGesture_ = nullptr;
     UpdatePage* updatePage_ = nullptr;
-    EngineeringOperations* engineeringOperations_ = nullptr;
-    StatusTestBoxes* statusTests_ = nullptr;
     std::array<SkinButton*, 3> confirmButtons_{};
     SkinButton* saveProfile_ = nullptr;
     SkinButton* loadProfile_ = nullptr;
-    QLabel* status_ = nullptr;
+    StatusLine* status_ = nullptr;
 
     // The frame, first page background and mouse, decoded while the pages are built.
     std::unique_ptr<skin::PicturePrefetch> firstPictures_;
     std::map<Page, std::vector<std::function<void()>>> pendingBuilds_;
     Page current_ = Page::Profile1;
     bool polledOnce_ = false;
-    // The pages redrew during the operation that runs (a change notification arrived).
-    bool modelRefreshed_ = false;
     bool painted_ = false;
     bool firstPollPending_ = false;
-    bool maximised_ = false;
-    DeviceNote deviceNote_ = DeviceNote::RealMouse;
-    QString lastResult_;
-    QString statusText_;
-    bool lastResultFailed_ = false;
-    FileChooser chooseFile_;
-    Confirmation confirm_;
-    ColourChooser chooseColour_;
     PasswordPrompt askPassword_;
-    std::optional<QPoint> dragOffset_;
 };
 
 }  // namespace gm::ui

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/pages/widgets/skin_button.h"
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
-#include "ui/window/skin_button.h"
 
 namespace gm::ui {
 

@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "ui/host/window_texts.h"
 #include "ui/window/skin_picture_label.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

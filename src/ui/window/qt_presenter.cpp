@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "ui/host/window_texts.h"
 #include "ui/window/core_texts.h"
 #include "ui/window/message_dialog.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

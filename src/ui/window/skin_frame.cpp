@@ -1,6 +1,10 @@
 #include "ui/window/skin_frame.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+
+#include "ui/skin/frame_geometry.h"
 
 namespace gm::ui {
 
@@ -17,6 +21,51 @@ void SkinFrame::paintEvent(QPaintEvent*) {
         painter.drawPixmap(rect(), window_);
     if (!page_.isNull())
         painter.drawPixmap(pageArea_, page_);
+}
+
+void SkinFrame::toggleMaximised() {
+    QWidget* shown = window();
+    if (maximised_) {
+        shown->showNormal();
+        shown->resize(size());
+    } else if (const QScreen* screen = shown->screen()) {
+        // The available area leaves out the panels and task bars of the desktop.
+        shown->setGeometry(screen->availableGeometry());
+    }
+    maximised_ = !maximised_;
+}
+
+bool SkinFrame::onTopBar(const QMouseEvent& event) const {
+    return event.position().y() < skin::kTopBarHeight;
+}
+
+void SkinFrame::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && onTopBar(*event) && !maximised_) {
+        dragOffset_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void SkinFrame::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_) {
+        window()->move(event->globalPosition().toPoint() - *dragOffset_);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void SkinFrame::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset_.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void SkinFrame::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (onTopBar(*event))
+        toggleMaximised();
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 }  // namespace gm::ui

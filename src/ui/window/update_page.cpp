@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QStyle>
 
+#include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/window/backups_dialog.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include "device/session/patch_update.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/skin_button.h"
+#include "ui/host/operation_host.h"
+#include "ui/pages/widgets/skin_button.h"
 
 namespace gm::ui {
 

@@ -21,8 +21,8 @@
 #include "settings/device_options.h"
 #include "settings/image_state.h"
 #include "settings/led_lighting.h"
+#include "ui/host/page_events.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
-#include "ui/window/page_events.h"
 #include "window_rig.h"
 
 namespace gm::ui::testing {

@@ -369,23 +369,33 @@ private slots:
     void theTopBarDragsTheWindowAndMaximiseUsesTheAvailableArea() {
         WindowRig rig;
         MainWindow& window = *rig.window;
+        // The pointer lands on the skinned frame, which covers the window.
+        QWidget* frame = rig.find("Img_Base_1");
         window.move(100, 100);
         const QPoint before = window.pos();
-        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(500, 20));
-        QTest::mouseMove(&window, QPoint(540, 50));
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(540, 50));
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(500, 20));
+        QTest::mouseMove(frame, QPoint(540, 50));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(540, 50));
         QCOMPARE(window.pos(), before + QPoint(40, 30));
 
         // A press below the top bar does not drag.
-        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(500, 300));
-        QTest::mouseMove(&window, QPoint(520, 320));
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(520, 320));
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(500, 300));
+        QTest::mouseMove(frame, QPoint(520, 320));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(520, 320));
         QCOMPARE(window.pos(), before + QPoint(40, 30));
 
         rig.click("Btn_Maximize");
         QCOMPARE(window.geometry(), window.screen()->availableGeometry());
         QCOMPARE(rig.find("Img_Base_1")->size(), QSize(980, 620));
         rig.click("Btn_Maximize");
+        QCOMPARE(window.size(), QSize(980, 620));
+
+        // A double-click on the top bar does the same; below it, nothing.
+        QTest::mouseDClick(frame, Qt::LeftButton, {}, QPoint(500, 300));
+        QCOMPARE(window.size(), QSize(980, 620));
+        QTest::mouseDClick(frame, Qt::LeftButton, {}, QPoint(500, 20));
+        QCOMPARE(window.geometry(), window.screen()->availableGeometry());
+        QTest::mouseDClick(frame, Qt::LeftButton, {}, QPoint(500, 20));
         QCOMPARE(window.size(), QSize(980, 620));
     }
 

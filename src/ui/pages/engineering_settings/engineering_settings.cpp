@@ -1,12 +1,12 @@
 #include "ui/pages/engineering_settings/engineering_settings.h"
 
+#include "ui/host/page_events.h"
 #include "ui/pages/engineering_settings/cpi_sheet.h"
 #include "ui/pages/engineering_settings/image_sheet.h"
 #include "ui/pages/engineering_settings/led_sheet.h"
 #include "ui/pages/engineering_settings/options_sheet.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
 #include "ui/pages/engineering_settings/usb_sensor_sheet.h"
-#include "ui/window/page_events.h"
 
 namespace gm::ui {
 
@@ -18,19 +18,18 @@ constexpr int kLedSettingTerm = 14;
 
 }  // namespace
 
-void buildEngineeringSettings(OperationHost& host, QTabWidget& tabs) {
+void buildEngineeringSettings(OperationHost& host, EngineeringTabs& tabs) {
     auto* cpi = new CpiSheet(host, &tabs);
     auto* options = new OptionsSheet(host, &tabs);
     auto* led = new LedSheet(host, &tabs);
     auto* usb = new UsbSensorSheet(host, &tabs);
     auto* image = new ImageSheet(host, &tabs);
-    // After the operations sheet, before the gun presets.
-    int at = 1;
-    tabs.insertTab(at++, cpi, host.term(kCpiTerm) + " / " + host.term(kProfileTerm));
-    tabs.insertTab(at++, options, sheetText(host, SheetText::OptionsTab));
-    tabs.insertTab(at++, led, host.term(kLedSettingTerm));
-    tabs.insertTab(at++, usb, sheetText(host, SheetText::UsbSensorTab));
-    tabs.insertTab(at, image, sheetText(host, SheetText::ImageTab));
+    tabs.addSheet(EngineeringSheet::Cpi, cpi,
+                  host.term(kCpiTerm) + " / " + host.term(kProfileTerm));
+    tabs.addSheet(EngineeringSheet::Options, options, sheetText(host, SheetText::OptionsTab));
+    tabs.addSheet(EngineeringSheet::Led, led, host.term(kLedSettingTerm));
+    tabs.addSheet(EngineeringSheet::Usb, usb, sheetText(host, SheetText::UsbSensorTab));
+    tabs.addSheet(EngineeringSheet::Image, image, sheetText(host, SheetText::ImageTab));
 
     const auto refresh = [cpi, options, led, usb, image] {
         cpi->refresh();

@@ -5,13 +5,12 @@
 // the engineering view always mirrors the user pages and shows what the mouse holds after a refused
 // write.
 
-#include <QTabWidget>
-
-#include "ui/window/operation_host.h"
+#include "ui/host/operation_host.h"
+#include "ui/pages/engineering/engineering_tabs.h"
 
 namespace gm::ui {
 
-// Adds the sheets ts_Cpi, ts_Options, ts_Led, ts_Usb and ts_Image to the engineering tab widget.
-void buildEngineeringSettings(OperationHost& host, QTabWidget& tabs);
+// Adds the sheets ts_Cpi, ts_Options, ts_Led, ts_Usb and ts_Image to the engineering tabs.
+void buildEngineeringSettings(OperationHost& host, EngineeringTabs& tabs);
 
 }  // namespace gm::ui

@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "ui/window/operation_host.h"
+#include "ui/host/operation_host.h"
 
 namespace gm::ui {
 

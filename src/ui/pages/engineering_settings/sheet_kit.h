@@ -17,8 +17,8 @@
 
 #include "settings/device_options.h"
 #include "settings/display.h"
-#include "ui/window/hex_edit.h"
-#include "ui/window/operation_host.h"
+#include "ui/host/operation_host.h"
+#include "ui/pages/widgets/hex_edit.h"
 
 namespace gm::ui {
 

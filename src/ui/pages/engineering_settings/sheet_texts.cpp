@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/window/operation_host.h"
+#include "ui/host/operation_host.h"
 
 namespace gm::ui {
 

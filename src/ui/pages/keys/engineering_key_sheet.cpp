@@ -12,10 +12,10 @@
 #include "buttons/combo_masks.h"
 #include "buttons/fire_keys.h"
 #include "buttons/gestures.h"
+#include "ui/host/operation_host.h"
+#include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/keys/key_editor.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/page_events.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

@@ -3,10 +3,10 @@
 #include "buttons/assignment.h"
 #include "buttons/refresh.h"
 #include "buttons/tag_code.h"
+#include "ui/host/operation_host.h"
+#include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/keys/key_menu_view.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/page_events.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

@@ -13,7 +13,7 @@
 #include "buttons/key_tables.h"
 #include "device/result.h"
 #include "image/code_text.h"
-#include "ui/window/operation_host.h"
+#include "ui/host/operation_host.h"
 
 namespace gm::ui {
 

@@ -4,15 +4,15 @@
 #include <QPainterPath>
 
 #include "buttons/key_tables.h"
+#include "ui/host/operation_host.h"
+#include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/pages/keys/key_label.h"
 #include "ui/pages/keys/key_menu_view.h"
 #include "ui/pages/keys/key_side_panel.h"
 #include "ui/skin/mouse_geometry.h"
 #include "ui/skin/skin_palette.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/page_events.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

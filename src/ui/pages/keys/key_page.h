@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/window/pages.h"
+#include "ui/host/pages.h"
 
 namespace gm::ui {
 

@@ -1,21 +1,18 @@
 #include "ui/pages/keys/key_pages.h"
 
-#include <QTabWidget>
-
 #include "ui/pages/keys/engineering_key_sheet.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/pages/keys/key_page.h"
 
 namespace gm::ui {
 
-std::function<void()> buildKeyPages(OperationHost& host, QWidget* keyPageBox,
-                                    QTabWidget* engineeringTabs) {
+SheetBuilder buildKeyPages(OperationHost& host, QWidget* keyPageBox) {
     auto* editor = new KeyEditor(host, keyPageBox->window());
     new KeyPage(*editor, keyPageBox);
-    return [editor, engineeringTabs] {
-        auto* sheet = new EngineeringKeySheet(*editor, engineeringTabs);
+    return [editor](EngineeringTabs& tabs) {
+        auto* sheet = new EngineeringKeySheet(*editor, &tabs);
         sheet->setObjectName("ts_Keys");
-        engineeringTabs->insertTab(1, sheet, "Keys");
+        tabs.addSheet(EngineeringSheet::Keys, sheet, "Keys");
     };
 }
 

@@ -1,18 +1,14 @@
 #pragma once
 // Builds the button controls of the window on one shared KeyEditor: the key page in the profile
-// pages' group box now, and returns the builder of the engineering tabs' "Keys" sheet, which the
-// window runs when the engineering page is first shown.
+// pages' group box now, and returns the builder of the engineering page's "Keys" sheet, which
+// runs when the engineering page is first shown.
 
-#include <functional>
+#include "ui/pages/engineering/engineering_page.h"
 
-class QTabWidget;
 class QWidget;
 
 namespace gm::ui {
 
-class OperationHost;
-
-std::function<void()> buildKeyPages(OperationHost& host, QWidget* keyPageBox,
-                                    QTabWidget* engineeringTabs);
+SheetBuilder buildKeyPages(OperationHost& host, QWidget* keyPageBox);
 
 }  // namespace gm::ui

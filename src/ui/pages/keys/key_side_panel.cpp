@@ -9,12 +9,12 @@
 #include "buttons/gestures.h"
 #include "buttons/key_name.h"
 #include "buttons/key_tables.h"
+#include "ui/host/operation_host.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/keys/aim_bar.h"
 #include "ui/pages/keys/check_toggle.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <array>
 
-#include "ui/window/pages.h"
+#include "ui/host/pages.h"
 
 namespace gm::ui {
 

@@ -1,11 +1,11 @@
 #include "ui/pages/settings/advanced_page.h"
 
+#include "ui/host/operation_host.h"
+#include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/settings/cpi_card.h"
 #include "ui/pages/settings/report_rate_card.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/page_events.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

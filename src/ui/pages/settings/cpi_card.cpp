@@ -1,9 +1,9 @@
 #include "ui/pages/settings/cpi_card.h"
 
 #include "settings/cpi_levels.h"
+#include "ui/host/operation_host.h"
+#include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

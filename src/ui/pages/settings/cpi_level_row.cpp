@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "ui/host/operation_host.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/settings/page_card.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "ui/window/operation_host.h"
+#include "ui/host/operation_host.h"
 
 namespace gm::ui {
 

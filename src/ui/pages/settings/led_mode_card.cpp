@@ -1,9 +1,9 @@
 #include "ui/pages/settings/led_mode_card.h"
 
 #include "settings/led_lighting.h"
+#include "ui/host/operation_host.h"
 #include "ui/pages/settings/led_mode_captions.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 

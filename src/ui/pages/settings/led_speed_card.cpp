@@ -1,8 +1,8 @@
 #include "ui/pages/settings/led_speed_card.h"
 
 #include "settings/led_lighting.h"
+#include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 

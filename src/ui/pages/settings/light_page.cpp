@@ -1,12 +1,12 @@
 #include "ui/pages/settings/light_page.h"
 
+#include "ui/host/operation_host.h"
+#include "ui/host/page_events.h"
 #include "ui/pages/settings/led_mode_card.h"
 #include "ui/pages/settings/led_speed_card.h"
 #include "ui/pages/settings/mcu_led_card.h"
 #include "ui/pages/settings/user_colour_card.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/page_events.h"
 
 namespace gm::ui {
 

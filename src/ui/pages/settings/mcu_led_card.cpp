@@ -1,8 +1,8 @@
 #include "ui/pages/settings/mcu_led_card.h"
 
+#include "ui/host/operation_host.h"
+#include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/window_texts.h"
 
 namespace gm::ui {
 

@@ -5,8 +5,8 @@
 #include "settings/device_options.h"
 #include "settings/display.h"
 #include "settings/report_rate.h"
+#include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
+#include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
-#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 

@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
+#include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_pictures.h"
-#include "ui/window/operation_host.h"
 
 namespace gm::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/window/skin_button.h"
+#include "ui/pages/widgets/skin_button.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/window/engineering_operations.h"
+#include "ui/pages/engineering/engineering_operations.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -6,7 +6,8 @@
 #include "device/session/engineering_imports.h"
 #include "device/session/factory_reset.h"
 #include "device/session/patch_update.h"
-#include "ui/window/window_texts.h"
+#include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 
 namespace gm::ui {
 
@@ -97,6 +98,7 @@ EngineeringOperations::EngineeringOperations(OperationHost& host, QWidget* paren
     connect(read_, &QAbstractButton::clicked, this, &EngineeringOperations::readClicked);
     connect(write_, &QAbstractButton::clicked, this, &EngineeringOperations::writeClicked);
     connect(change_, &QAbstractButton::clicked, this, &EngineeringOperations::changeClicked);
+    connect(&host_.events(), &PageEvents::retranslated, this, &EngineeringOperations::retranslate);
     retranslate();
 }
 

@@ -1,4 +1,4 @@
-#include "ui/window/hex_edit.h"
+#include "ui/pages/widgets/hex_edit.h"
 
 #include <QFontDatabase>
 #include <QRegularExpressionValidator>

@@ -1,11 +1,12 @@
 #pragma once
 // What the pages hear from the window: the working copies changed (refresh from the workspace,
-// never write), the language changed (captions again), or a page was shown. The window emits
+// never write), the language changed (captions again), a page was shown, or a status button of
+// the mouse was pressed. The window emits
 // them on its own thread; pages connect their refreshes here instead of to the window.
 
 #include <QObject>
 
-#include "ui/window/pages.h"
+#include "ui/host/pages.h"
 
 namespace gm::ui {
 
@@ -22,6 +23,9 @@ signals:
     void retranslated();
     // `page` became the current page (after its guards and writes).
     void pageShown(gm::ui::Page page);
+    // The mouse reports status button `button` (level loop, up, down, profile) pressed or
+    // released.
+    void statusButton(int button, bool pressed);
 };
 
 }  // namespace gm::ui

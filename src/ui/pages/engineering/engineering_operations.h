@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/window/hex_edit.h"
-#include "ui/window/operation_host.h"
-#include "ui/window/skin_button.h"
+#include "ui/host/operation_host.h"
+#include "ui/pages/widgets/hex_edit.h"
+#include "ui/pages/widgets/skin_button.h"
 
 namespace gm::ui {
 

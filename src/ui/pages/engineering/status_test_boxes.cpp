@@ -1,4 +1,4 @@
-#include "ui/window/status_test_boxes.h"
+#include "ui/pages/engineering/status_test_boxes.h"
 
 #include <QHBoxLayout>
 

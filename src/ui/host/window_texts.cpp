@@ -1,4 +1,4 @@
-#include "ui/window/window_texts.h"
+#include "ui/host/window_texts.h"
 
 namespace gm::ui {
 

@@ -1,0 +1,40 @@
+#pragma once
+// The status line of the bottom bar (lbl_Status): the link state, the chip type and which mouse
+// the editor runs on, then the last operation's result in one line, red when it failed and cut to
+// the line's width, whole in the tool tip.
+
+#include <QLabel>
+#include <QString>
+
+#include "device/session/workspace.h"
+
+namespace gm::ui {
+
+class StatusLine final : public QLabel {
+    Q_OBJECT
+public:
+    // Named after the chip type: which mouse the editor runs on and why.
+    enum class DeviceNote { RealMouse, VirtualMouse, VirtualNoMouse, VirtualNoPermission };
+
+    StatusLine(device::Workspace& workspace, QWidget* parent);
+
+    void setDeviceNote(DeviceNote note);
+    // The last result's line; `failed` colours it as a refusal.
+    void say(const QString& line, bool failed);
+    // Adds a part to the last result's line (a saved file's path, a note of the core).
+    void append(const QString& part);
+    // Draws the line again for the session's state in `language`.
+    void refresh(int language);
+    // The whole text, uncut: the link state, chip and note, then the last result.
+    QString wholeText() const { return text_; }
+
+private:
+    device::Workspace& workspace_;
+    DeviceNote note_ = DeviceNote::RealMouse;
+    QString lastResult_;
+    bool failed_ = false;
+    int language_ = 1;
+    QString text_;
+};
+
+}  // namespace gm::ui

@@ -1,0 +1,154 @@
+#include "ui/window/window_host.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "ui/host/window_texts.h"
+
+namespace gm::ui {
+
+namespace {
+
+constexpr const char* kSaveFilter = "SaveFile(*.bin)";
+constexpr const char* kLoadFilter = "LoadFile(*.bin)";
+
+// The status line says a control's name without the colon its caption ends in (":" or the
+// full-width one).
+QString withoutColon(const QString& caption) {
+    QString name = caption.trimmed();
+    while (name.endsWith(':') || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    return name;
+}
+
+}  // namespace
+
+WindowHost::WindowHost(device::Workspace& workspace, QtPresenter& presenter, text::TextTable& texts,
+                       const image::settings::ProgramSettings& settings, QWidget& window,
+                       std::function<void()> redraw)
+    : workspace_(workspace),
+      presenter_(presenter),
+      texts_(texts),
+      settings_(settings),
+      window_(window),
+      redraw_(std::move(redraw)),
+      termColumn_(text::termColumnFor(QLocale::system().name().toStdString())) {
+    QObject::connect(&events_, &PageEvents::modelChanged, &events_,
+                     [this] { modelRefreshed_ = true; });
+}
+
+bool WindowHost::mouseReady() {
+    device::session::Session& session = workspace_.session();
+    return session.requireDevice() && !session.errorPage();
+}
+
+std::optional<device::Result> WindowHost::runLiveChange(
+    const QString& what, const std::function<device::Result()>& operation) {
+    return run(what, operation, Notice::StatusLine);
+}
+
+std::optional<device::Result> WindowHost::runImageChange(
+    const QString& what, const std::function<device::Result()>& operation) {
+    return run(what, operation, Notice::Dialog);
+}
+
+std::optional<device::Result> WindowHost::run(const QString& what,
+                                              const std::function<device::Result()>& operation,
+                                              Notice notice) {
+    if (!mouseReady())
+        return std::nullopt;
+    modelRefreshed_ = false;
+    device::Result result;
+    {
+        // However many writes the operation takes, the pages redraw once, when it ends.
+        auto batch = workspace_.changes().batch();
+        result = operation();
+    }
+    say(withoutColon(what), result, notice);
+    // A control that changed its look on the click (a toggle) shows the model again even when
+    // the operation changed nothing.
+    if (!modelRefreshed_)
+        emit events_.modelChanged();
+    redraw_();
+    return result;
+}
+
+void WindowHost::sayLine(const QString& line, bool failed) {
+    status_->say(line, failed);
+}
+
+void WindowHost::sayResult(const QString& what, const device::Result& result) {
+    say(what, result, Notice::Dialog);
+}
+
+void WindowHost::say(const QString& what, const device::Result& result, Notice notice) {
+    const int lang = language();
+    QString line;
+    if (result.failure == device::Failure::Busy) {
+        line = what + ": " + windowText(WindowText::Busy, lang);
+    } else if (result.ok()) {
+        line = what + ": " + windowText(WindowText::Done, lang);
+    } else {
+        const device::Message message = device::messageOf(result);
+        QString said = presenter_.textOf(message);
+        const QString detail = QString::fromStdString(result.detail);
+        if (!detail.isEmpty() && !said.contains(detail))
+            said += " (" + detail + ")";
+        const QString reason = said.section('\n', 0, 0);
+        // A live change says first that it did not land, then why.
+        line = notice == Notice::Dialog
+                   ? what + ": " + reason
+                   : what + ": " + windowText(WindowText::NotReached, lang) + " (" + reason + ")";
+        if (notice == Notice::Dialog)
+            presenter_.showText(message.textId, said);
+    }
+    for (const device::Message& note : result.notes)
+        line += QString::fromUtf8(" · ") + presenter_.textOf(note);
+    status_->say(line, !result.ok());
+}
+
+QString WindowHost::chooseFile(FileDialog kind) {
+    if (chooseFile_)
+        return chooseFile_(kind);
+    if (kind == FileDialog::SaveProfile)
+        return QFileDialog::getSaveFileName(&window_, caption("Str009"), {}, kSaveFilter);
+    const QString title = kind == FileDialog::LoadProfile ? caption("Str010") : QString();
+    return QFileDialog::getOpenFileName(&window_, title, {}, kLoadFilter);
+}
+
+bool WindowHost::confirm(const QString& question) {
+    if (confirm_)
+        return confirm_(question);
+    return QMessageBox::question(&window_, window_.windowTitle(), question) == QMessageBox::Yes;
+}
+
+int WindowHost::language() const {
+    return static_cast<int>(texts_.language());
+}
+
+std::optional<QColor> WindowHost::chooseColour(const QColor& initial) {
+    if (chooseColour_)
+        return chooseColour_(initial);
+    const QColor chosen = QColorDialog::getColor(initial, &window_, caption("Str522"));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+QString WindowHost::caption(std::string_view id) const {
+    if (id.empty())
+        return windowText(WindowText::Engineer, language());
+    return QString::fromStdString(texts_.text(id));
+}
+
+QString WindowHost::term(int id) const {
+    return QString::fromStdString(std::string(text::engineeringTerm(id, termColumn_)));
+}
+
+int WindowHost::termLanguage() const {
+    return termColumn_ == text::TermColumn::Chinese ? 2 : 1;
+}
+
+}  // namespace gm::ui
