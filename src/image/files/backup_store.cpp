@@ -27,7 +27,8 @@ std::string stampOf(std::chrono::system_clock::time_point when) {
     const year_month_day date{day};
     const auto sinceMidnight = floor<milliseconds>(when - day);
     const hh_mm_ss time{sinceMidnight};
-    char text[32];
+    // Room for any value the fields' types can hold, so no output is ever cut.
+    char text[128];
     std::snprintf(
         text, sizeof text, "%04d%02u%02u-%02ld%02ld%02ld-%03ld", static_cast<int>(date.year()),
         static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
