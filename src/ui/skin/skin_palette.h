@@ -46,6 +46,11 @@ inline constexpr Rgb kAccentDim = blend(kBackground, kAccent, 0.7);  // lit but 
 inline constexpr Rgb kSunken = blend(kBackground, 0x000000, 0.25);   // wells and slots
 inline constexpr Rgb kUnlit = kHairline;                             // unlit bar segments
 inline constexpr Rgb kOnAccent = 0x0B1F1C;  // glyphs drawn on a solid accent fill
+inline constexpr Rgb kEdge = 0x3A3F4B;      // scroll handles and check box rims
+inline constexpr Rgb kRefusal = 0xF87171;   // a refused write, a checksum that differs
+inline constexpr Rgb kDisabledText = 0x5A606B;
+inline constexpr Rgb kOutOfUseText = 0x6B7079;  // the values of CPI levels not in use
+inline constexpr Rgb kSelection = 0x1F5E57;     // the chosen item of a card's drop-down list
 
 // Picture tones of the mouse and gun drawings (a graphite body lit from the upper left).
 inline constexpr Rgb kShellLight = 0x3A3F4A;

@@ -6,27 +6,15 @@
 
 #include "device/session/profile_transfer.h"
 #include "ui/host/window_texts.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
-namespace {
-
-constexpr const char* kDialogStyle =
-    "QDialog { background: #1E2128; }"
-    "QLabel { color: #8B93A1; font-size: 12px; }"
-    "QTreeWidget { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 6px; font-size: 13px; outline: 0; show-decoration-selected: 1; }"
-    "QTreeWidget::item { height: 26px; }"
-    "QTreeWidget::item:selected, QTreeWidget::item:selected:focus"
-    " { background: #2DD4BF; color: #15171C; border: none; }"
-    "QHeaderView::section { background: #1E2128; color: #8B93A1; border: none;"
-    " border-bottom: 1px solid #2A2E37; padding: 4px 8px; }";
-
-}  // namespace
+namespace {}  // namespace
 
 BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setObjectName("dlgBackups");
-    setStyleSheet(kDialogStyle);
+    setStyleSheet(skin::styleSheet(skin::Look::BackupsDialog));
     const int lang = host_.language();
     setWindowTitle(windowText(WindowText::BackupsTitle, lang));
     resize(560, 360);

@@ -4,14 +4,11 @@
 #include <QPainterPath>
 
 #include "ui/skin/skin_palette.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
 namespace {
-
-QColor qcolour(skin::Rgb rgb) {
-    return QColor(skin::redOf(rgb), skin::greenOf(rgb), skin::blueOf(rgb));
-}
 
 constexpr QSize kFormSize{300, 76};
 
@@ -40,20 +37,20 @@ void LoadingForm::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath frame;
     frame.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
-    painter.fillPath(frame, qcolour(skin::colour::kPanel));
-    painter.setPen(qcolour(skin::colour::kHairline));
+    painter.fillPath(frame, skin::qColour(skin::colour::kPanel));
+    painter.setPen(skin::qColour(skin::colour::kHairline));
     painter.drawPath(frame);
 
-    painter.setPen(qcolour(skin::colour::kText));
+    painter.setPen(skin::qColour(skin::colour::kText));
     painter.drawText(QRect(18, 12, width() - 36, 24), Qt::AlignLeft | Qt::AlignVCenter, caption_);
 
     const QRectF track(18, 46, width() - 36, 8);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(qcolour(skin::colour::kUnlit));
+    painter.setBrush(skin::qColour(skin::colour::kUnlit));
     painter.drawRoundedRect(track, 4, 4);
     if (chunks_ > 0) {
         const double share = std::clamp(static_cast<double>(chunk_ + 1) / chunks_, 0.0, 1.0);
-        painter.setBrush(qcolour(skin::colour::kAccent));
+        painter.setBrush(skin::qColour(skin::colour::kAccent));
         painter.drawRoundedRect(QRectF(track.x(), track.y(), track.width() * share, track.height()),
                                 4, 4);
     }

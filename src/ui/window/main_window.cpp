@@ -13,6 +13,7 @@
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
+#include "ui/skin/style_sheets.h"
 #include "ui/window/layout_loader.h"
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
@@ -28,16 +29,6 @@ using device::session::ChangeKind;
 QRect toQRect(const skin::SkinRect& r) {
     return {r.x, r.y, r.width, r.height};
 }
-
-constexpr const char* kPageStyle =
-    "QGroupBox { border: none; margin: 0; padding: 0; background: transparent;"
-    " color: #E6E8EB; font-size: 18px; font-weight: 600; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-    " left: 24px; top: 16px; }"
-    "QTabWidget::pane { border: 1px solid #2A2E37; border-radius: 8px; background: #1E2128; }"
-    "QTabBar::tab { background: #15171C; color: #8B93A1; padding: 6px 16px;"
-    " border: 1px solid #2A2E37; border-bottom: none; }"
-    "QTabBar::tab:selected { background: #1E2128; color: #E6E8EB; border-top: 2px solid #2DD4BF; }";
 
 std::optional<std::string> passwordDialog(QWidget* parent) {
     QInputDialog dialog(parent);
@@ -199,7 +190,7 @@ void MainWindow::buildPages() {
     for (int number : kGroupBoxes) {
         auto* box = new QGroupBox(frame_);
         box->setObjectName(QString("gbPage%1").arg(number));
-        box->setStyleSheet(kPageStyle);
+        box->setStyleSheet(skin::styleSheet(skin::Look::PageBox));
         box->hide();
         groupBoxes_[number] = box;
     }
@@ -231,7 +222,7 @@ void MainWindow::buildPages() {
         auto* overlay = new QWidget(groupBoxes_[i + 1]);
         overlay->setObjectName(QString("Disable_All_%1").arg(i + 1));
         overlay->setAttribute(Qt::WA_StyledBackground);
-        overlay->setStyleSheet("background: rgba(21, 23, 28, 150);");
+        overlay->setStyleSheet(skin::styleSheet(skin::Look::PageOverlay));
         overlays_[i] = overlay;
     }
     noDevice_ = new NoDevicePage(frame_);
@@ -284,7 +275,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     if (frame_->size() == size())
         return;
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0x15, 0x17, 0x1C));
+    painter.fillRect(rect(), skin::qColour(skin::colour::kBackground));
 }
 
 // --- The access gestures ---

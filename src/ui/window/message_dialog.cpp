@@ -8,6 +8,7 @@
 #include "ui/pages/widgets/skin_button.h"
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -22,7 +23,7 @@ MessageDialog::MessageDialog(const QString& text, const QString& okCaption, QWid
     label->setObjectName("lbl_Message");
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet("color: #E6E8EB; font-size: 14px;");
+    label->setStyleSheet(skin::styleSheet(skin::Look::DialogText));
 
     auto* ok = new SkinButton("BtnS", this);
     ok->setObjectName("Btn_MessageOk");
@@ -41,7 +42,7 @@ void MessageDialog::paintEvent(QPaintEvent*) {
     if (!picture_.isNull())
         painter.drawPixmap(rect(), picture_);
     else
-        painter.fillRect(rect(), QColor(0x1E, 0x21, 0x28));
+        painter.fillRect(rect(), skin::qColour(skin::colour::kPanel));
 }
 
 }  // namespace gm::ui

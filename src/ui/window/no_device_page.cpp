@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "ui/host/window_texts.h"
+#include "ui/skin/style_sheets.h"
 #include "ui/window/skin_picture_label.h"
 
 namespace gm::ui {
@@ -17,16 +18,16 @@ NoDevicePage::NoDevicePage(QWidget* parent)
     picture_->setAlignment(Qt::AlignCenter);
     heading_->setObjectName("lbl_NoDevice");
     heading_->setAlignment(Qt::AlignCenter);
-    heading_->setStyleSheet("color: #E6E8EB; font-size: 20px; font-weight: 600;");
+    heading_->setStyleSheet(skin::styleSheet(skin::Look::Heading));
     for (QLabel* label : {hint_, problem_}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
         // A fixed width lets the wrapped text take the height it needs.
         label->setFixedWidth(520);
     }
-    hint_->setStyleSheet("color: #8B93A1; font-size: 13px;");
+    hint_->setStyleSheet(skin::styleSheet(skin::Look::Hint));
     problem_->setObjectName("lbl_NoDeviceProblem");
-    problem_->setStyleSheet("color: #2DD4BF; font-size: 13px;");
+    problem_->setStyleSheet(skin::styleSheet(skin::Look::Problem));
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(2);

@@ -4,6 +4,7 @@
 
 #include "image/geometry.h"
 #include "ui/host/window_texts.h"
+#include "ui/skin/style_sheets.h"
 #include "ui/window/layout_loader.h"
 
 namespace gm::ui {
@@ -41,14 +42,14 @@ void StatusLine::refresh(int language) {
     language_ = language;
     device::session::Session& session = workspace_.session();
     QString link;
-    QString dot = "#2DD4BF";
+    skin::Rgb dot = skin::colour::kAccent;
     if (session.readBusy()) {
         link = windowText(WindowText::Reading, language);
     } else if (session.hasDevice() && session.imageRead()) {
         link = windowText(WindowText::Connected, language);
     } else {
         link = windowText(WindowText::NoMouse, language);
-        dot = "#8B93A1";
+        dot = skin::colour::kMuted;
     }
     QStringList parts{link};
     if (const auto chip = workspace_.model().chip)
@@ -67,9 +68,10 @@ void StatusLine::refresh(int language) {
             break;
     }
     QString shown = QString("<span style='color:%1'>&#9679;</span> %2")
-                        .arg(dot, parts.join(kSeparator).toHtmlEscaped());
+                        .arg(skin::cssColour(dot), parts.join(kSeparator).toHtmlEscaped());
     if (!lastResult_.isEmpty()) {
-        const QString colour = failed_ ? "#F87171" : "#E6E8EB";
+        const QString colour =
+            skin::cssColour(failed_ ? skin::colour::kRefusal : skin::colour::kText);
         // One line, cut to the status line's width; the whole text is in the tool tip.
         const QString line = fontMetrics().elidedText(lastResult_, Qt::ElideRight, width());
         shown += QString("<br><span style='color:%1'>%2</span>").arg(colour, line.toHtmlEscaped());

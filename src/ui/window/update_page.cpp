@@ -5,18 +5,12 @@
 
 #include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 #include "ui/window/backups_dialog.h"
 
 namespace gm::ui {
 
-namespace {
-
-constexpr const char* kPathStyle =
-    "QLabel { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
-    " border-radius: 6px; padding: 0 10px; font-family: monospace; font-size: 12px; }"
-    "QLabel[empty=\"true\"] { color: #8B93A1; }";
-
-}  // namespace
+namespace {}  // namespace
 
 UpdatePage::UpdatePage(OperationHost& host, QWidget* parent)
     : QWidget(parent), host_(host), update_(host.workspace()) {
@@ -27,13 +21,13 @@ UpdatePage::UpdatePage(OperationHost& host, QWidget* parent)
     hint_ = new QLabel(this);
     hint_->setObjectName("lbl_UpdateHint");
     hint_->setWordWrap(true);
-    hint_->setStyleSheet("color: #8B93A1; font-size: 13px;");
+    hint_->setStyleSheet(skin::styleSheet(skin::Look::Hint));
 
     load_ = new SkinButton("BtnS", this);
     load_->setObjectName("Btn_LoadBIN");
     path_ = new QLabel(this);
     path_->setObjectName("lbl_LoadBIN");
-    path_->setStyleSheet(kPathStyle);
+    path_->setStyleSheet(skin::styleSheet(skin::Look::UpdatePath));
     path_->setMinimumHeight(32);
     path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

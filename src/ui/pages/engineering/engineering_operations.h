@@ -13,17 +13,6 @@
 
 namespace gm::ui {
 
-// The look of the engineering sheet's groups, set on the sheet for its operations and test boxes.
-inline constexpr const char* kEngineerSheetStyle =
-    "QGroupBox { color: #E6E8EB; font-size: 13px; font-weight: 600; border: 1px solid #2A2E37;"
-    " border-radius: 8px; margin-top: 10px; padding: 16px 12px 10px 12px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 12px;"
-    " top: 0px; padding: 0 4px; }"
-    "QLabel { color: #8B93A1; font-size: 12px; font-weight: normal; }"
-    "QLineEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 4px; padding: 3px 6px; font-weight: normal; }"
-    "QLineEdit:focus { border-color: #2DD4BF; }";
-
 class EngineeringOperations final : public QWidget {
     Q_OBJECT
 public:

@@ -7,16 +7,11 @@
 #include "ui/pages/engineering/status_test_boxes.h"
 #include "ui/pages/engineering_settings/engineering_settings.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
 namespace {
-
-constexpr const char* kStatusTestStyle =
-    "QCheckBox { color: #8B93A1; font-size: 12px; font-weight: normal; spacing: 8px; }"
-    "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #3A3F4B;"
-    " border-radius: 4px; background: #15171C; }"
-    "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }";
 
 QWidget* emptySheet(QWidget* parent, const char* name) {
     auto* sheet = new QWidget(parent);
@@ -37,11 +32,11 @@ std::function<void()> buildEngineeringPage(OperationHost& host, QWidget& box,
     // The status test boxes show the mouse's presses from the start; the sheet joins the tabs
     // on the first showing (laying out the tab bar is costly at start-up).
     QWidget* engineer = emptySheet(tabs, "ts_Engineer");
-    engineer->setStyleSheet(kEngineerSheetStyle);
+    engineer->setStyleSheet(skin::styleSheet(skin::Look::EngineerSheet));
     auto* engineerLayout = new QVBoxLayout(engineer);
     engineerLayout->setContentsMargins(16, 16, 16, 16);
     auto* statusTests = new StatusTestBoxes(host, engineer);
-    statusTests->setStyleSheet(kStatusTestStyle);
+    statusTests->setStyleSheet(skin::styleSheet(skin::Look::StatusTests));
     engineerLayout->addWidget(statusTests);
     engineerLayout->addStretch(1);
     QObject::connect(&host.events(), &PageEvents::statusButton, statusTests,

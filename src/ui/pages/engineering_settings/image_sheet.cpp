@@ -9,25 +9,11 @@
 #include "image/image_model.h"
 #include "ui/pages/engineering_settings/sheet_kit.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
 namespace {
-
-constexpr const char* kScrollBarStyle =
-    "QScrollBar:vertical { background: #15171C; width: 10px; margin: 0; }"
-    "QScrollBar::handle:vertical { background: #3A3F4B; border-radius: 4px; min-height: 24px; }"
-    "QScrollBar::add-line, QScrollBar::sub-line { height: 0; width: 0; }"
-    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }";
-constexpr const char* kListStyle =
-    "QListWidget { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 3px; outline: 0; }"
-    "QListWidget::item:selected { background: #2DD4BF; color: #15171C; }";
-constexpr const char* kBytesStyle =
-    "QPlainTextEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 3px; }";
-constexpr const char* kMatchStyle = "color: #8B93A1;";
-constexpr const char* kMismatchStyle = "color: #F87171;";
 
 QString hex(std::uint32_t value, int digits) {
     return QString::fromStdString(image::hexText(value, digits));
@@ -46,7 +32,7 @@ ImageSheet::ImageSheet(OperationHost& host, QWidget* parent) : QWidget(parent), 
     fixed.setPixelSize(12);
     areas_ = new QListWidget(this);
     areas_->setObjectName("lst_ImageAreas");
-    areas_->setStyleSheet(kListStyle);
+    areas_->setStyleSheet(skin::styleSheet(skin::Look::ImageAreas));
     areas_->setFixedWidth(210);
     areas_->setFont(fixed);
     areas_->setSpacing(2);
@@ -56,7 +42,7 @@ ImageSheet::ImageSheet(OperationHost& host, QWidget* parent) : QWidget(parent), 
     bytes_->setObjectName("mmo_ImageArea");
     bytes_->setReadOnly(true);
     bytes_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    bytes_->setStyleSheet(QString(kBytesStyle) + kScrollBarStyle);
+    bytes_->setStyleSheet(skin::styleSheet(skin::Look::ImageBytes));
     bytes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     bytes_->setFont(fixed);
     grid->addWidget(bytes_, 0, 1, 1, 3);
@@ -103,7 +89,9 @@ void ImageSheet::refresh() {
     storedChecksum_->setText(hex(checksum.stored, 4));
     computedChecksum_->setText(sheetText(host_, SheetText::ComputedChecksum) + " " +
                                hex(checksum.computed, 4));
-    const QString style = checksum.stored == checksum.computed ? kMatchStyle : kMismatchStyle;
+    const QString& style =
+        skin::styleSheet(checksum.stored == checksum.computed ? skin::Look::ChecksumMatch
+                                                              : skin::Look::ChecksumMismatch);
     if (computedChecksum_->styleSheet() != style)
         computedChecksum_->setStyleSheet(style);
     showArea();

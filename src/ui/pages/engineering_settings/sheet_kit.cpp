@@ -3,29 +3,11 @@
 #include <QRegularExpressionValidator>
 
 #include "ui/pages/engineering_settings/sheet_texts.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
 namespace {
-
-constexpr const char* kSheetStyle =
-    "QGroupBox { color: #E6E8EB; font-size: 12px; font-weight: 600; border: 1px solid #2A2E37;"
-    " border-radius: 6px; margin-top: 9px; padding: 12px 8px 6px 8px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 10px;"
-    " top: 0px; padding: 0 4px; }"
-    "QLabel { color: #8B93A1; font-size: 12px; font-weight: normal; }"
-    "QLabel[header=\"true\"] { color: #E6E8EB; }"
-    "QCheckBox { color: #E6E8EB; font-size: 12px; font-weight: normal; }"
-    "QLineEdit { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 3px; padding: 1px 4px; font-weight: normal; }"
-    "QLineEdit:focus { border-color: #2DD4BF; }"
-    "QLineEdit:read-only { color: #8B93A1; background: #1E2128; }"
-    "QComboBox { background: #15171C; color: #E6E8EB; border: 1px solid #2A2E37;"
-    " border-radius: 3px; padding: 1px 6px; font-weight: normal; font-size: 12px; }"
-    "QComboBox:focus { border-color: #2DD4BF; }"
-    "QComboBox QAbstractItemView { background: #1E2128; color: #E6E8EB;"
-    " selection-background-color: #2DD4BF; selection-color: #15171C; }"
-    "QComboBox:disabled, QLineEdit:disabled { color: #5A606B; }";
 
 constexpr int kRowHeight = 22;
 
@@ -63,7 +45,7 @@ void DecimalEdit::setValue(unsigned value) {
 }
 
 void styleSheetPage(QWidget& sheet) {
-    sheet.setStyleSheet(kSheetStyle);
+    sheet.setStyleSheet(skin::styleSheet(skin::Look::SettingsSheet));
 }
 
 QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title) {
@@ -111,11 +93,7 @@ QToolButton* makeSwatch(QWidget* parent, const QString& name) {
 }
 
 void paintSwatch(QToolButton* swatch, settings::Rgb colour) {
-    swatch->setStyleSheet(QString("background: rgb(%1, %2, %3); border: 1px solid #2A2E37;"
-                                  " border-radius: 3px;")
-                              .arg(colour.red)
-                              .arg(colour.green)
-                              .arg(colour.blue));
+    swatch->setStyleSheet(skin::swatchStyle(QColor(colour.red, colour.green, colour.blue)));
 }
 
 std::optional<settings::Rgb> askColour(OperationHost& host, settings::Rgb initial) {

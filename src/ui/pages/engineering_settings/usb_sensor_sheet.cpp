@@ -6,6 +6,7 @@
 
 #include "settings/usb_identity.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -126,7 +127,8 @@ QWidget* UsbSensorSheet::buildRegisters() {
         const QString caption =
             QString::fromUtf8(names[i].data(), static_cast<qsizetype>(names[i].size())) + ":";
         // The register names are long: a smaller type keeps three columns beside the USB group.
-        addLabel(*grid, row, column, caption)->setStyleSheet("font-size: 11px;");
+        addLabel(*grid, row, column, caption)
+            ->setStyleSheet(skin::styleSheet(skin::Look::SmallCaption));
         const int digits = i == kWideRegister ? kWideRegisterDigits : kRegisterDigits;
         HexEdit* edit = makeHex(group, controlOf(names[i]), digits);
         grid->addWidget(edit, row, column + 1, Qt::AlignLeft);

@@ -16,6 +16,7 @@
 #include "ui/host/page_events.h"
 #include "ui/host/window_texts.h"
 #include "ui/pages/keys/key_editor.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -41,20 +42,6 @@ inline constexpr int kButtonEffect = 120;
 inline constexpr int kButtonEffectFirstItem = 121;  // 121, 122
 }  // namespace term
 
-constexpr const char* kSheetStyle =
-    "QLabel { color: #8B93A1; font-size: 12px; }"
-    "QLabel[role=\"title\"] { color: #E6E8EB; font-size: 13px; font-weight: 600; }"
-    "QPushButton { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
-    " border-radius: 5px; padding: 2px 8px; text-align: left; font-size: 12px; min-height: 20px; }"
-    "QPushButton:hover { border-color: #2DD4BF; }"
-    "QComboBox, QLineEdit { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
-    " border-radius: 5px; padding: 1px 6px; font-size: 12px; min-height: 20px; }"
-    "QComboBox:focus, QLineEdit:focus { border-color: #2DD4BF; }"
-    "QCheckBox { color: #E6E8EB; font-size: 12px; spacing: 6px; }"
-    "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #2A2E37;"
-    " border-radius: 4px; background: #15171C; }"
-    "QCheckBox::indicator:checked { background: #2DD4BF; border-color: #2DD4BF; }";
-
 QLabel* title(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setProperty("role", "title");
@@ -74,7 +61,7 @@ constexpr std::array<const char*, b::kComboSelectorCount> kComboSelectorCaptions
 EngineeringKeySheet::EngineeringKeySheet(KeyEditor& editor, QWidget* parent)
     : QWidget(parent), editor_(editor) {
     setObjectName("Pnl_EngineeringKeys");
-    setStyleSheet(kSheetStyle);
+    setStyleSheet(skin::styleSheet(skin::Look::KeySheet));
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(16, 14, 16, 14);
     columns->setSpacing(24);

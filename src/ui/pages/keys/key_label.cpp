@@ -5,16 +5,9 @@
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_pictures.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
-
-namespace {
-
-QColor qcolour(skin::Rgb rgb) {
-    return {skin::redOf(rgb), skin::greenOf(rgb), skin::blueOf(rgb)};
-}
-
-}  // namespace
 
 KeyLabel::KeyLabel(int key, QWidget* parent) : QAbstractButton(parent), key_(key) {
     setObjectName(QString("Key%1").arg(key));
@@ -49,7 +42,7 @@ void KeyLabel::paintEvent(QPaintEvent*) {
     QFont small = font();
     small.setPixelSize(11);
     painter.setFont(small);
-    painter.setPen(qcolour(skin::colour::kMuted));
+    painter.setPen(skin::qColour(skin::colour::kMuted));
     const QRect inner = rect().adjusted(12, 6, -10, -6);
     painter.drawText(inner, Qt::AlignTop | Qt::AlignLeft, heading_);
 
@@ -59,7 +52,7 @@ void KeyLabel::paintEvent(QPaintEvent*) {
     painter.setFont(name);
     const QFontMetrics metrics(name);
     const QString shown = text().isEmpty() ? QStringLiteral("\u2014") : text();
-    painter.setPen(qcolour(text().isEmpty() ? skin::colour::kMuted : skin::colour::kText));
+    painter.setPen(skin::qColour(text().isEmpty() ? skin::colour::kMuted : skin::colour::kText));
     painter.drawText(inner, Qt::AlignBottom | Qt::AlignLeft,
                      metrics.elidedText(shown, Qt::ElideRight, inner.width()));
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/skin/skin_palette.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -20,10 +21,6 @@ constexpr int kEdgeMargin = 8;  // kept free between a panel and the window's ed
 constexpr int kGap = 4;         // between a panel and what it opens beside
 // Room beside a caption: the row's insets, the panel's padding and shadow, a category's arrow.
 constexpr int kTextAllowance = 68;
-
-QColor qcolour(skin::Rgb rgb) {
-    return {skin::redOf(rgb), skin::greenOf(rgb), skin::blueOf(rgb)};
-}
 
 QString rowName(const buttons::MenuEntry& entry, std::size_t index) {
     switch (entry.kind) {
@@ -55,8 +52,8 @@ protected:
             painter.setBrush(QColor(0, 0, 0, 28));
             painter.drawRoundedRect(QRectF(rect()).adjusted(i, i + 1, -i + 1, 0), 10, 10);
         }
-        painter.setBrush(qcolour(skin::colour::kPanel));
-        painter.setPen(QPen(qcolour(skin::colour::kHairline), 1));
+        painter.setBrush(skin::qColour(skin::colour::kPanel));
+        painter.setPen(QPen(skin::qColour(skin::colour::kHairline), 1));
         painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -3.5, -3.5), 10, 10);
     }
 };
@@ -93,12 +90,12 @@ protected:
         if (current_ && isEnabled()) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(
-                qcolour(category_ ? skin::colour::kPanelHover : skin::colour::kAccentFill));
+                skin::qColour(category_ ? skin::colour::kPanelHover : skin::colour::kAccentFill));
             painter.drawRoundedRect(QRectF(rect()).adjusted(0, 1, 0, -1), 6, 6);
         }
         QColor ink =
-            qcolour(current_ ? skin::colour::kText
-                             : skin::blend(skin::colour::kText, skin::colour::kMuted, 0.35));
+            skin::qColour(current_ ? skin::colour::kText
+                                   : skin::blend(skin::colour::kText, skin::colour::kMuted, 0.35));
         if (!isEnabled())
             ink.setAlphaF(static_cast<float>(skin::colour::kDisabledOpacity));
         painter.setPen(ink);
@@ -106,11 +103,11 @@ protected:
         painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, this->text());
         if (marked_) {
             painter.setPen(Qt::NoPen);
-            painter.setBrush(qcolour(skin::colour::kAccent));
+            painter.setBrush(skin::qColour(skin::colour::kAccent));
             painter.drawEllipse(QPointF(width() - 14.0, height() / 2.0), 3.0, 3.0);
         }
         if (category_) {
-            QPen arrow(current_ ? qcolour(skin::colour::kAccent) : ink, 1.6);
+            QPen arrow(current_ ? skin::qColour(skin::colour::kAccent) : ink, 1.6);
             arrow.setCapStyle(Qt::RoundCap);
             painter.setPen(arrow);
             const QPointF tip(width() - 12.0, height() / 2.0);

@@ -13,14 +13,11 @@
 #include "ui/pages/keys/key_side_panel.h"
 #include "ui/skin/mouse_geometry.h"
 #include "ui/skin/skin_palette.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
 namespace {
-
-QColor qcolour(skin::Rgb rgb) {
-    return {skin::redOf(rgb), skin::greenOf(rgb), skin::blueOf(rgb)};
-}
 
 QRect toQRect(const skin::SkinRect& r) {
     return {r.x, r.y, r.width, r.height};
@@ -112,13 +109,14 @@ void KeyPage::paintEvent(QPaintEvent*) {
         path.lineTo(bend);
         path.lineTo(end);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(
-            QPen(lit ? qcolour(skin::colour::kAccent)
-                     : qcolour(skin::blend(skin::colour::kHairline, skin::colour::kMuted, 0.45)),
-                 lit ? 1.6 : 1.0));
+        painter.setPen(QPen(
+            lit ? skin::qColour(skin::colour::kAccent)
+                : skin::qColour(skin::blend(skin::colour::kHairline, skin::colour::kMuted, 0.45)),
+            lit ? 1.6 : 1.0));
         painter.drawPath(path);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(lit ? qcolour(skin::colour::kAccent) : qcolour(skin::colour::kMuted));
+        painter.setBrush(lit ? skin::qColour(skin::colour::kAccent)
+                             : skin::qColour(skin::colour::kMuted));
         painter.drawEllipse(end, lit ? 3.5 : 2.5, lit ? 3.5 : 2.5);
     }
 }

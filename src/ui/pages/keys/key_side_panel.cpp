@@ -15,6 +15,7 @@
 #include "ui/pages/keys/check_toggle.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -22,15 +23,6 @@ namespace {
 
 // One style sheet for the whole panel: a style sheet per control costs a style of its own each,
 // which made this panel the slowest part of the window's start.
-constexpr const char* kPanelStyle =
-    "QLabel[role=\"title\"] { color: #E6E8EB; font-size: 14px; font-weight: 600; }"
-    "QLabel[role=\"heading\"] { color: #8B93A1; font-size: 11px; }"
-    "QLabel[role=\"name\"] { color: #E6E8EB; font-size: 12px; }"
-    "QLabel#lbl_AIMDPIValue { color: #2DD4BF; font-size: 13px; font-weight: 600; }"
-    "QLabel#lbl_AIMDPIValue[muted=\"true\"] { color: #8B93A1; }"
-    "QLineEdit { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
-    " border-radius: 6px; padding: 0 6px; font-size: 13px; font-weight: 600; }"
-    "QLineEdit:focus { border-color: #2DD4BF; }";
 
 constexpr int kInset = 12;
 constexpr int kNameWidth = 64;
@@ -51,7 +43,7 @@ KeySidePanel::KeySidePanel(KeyEditor& editor, QWidget* parent) : QWidget(parent)
     setObjectName("Pnl_KeySide");
     const skin::SkinRect card = skin::key_page::kSidePanel;
     setGeometry(card.x, card.y, card.width, card.height);
-    setStyleSheet(kPanelStyle);
+    setStyleSheet(skin::styleSheet(skin::Look::KeySidePanel));
 
     auto label = [this](const char* role) {
         auto* made = new QLabel(this);

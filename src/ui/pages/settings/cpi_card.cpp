@@ -4,6 +4,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -22,10 +23,10 @@ CpiCard::CpiCard(OperationHost& host, QWidget* page)
       countLabel_(new QLabel(this)),
       count_(new QComboBox(this)) {
     countLabel_->setObjectName("lbl_DPICount");
-    countLabel_->setStyleSheet(kMutedTextStyle);
+    countLabel_->setStyleSheet(skin::styleSheet(skin::Look::MutedText));
     countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     count_->setObjectName("combox_dpi_count");
-    count_->setStyleSheet(kComboStyle);
+    count_->setStyleSheet(skin::styleSheet(skin::Look::CardCombo));
     for (int count = 1; count <= settings::kCpiLevelCount; ++count)
         count_->addItem(QString::number(count));
     const int countX = width() - kInset - kCountWidth;

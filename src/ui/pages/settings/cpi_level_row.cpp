@@ -5,6 +5,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/host/window_texts.h"
 #include "ui/pages/settings/page_card.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -36,7 +37,7 @@ CpiLevelRow::CpiLevelRow(OperationHost& host, int level, QWidget* parent)
     bar_->setObjectName(QString("Img_DPI%1Bar").arg(level));
     value_->setObjectName(QString("lbl_DPI%1Value").arg(level));
     swatch_->setObjectName(QString("lbl_DPI%1Col").arg(level));
-    value_->setStyleSheet(kValueTextStyle);
+    value_->setStyleSheet(skin::styleSheet(skin::Look::ValueText));
     value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(label_, &QAbstractButton::clicked, this, [this] { emit labelClicked(level_); });
@@ -62,9 +63,7 @@ void CpiLevelRow::showLevel(const Look& look) {
     const bool lifted = look.current && look.inUse;
     if (lifted != lifted_) {
         lifted_ = lifted;
-        setStyleSheet(lifted ? "#" + objectName() +
-                                   " { background: rgba(45, 212, 191, 18); border-radius: 8px; }"
-                             : QString());
+        setStyleSheet(lifted ? skin::liftedRowStyle(objectName()) : QString());
     }
     label_->setDimmed(!look.inUse);
     label_->setChecked(look.current && look.inUse);
@@ -77,7 +76,8 @@ void CpiLevelRow::showLevel(const Look& look) {
     swatch_->setColour(QColor(look.colour.red, look.colour.green, look.colour.blue));
     if (look.inUse != valueInUse_) {
         valueInUse_ = look.inUse;
-        value_->setStyleSheet(look.inUse ? kValueTextStyle : kValueTextOutOfUseStyle);
+        value_->setStyleSheet(
+            skin::styleSheet(look.inUse ? skin::Look::ValueText : skin::Look::ValueTextOutOfUse));
     }
     valueIndex_ = look.valueIndex;
     showValueText();

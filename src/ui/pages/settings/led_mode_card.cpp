@@ -4,6 +4,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/pages/settings/led_mode_captions.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -20,7 +21,7 @@ LedModeCard::LedModeCard(OperationHost& host, QWidget* page)
       host_(host),
       typeLabel_(new QLabel(this)) {
     typeLabel_->setObjectName("lbl_LEDType");
-    typeLabel_->setStyleSheet(kMutedTextStyle);
+    typeLabel_->setStyleSheet(skin::styleSheet(skin::Look::MutedText));
     typeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     typeLabel_->setGeometry(width() / 2, 14, width() / 2 - kInset, 24);
     for (int i = 0; i < kModeRows; ++i) {

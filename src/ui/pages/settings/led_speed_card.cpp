@@ -3,6 +3,7 @@
 #include "settings/led_lighting.h"
 #include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -24,7 +25,7 @@ LedSpeedCard::LedSpeedCard(OperationHost& host, QWidget* page)
     fast_->setObjectName("lbl_Fast");
     bar_->setObjectName("Img_FallBar");
     for (QLabel* word : {slow_, fast_})
-        word->setStyleSheet(kMutedTextStyle);
+        word->setStyleSheet(skin::styleSheet(skin::Look::MutedText));
     slow_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fast_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(bar_, &ValueBar::chosen, this, [this](int step) {

@@ -3,6 +3,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -30,7 +31,7 @@ McuLedCard::McuLedCard(OperationHost& host, QWidget* page)
       halfMark_(new MarkButton(MarkButton::Kind::Radio, controls_)),
       half_(new CaptionButton(controls_)) {
     note_->setObjectName("lbl_MCULEDNote");
-    note_->setStyleSheet(kMutedTextStyle);
+    note_->setStyleSheet(skin::styleSheet(skin::Look::MutedText));
     note_->setWordWrap(true);
     note_->setGeometry(kInset, kContentTop, width() - 2 * kInset, 48);
     controls_->setGeometry(kInset, kContentTop, width() - 2 * kInset, height() - kContentTop);
@@ -38,7 +39,7 @@ McuLedCard::McuLedCard(OperationHost& host, QWidget* page)
     stepLabel_->setObjectName("lbl_MCULEDStep");
     brightnessLabel_->setObjectName("lbl_MCULEDBrightness");
     for (QLabel* label : {stepLabel_, brightnessLabel_})
-        label->setStyleSheet(kMutedTextStyle);
+        label->setStyleSheet(skin::styleSheet(skin::Look::MutedText));
     stepLabel_->setGeometry(0, kStepRowY, kLabelWidth, kRowHeight);
     step_->setObjectName("Img_MCULEDStepBar");
     step_->move(kLabelWidth - ValueBar::kFocusMargin,

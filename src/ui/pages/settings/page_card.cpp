@@ -1,4 +1,5 @@
 #include "ui/pages/settings/page_card.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -7,7 +8,7 @@ PageCard::PageCard(const skin::SkinRect& rect, const char* name, QWidget* page)
     setObjectName(name);
     setGeometry(rect.x, rect.y, rect.width, rect.height);
     title_->setObjectName(QString(name) + "Title");
-    title_->setStyleSheet("color: #E6E8EB; font-size: 15px; font-weight: 600;");
+    title_->setStyleSheet(skin::styleSheet(skin::Look::CardTitle));
     title_->setGeometry(kInset, 14, rect.width - 2 * kInset, 24);
 }
 

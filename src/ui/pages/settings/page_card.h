@@ -22,16 +22,4 @@ private:
     QLabel* title_;
 };
 
-// Style sheets the cards share.
-inline constexpr const char* kMutedTextStyle = "color: #8B93A1; font-size: 12px;";
-inline constexpr const char* kValueTextStyle = "color: #E6E8EB; font-size: 15px; font-weight: 600;";
-inline constexpr const char* kValueTextOutOfUseStyle =
-    "color: #6B7079; font-size: 15px; font-weight: 600;";
-inline constexpr const char* kComboStyle =
-    "QComboBox { color: #E6E8EB; background: #15171C; border: 1px solid #2A2E37;"
-    " border-radius: 6px; padding: 2px 8px; }"
-    "QComboBox:focus { border-color: #2DD4BF; }"
-    "QComboBox QAbstractItemView { color: #E6E8EB; background: #1E2128;"
-    " selection-background-color: #1F5E57; border: 1px solid #2A2E37; }";
-
 }  // namespace gm::ui

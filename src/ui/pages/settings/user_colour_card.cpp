@@ -4,6 +4,7 @@
 
 #include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -23,7 +24,7 @@ UserColourCard::UserColourCard(OperationHost& host, QWidget* page)
         swatch->move(x, kSwatchTop);
         auto* number = new QLabel(QString::number(k), this);
         number->setObjectName(QString("lbl_Col%1Number").arg(k));
-        number->setStyleSheet(kMutedTextStyle);
+        number->setStyleSheet(skin::styleSheet(skin::Look::MutedText));
         number->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         number->setGeometry(x - 4, kSwatchTop + swatch->height() + 6, swatch->width() + 8, 18);
         connect(swatch, &ColourSwatch::chosen, this, [this, k](const QColor& colour) {
