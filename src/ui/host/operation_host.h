@@ -14,8 +14,11 @@
 #include "device/result.h"
 #include "device/session/workspace.h"
 #include "image/settings/program_settings.h"
+#include "ui/text/term_ids.h"
 
 namespace gm::ui {
+
+using text::Term;
 
 // The open dialogs a page asks for; each uses the filter "LoadFile(*.bin)".
 enum class FileDialog { SaveProfile, LoadProfile, UpdateFile, BaseMacros, FireMacros, PatchCode };
@@ -54,8 +57,8 @@ public:
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
     // The text of `id` ("Str809") in the current language; empty when the table lacks it.
     virtual QString caption(std::string_view id) const = 0;
-    // An engineering term 0..154 in the column the user's locale chose.
-    virtual QString term(int id) const = 0;
+    // An engineering term in the column the user's locale chose.
+    virtual QString term(Term term) const = 0;
     // The language of the window's own texts on the engineering page: that of its terms
     // (2 for the Chinese column, else 1).
     virtual int termLanguage() const = 0;

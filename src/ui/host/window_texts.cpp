@@ -4,12 +4,7 @@ namespace gm::ui {
 
 namespace {
 
-struct Pair {
-    const char* english;
-    const char* chinese;
-};
-
-Pair pairOf(WindowText which) {
+TextPair pairOf(WindowText which) {
     switch (which) {
         case WindowText::Looking:
             return {"Looking for the mouse", "正在查找鼠标"};
@@ -138,6 +133,48 @@ Pair pairOf(WindowText which) {
             return {"Combo Keys", "组合键"};
         case WindowText::ComboEnable:
             return {"Combo Enable", "组合键使能"};
+        case WindowText::KeyNumber:
+            return {"Key%1", "按键%1"};
+        case WindowText::ComboKeyNumber:
+            return {"Combo Key%1", "组合键%1"};
+        case WindowText::Password:
+            return {"Password", "密码"};
+        case WindowText::KeysSheet:
+            return {"Keys", "按键"};
+        case WindowText::GunSheet:
+            return {"Gun", "枪械"};
+        case WindowText::OptionsTab:
+            return {"Options", "选项"};
+        case WindowText::UsbSensorTab:
+            return {"USB / Sensor", "USB / 传感器"};
+        case WindowText::DeviceOptions:
+            return {"Device Options", "设备选项"};
+        case WindowText::CpiOptions:
+            return {"CPI Options", "CPI 选项"};
+        case WindowText::ReportRate:
+            return {"Report Rate", "回报率"};
+        case WindowText::SensorRegisters:
+            return {"Sensor Registers (Hex)", "传感器寄存器 (十六进制)"};
+        case WindowText::ModesOffered:
+            return {"Modes offered", "可选模式"};
+        case WindowText::McuLed:
+            return {"MCU LED", "MCU 灯"};
+        case WindowText::Red:
+            return {"R", "红"};
+        case WindowText::Green:
+            return {"G", "绿"};
+        case WindowText::Blue:
+            return {"B", "蓝"};
+        case WindowText::Offset:
+            return {"Offset (Hex):", "偏移 (十六进制):"};
+        case WindowText::OnMouse:
+            return {"on mouse", "鼠标中"};
+        case WindowText::ImageTab:
+            return {"Image", "镜像"};
+        case WindowText::PatchChecksum:
+            return {"Patch code checksum:", "补丁代码校验和:"};
+        case WindowText::ComputedChecksum:
+            return {"computed", "计算值"};
     }
     return {"", ""};
 }
@@ -145,7 +182,10 @@ Pair pairOf(WindowText which) {
 }  // namespace
 
 QString windowText(WindowText which, int language) {
-    const Pair pair = pairOf(which);
+    return textIn(pairOf(which), language);
+}
+
+QString textIn(const TextPair& pair, int language) {
     return QString::fromUtf8(language == 2 ? pair.chinese : pair.english);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Texts the window shows that the language tables do not hold (the no-device page, the status
-// line), in English and Chinese. Language 2 is Chinese; 1 and 3 are English.
+// line, the engineering sheets' own captions), in English and Chinese. Language 2 is Chinese; 1
+// and 3 are English. The engineering page asks in its term language (OperationHost::
+// termLanguage), the rest of the window in the current language.
 
 #include <QString>
 
@@ -62,8 +64,37 @@ enum class WindowText {
     Gestures,
     ComboKeys,
     ComboEnable,
+    KeyNumber,       // "Key%1", a key of the engineering Keys sheet
+    ComboKeyNumber,  // "Combo Key%1"
+    Password,        // the access code prompt
+    KeysSheet,       // the engineering page's tab titles
+    GunSheet,
+    // The engineering settings sheets.
+    OptionsTab,
+    UsbSensorTab,
+    DeviceOptions,
+    CpiOptions,
+    ReportRate,
+    SensorRegisters,
+    ModesOffered,
+    McuLed,
+    Red,
+    Green,
+    Blue,
+    Offset,
+    OnMouse,
+    ImageTab,
+    PatchChecksum,
+    ComputedChecksum,
 };
 
 QString windowText(WindowText which, int language);
+
+// A text of a table of its own (the option captions) in English and Chinese.
+struct TextPair {
+    const char* english;
+    const char* chinese;
+};
+QString textIn(const TextPair& pair, int language);
 
 }  // namespace gm::ui

@@ -30,11 +30,11 @@ QRect toQRect(const skin::SkinRect& r) {
     return {r.x, r.y, r.width, r.height};
 }
 
-std::optional<std::string> passwordDialog(QWidget* parent) {
+std::optional<std::string> passwordDialog(QWidget* parent, int language) {
     QInputDialog dialog(parent);
     dialog.setObjectName("dlgPass");
     dialog.setTextEchoMode(QLineEdit::Password);
-    dialog.setLabelText(QStringLiteral("Password"));
+    dialog.setLabelText(windowText(WindowText::Password, language));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();
@@ -49,7 +49,7 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
       presenter_(presenter),
       texts_(texts),
       settings_(settings),
-      access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this); }),
+      access_([this] { return askPassword_ ? askPassword_() : passwordDialog(this, language()); }),
       host_(workspace, presenter, texts, settings_, *this, [this] { redrawSession(); }),
       bridge_(workspace) {
     firstPictures_ = std::make_unique<skin::PicturePrefetch>(std::vector<std::string>{

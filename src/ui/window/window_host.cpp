@@ -143,8 +143,9 @@ QString WindowHost::caption(std::string_view id) const {
     return QString::fromStdString(texts_.text(id));
 }
 
-QString WindowHost::term(int id) const {
-    return QString::fromStdString(std::string(text::engineeringTerm(id, termColumn_)));
+QString WindowHost::term(Term term) const {
+    return QString::fromStdString(
+        std::string(text::engineeringTerm(static_cast<int>(term), termColumn_)));
 }
 
 int WindowHost::termLanguage() const {

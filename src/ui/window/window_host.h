@@ -47,7 +47,7 @@ public:
     int language() const override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     QString caption(std::string_view id) const override;
-    QString term(int id) const override;
+    QString term(Term term) const override;
     int termLanguage() const override;
     const image::settings::ProgramSettings& programSettings() const override { return settings_; }
     PageEvents& events() override { return events_; }

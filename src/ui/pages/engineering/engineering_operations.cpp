@@ -15,10 +15,6 @@ namespace {
 
 // The engineering terms of the four image buttons: Default, Import Base Macro, Import Fire
 // Macro, Load Patch Code.
-constexpr int kDefaultTerm = 10;
-constexpr int kBaseMacroTerm = 11;
-constexpr int kFireMacroTerm = 12;
-constexpr int kPatchCodeTerm = 13;
 
 QString hex(unsigned value, int digits) {
     return QString("%1").arg(value, digits, 16, QChar('0')).toUpper();
@@ -112,10 +108,10 @@ SkinButton* EngineeringOperations::addButton(const char* name) {
 void EngineeringOperations::retranslate() {
     const int lang = host_.termLanguage();
     image_->setTitle(windowText(WindowText::ImageOperations, lang));
-    defaults_->setText(host_.term(kDefaultTerm));
-    baseMacros_->setText(host_.term(kBaseMacroTerm));
-    fireMacros_->setText(host_.term(kFireMacroTerm));
-    patchCode_->setText(host_.term(kPatchCodeTerm));
+    defaults_->setText(host_.term(Term::Default));
+    baseMacros_->setText(host_.term(Term::ImportBaseMacro));
+    fireMacros_->setText(host_.term(Term::ImportFireMacro));
+    patchCode_->setText(host_.term(Term::LoadPatchCode));
     xdata_->setTitle(windowText(WindowText::XData, lang));
     addressLabel_->setText(windowText(WindowText::XDataAddress, lang));
     valueLabel_->setText(windowText(WindowText::XDataValue, lang));

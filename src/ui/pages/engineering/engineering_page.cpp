@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering/engineering_operations.h"
 #include "ui/pages/engineering/status_test_boxes.h"
 #include "ui/pages/engineering_settings/engineering_settings.h"
@@ -43,12 +44,14 @@ std::function<void()> buildEngineeringPage(OperationHost& host, QWidget& box,
                      &StatusTestBoxes::showPressed);
 
     return [&host, tabs, engineer, engineerLayout, featureSheets = std::move(featureSheets)] {
-        tabs->addSheet(EngineeringSheet::Engineer, engineer, "Engineer");
+        tabs->addSheet(EngineeringSheet::Engineer, engineer,
+                       windowText(WindowText::Engineer, host.termLanguage()));
         engineerLayout->insertWidget(0, new EngineeringOperations(host, engineer));
         buildEngineeringSettings(host, *tabs);
         for (const SheetBuilder& build : featureSheets)
             build(*tabs);
-        tabs->addSheet(EngineeringSheet::Gun, emptySheet(tabs, "ts_Gun"), "Gun");
+        tabs->addSheet(EngineeringSheet::Gun, emptySheet(tabs, "ts_Gun"),
+                       windowText(WindowText::GunSheet, host.termLanguage()));
     };
 }
 

@@ -10,14 +10,14 @@ constexpr std::array<const char*, 4> kBoxNames{"cb_CPITest", "cb_CPIITest", "cb_
                                                "cb_ProfileTest"};
 // Engineering terms: "CPI/Profile Test", then the buttons' captions ("Press 'CPI Loop'",
 // "Press 'CPI +'", "Press 'CPI -'", "Profile").
-constexpr int kGroupTerm = 146;
-constexpr std::array<int, 4> kBoxTerms{113, 114, 115, 147};
+constexpr std::array<Term, 4> kBoxTerms{Term::PressCpiLoop, Term::PressCpiLoop + 1,
+                                        Term::PressCpiLoop + 2, Term::Profile};
 
 }  // namespace
 
 StatusTestBoxes::StatusTestBoxes(OperationHost& host, QWidget* parent) : QGroupBox(parent) {
     setObjectName("gb_StatusTest");
-    setTitle(host.term(kGroupTerm));
+    setTitle(host.term(Term::StatusTest));
     auto* row = new QHBoxLayout(this);
     row->setSpacing(24);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {

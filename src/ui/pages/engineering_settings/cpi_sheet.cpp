@@ -11,6 +11,7 @@
 #include "settings/profile_colours.h"
 #include "settings/profile_page.h"
 #include "settings/report_rate.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
 
 namespace gm::ui {
@@ -18,19 +19,6 @@ namespace gm::ui {
 namespace {
 
 // Engineering terms of this sheet.
-constexpr int kCpiTerm = 45;
-constexpr int kStepsTerm = 46;
-constexpr int kCurrentTerm = 47;
-constexpr int kFirstLevelTerm = 48;  // "CPI 1:" .. "CPI 8:"
-constexpr int kCpiColourTerm = 100;
-constexpr int kFirstSwitchColourTerm = 123;  // Office, Gaming, Profile 3 colour
-constexpr int kFirstColourTerm = 126;        // "Color 1" .. "Color 10"
-constexpr int kFixedColourTerm = 136;
-constexpr int kReportTerm = 137;
-constexpr int kCurrentProfileTerm = 141;
-constexpr int kFirstProfileTerm = 142;
-constexpr int kProfileColourTerm = 145;
-constexpr int kProfileTerm = 147;
 
 // The value edt_OffSet starts with: the offset the key page writes for Game Mode.
 
@@ -47,8 +35,8 @@ QStringList numbers(int from, int to) {
 QStringList colourItems(OperationHost& host) {
     QStringList items;
     for (int k = 0; k < settings::kUserColourCount; ++k)
-        items << host.term(kFirstColourTerm + k);
-    items << host.term(kFixedColourTerm);
+        items << host.term(Term::FirstColour + k);
+    items << host.term(Term::FixedColour);
     return items;
 }
 
@@ -72,26 +60,27 @@ CpiSheet::CpiSheet(OperationHost& host, QWidget* parent)
 }
 
 QWidget* CpiSheet::buildLevels() {
-    QGroupBox* group = makeGroup(this, "gbCPI", host_.term(kCpiTerm));
+    QGroupBox* group = makeGroup(this, "gbCPI", host_.term(Term::Cpi));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
 
-    addLabel(*grid, 0, 0, host_.term(kStepsTerm));
+    addLabel(*grid, 0, 0, host_.term(Term::CpiSteps));
     count_ = makeCombo(group, "cb_CPISteps", numbers(1, settings::kCpiLevelCount));
     grid->addWidget(count_, 0, 1);
-    addLabel(*grid, 1, 0, host_.term(kCurrentTerm));
+    addLabel(*grid, 1, 0, host_.term(Term::CurrentCpi));
     current_ = makeCombo(group, "cb_CurrentCPI", {});
     current_->setMinimumWidth(80);
     grid->addWidget(current_, 1, 1);
 
-    QLabel* colourHeader = addLabel(*grid, 2, 2, host_.term(kCpiColourTerm));
+    QLabel* colourHeader = addLabel(*grid, 2, 2, host_.term(Term::CpiColour));
     colourHeader->setProperty("header", true);
     grid->addWidget(colourHeader, 2, 2, 1, 4);
     colourHeaders_.push_back(colourHeader);
-    const std::array<SheetText, 3> components{SheetText::Red, SheetText::Green, SheetText::Blue};
+    const std::array<WindowText, 3> components{WindowText::Red, WindowText::Green,
+                                               WindowText::Blue};
     for (int c = 0; c < 3; ++c) {
-        QLabel* header = addLabel(*grid, 3, 2 + c, sheetText(host_, components[c]));
+        QLabel* header = addLabel(*grid, 3, 2 + c, windowText(components[c], host_.termLanguage()));
         header->setAlignment(Qt::AlignCenter);
         colourHeaders_.push_back(header);
     }
@@ -103,7 +92,7 @@ QWidget* CpiSheet::buildLevels() {
     for (int n = 1; n <= settings::kCpiLevelCount; ++n) {
         Level& level = levels_[static_cast<std::size_t>(n - 1)];
         const int row = 3 + n;
-        level.label = addLabel(*grid, row, 0, host_.term(kFirstLevelTerm + n - 1));
+        level.label = addLabel(*grid, row, 0, host_.term(Term::FirstCpiLevel + n - 1));
         level.value = makeCombo(group, QString("cb_CPI%1").arg(n), cpiItems);
         grid->addWidget(level.value, row, 1);
         connect(level.value, &QComboBox::activated, this, [this, n, &level](int index) {
@@ -126,12 +115,12 @@ QWidget* CpiSheet::buildLevels() {
     }
 
     connect(count_, &QComboBox::activated, this, [this](int index) {
-        host_.runLiveChange(host_.term(kStepsTerm), [this, index] {
+        host_.runLiveChange(host_.term(Term::CpiSteps), [this, index] {
             return settings::setLevelCount(host_.workspace(), index + 1);
         });
     });
     connect(current_, &QComboBox::activated, this, [this](int index) {
-        host_.runLiveChange(host_.term(kCurrentTerm), [this, index] {
+        host_.runLiveChange(host_.term(Term::CurrentCpi), [this, index] {
             return settings::setCurrentLevel(host_.workspace(), index + 1);
         });
     });
@@ -139,7 +128,8 @@ QWidget* CpiSheet::buildLevels() {
 }
 
 QWidget* CpiSheet::buildOptions() {
-    QGroupBox* group = makeGroup(this, "gbCPIOptions", sheetText(host_, SheetText::CpiOptions));
+    QGroupBox* group =
+        makeGroup(this, "gbCPIOptions", windowText(WindowText::CpiOptions, host_.termLanguage()));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
@@ -147,7 +137,7 @@ QWidget* CpiSheet::buildOptions() {
     for (std::string_view field : kCpiOptionFields)
         options_.add(*grid, row++, 0, field);
 
-    addLabel(*grid, row, 0, host_.term(kReportTerm));
+    addLabel(*grid, row, 0, host_.term(Term::UsbReport));
     QStringList rates;
     for (int hertz : settings::kReportRates)
         rates << QString("%1Hz").arg(hertz);
@@ -155,7 +145,7 @@ QWidget* CpiSheet::buildOptions() {
     grid->addWidget(rate_, row, 1);
     connect(rate_, &QComboBox::activated, this, [this](int index) {
         const int hertz = settings::kReportRates[static_cast<std::size_t>(index)];
-        host_.runLiveChange(host_.term(kReportTerm), [this, hertz] {
+        host_.runLiveChange(host_.term(Term::UsbReport), [this, hertz] {
             return settings::setReportRate(host_.workspace(), hertz);
         });
     });
@@ -164,22 +154,22 @@ QWidget* CpiSheet::buildOptions() {
 }
 
 QWidget* CpiSheet::buildProfile() {
-    QGroupBox* group = makeGroup(this, "gbProfile", host_.term(kProfileTerm));
+    QGroupBox* group = makeGroup(this, "gbProfile", host_.term(Term::Profile));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
 
     QStringList profiles;
     for (int p = 0; p < settings::kProfileCount; ++p)
-        profiles << host_.term(kFirstProfileTerm + p);
-    addLabel(*grid, 0, 0, host_.term(kCurrentProfileTerm));
+        profiles << host_.term(Term::FirstProfileItem + p);
+    addLabel(*grid, 0, 0, host_.term(Term::CurrentProfile));
     profile_ = makeCombo(group, "cb_Profile", profiles);
     grid->addWidget(profile_, 0, 1);
-    addLabel(*grid, 1, 0, host_.term(kProfileColourTerm));
+    addLabel(*grid, 1, 0, host_.term(Term::ProfileColour));
     profileColour_ = makeCombo(group, "cb_ProfileColor", colourItems(host_));
     grid->addWidget(profileColour_, 1, 1);
     // The button effect selector (cb_BtnEFT) sits with the key functions on the Keys sheet.
-    addLabel(*grid, 2, 0, sheetText(host_, SheetText::Offset));
+    addLabel(*grid, 2, 0, windowText(WindowText::Offset, host_.termLanguage()));
     offset_ = makeHex(group, "edt_OffSet", 2);
     offset_->setValue(static_cast<unsigned>(host_.buttonState().offset));
     grid->addWidget(offset_, 2, 1, Qt::AlignLeft);
@@ -212,7 +202,7 @@ QWidget* CpiSheet::buildProfile() {
         const auto i = static_cast<std::size_t>(p);
         const int row = 3 + p;
         switchLabels_[i] =
-            addLabel(*grid, row, kSwitchColumn, host_.term(kFirstSwitchColourTerm + p));
+            addLabel(*grid, row, kSwitchColumn, host_.term(Term::FirstSwitchColour + p));
         switchColours_[i] =
             makeCombo(group, QString("cb_Profile%1Color").arg(p + 1), colourItems(host_));
         grid->addWidget(switchColours_[i], row, kSwitchColumn + 1);
@@ -239,7 +229,7 @@ settings::SwitchOptions CpiSheet::switchOptions() const {
 
 void CpiSheet::switchOptionsChanged() {
     // Every profile-switch key of the three profiles is coded again with the new options.
-    host_.runLiveChange(sheetText(host_, SheetText::Offset), [this] {
+    host_.runLiveChange(windowText(WindowText::Offset, host_.termLanguage()), [this] {
         return buttons::applyProfileSwitchOptions(host_.workspace(), host_.buttonState());
     });
 }
@@ -280,7 +270,7 @@ void CpiSheet::profileChosen() {
         .gameDelayEnabled = program.gunDisplay,
         .buttonEffect = host_.buttonState().buttonEffect,
         .offset = static_cast<std::uint8_t>(host_.buttonState().offset)};
-    host_.runLiveChange(host_.term(kCurrentProfileTerm), [this, profile, colourItem, extras] {
+    host_.runLiveChange(host_.term(Term::CurrentProfile), [this, profile, colourItem, extras] {
         return settings::setProfile(host_.workspace(), profile, colourItem, extras);
     });
 }

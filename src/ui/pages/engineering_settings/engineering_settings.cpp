@@ -1,6 +1,7 @@
 #include "ui/pages/engineering_settings/engineering_settings.h"
 
 #include "ui/host/page_events.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/cpi_sheet.h"
 #include "ui/pages/engineering_settings/image_sheet.h"
 #include "ui/pages/engineering_settings/led_sheet.h"
@@ -10,13 +11,7 @@
 
 namespace gm::ui {
 
-namespace {
-
-constexpr int kCpiTerm = 45;
-constexpr int kProfileTerm = 147;
-constexpr int kLedSettingTerm = 14;
-
-}  // namespace
+namespace {}  // namespace
 
 void buildEngineeringSettings(OperationHost& host, EngineeringTabs& tabs) {
     auto* cpi = new CpiSheet(host, &tabs);
@@ -25,11 +20,14 @@ void buildEngineeringSettings(OperationHost& host, EngineeringTabs& tabs) {
     auto* usb = new UsbSensorSheet(host, &tabs);
     auto* image = new ImageSheet(host, &tabs);
     tabs.addSheet(EngineeringSheet::Cpi, cpi,
-                  host.term(kCpiTerm) + " / " + host.term(kProfileTerm));
-    tabs.addSheet(EngineeringSheet::Options, options, sheetText(host, SheetText::OptionsTab));
-    tabs.addSheet(EngineeringSheet::Led, led, host.term(kLedSettingTerm));
-    tabs.addSheet(EngineeringSheet::Usb, usb, sheetText(host, SheetText::UsbSensorTab));
-    tabs.addSheet(EngineeringSheet::Image, image, sheetText(host, SheetText::ImageTab));
+                  host.term(Term::Cpi) + " / " + host.term(Term::Profile));
+    tabs.addSheet(EngineeringSheet::Options, options,
+                  windowText(WindowText::OptionsTab, host.termLanguage()));
+    tabs.addSheet(EngineeringSheet::Led, led, host.term(Term::LedSetting));
+    tabs.addSheet(EngineeringSheet::Usb, usb,
+                  windowText(WindowText::UsbSensorTab, host.termLanguage()));
+    tabs.addSheet(EngineeringSheet::Image, image,
+                  windowText(WindowText::ImageTab, host.termLanguage()));
 
     const auto refresh = [cpi, options, led, usb, image] {
         cpi->refresh();

@@ -7,6 +7,7 @@
 #include "image/hex_dump.h"
 #include "image/hex_text.h"
 #include "image/image_model.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/sheet_kit.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
 #include "ui/skin/style_sheets.h"
@@ -47,7 +48,8 @@ ImageSheet::ImageSheet(OperationHost& host, QWidget* parent) : QWidget(parent), 
     bytes_->setFont(fixed);
     grid->addWidget(bytes_, 0, 1, 1, 3);
 
-    grid->addWidget(new QLabel(sheetText(host_, SheetText::PatchChecksum), this), 1, 1);
+    grid->addWidget(new QLabel(windowText(WindowText::PatchChecksum, host_.termLanguage()), this),
+                    1, 1);
     storedChecksum_ = makeHex(this, "edt_PatCodeCk", 4);
     storedChecksum_->setReadOnly(true);
     storedChecksum_->setFocusPolicy(Qt::NoFocus);
@@ -87,8 +89,8 @@ void ImageSheet::refresh() {
 
     const image::PatchChecksum checksum = image::patchChecksumOf(model);
     storedChecksum_->setText(hex(checksum.stored, 4));
-    computedChecksum_->setText(sheetText(host_, SheetText::ComputedChecksum) + " " +
-                               hex(checksum.computed, 4));
+    computedChecksum_->setText(windowText(WindowText::ComputedChecksum, host_.termLanguage()) +
+                               " " + hex(checksum.computed, 4));
     const QString& style =
         skin::styleSheet(checksum.stored == checksum.computed ? skin::Look::ChecksumMatch
                                                               : skin::Look::ChecksumMismatch);

@@ -2,7 +2,9 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
 
 namespace gm::ui {
@@ -11,29 +13,28 @@ namespace {
 
 using settings::LedType;
 
-constexpr int kSettingTerm = 14;
-constexpr int kModeTerm = 15;
-constexpr int kTypeTerm = 16;
-constexpr int kLampsTerm = 17;
-constexpr int kFirstTypeTerm = 18;  // RGB, Sync, ZK, MCU LED
-constexpr int kStepTerm = 22;
-constexpr int kLightTerm = 23;
-constexpr int kHalfLightTerm = 24;
-constexpr int kAllLightTerm = 25;
-constexpr int kModeSelectTerm = 44;
-constexpr int kColourGroupTerm = 69;
-constexpr int kBreathTerm = 101;
-constexpr int kFirstBreathTerm = 102;  // Lower, Upper, Lower Delay, Upper Delay, Step Delay
-constexpr int kFirstColourTerm = 126;
-
 constexpr const char* kOffMode = "------";
 
-// The engineering terms of each type's modes, in mode order; -1: the settings' own name.
-const std::vector<int>& modeTerms(LedType type) {
-    static const std::vector<int> kRgb{26, 27, 28, 29, 30, 31, -1};
-    static const std::vector<int> kSync{26, 32, 33};
-    static const std::vector<int> kZk{26, 34, 35, 36, 37};
-    static const std::vector<int> kMcu{38, 39, 40, 41, 42, 43, 26};
+// The engineering terms of each type's modes, in mode order; none: the settings' own name.
+const std::vector<std::optional<Term>>& modeTerms(LedType type) {
+    constexpr Term kOff = Term::ModeOff;
+    static const std::vector<std::optional<Term>> kRgb{kOff,
+                                                       Term::RgbRandom,
+                                                       Term::RgbRandom + 1,
+                                                       Term::RgbRandom + 2,
+                                                       Term::RgbRandom + 3,
+                                                       Term::RgbRandom + 4,
+                                                       std::nullopt};
+    static const std::vector<std::optional<Term>> kSync{kOff, Term::SyncBreath, Term::SyncNoBreath};
+    static const std::vector<std::optional<Term>> kZk{kOff, Term::ZkRandom, Term::ZkRandom + 1,
+                                                      Term::ZkRandom + 2, Term::ZkRandom + 3};
+    static const std::vector<std::optional<Term>> kMcu{Term::McuCpiBreath,
+                                                       Term::McuCpiBreath + 1,
+                                                       Term::McuCpiBreath + 2,
+                                                       Term::McuCpiBreath + 3,
+                                                       Term::McuCpiBreath + 4,
+                                                       Term::McuCpiBreath + 5,
+                                                       kOff};
     return settings::perLedType(type, kRgb, kSync, kZk, kMcu);
 }
 
@@ -86,27 +87,27 @@ LedSheet::LedSheet(OperationHost& host, QWidget* parent) : QWidget(parent), host
 }
 
 QWidget* LedSheet::buildSetting() {
-    QGroupBox* group = makeGroup(this, "gbLEDSetting", host_.term(kSettingTerm));
+    QGroupBox* group = makeGroup(this, "gbLEDSetting", host_.term(Term::LedSetting));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
 
     QStringList types;
     for (int t = 0; t < settings::kLedTypeCount; ++t)
-        types << host_.term(kFirstTypeTerm + t);
-    QLabel* typeLabel = addLabel(*grid, 0, 0, host_.term(kTypeTerm));
+        types << host_.term(Term::FirstLedType + t);
+    QLabel* typeLabel = addLabel(*grid, 0, 0, host_.term(Term::LedType));
     typeLabel->setObjectName("lbl_LEDMode");
     typeBox_ = makeCombo(group, "cb_LEDMode", types);
     grid->addWidget(typeBox_, 0, 1);
     connect(typeBox_, &QComboBox::activated, this, [this](int index) {
         // A new type loads the type's defaults into the whole image: a refusal deserves a
         // message, not only the status line.
-        host_.runImageChange(host_.term(kTypeTerm), [this, index] {
+        host_.runImageChange(host_.term(Term::LedType), [this, index] {
             return settings::setLedType(host_.workspace(), static_cast<LedType>(index));
         });
     });
 
-    addLabel(*grid, 1, 0, host_.term(kModeTerm));
+    addLabel(*grid, 1, 0, host_.term(Term::LedMode));
     mode_ = makeCombo(group, "cb_BreMode", {});
     mode_->setMinimumWidth(130);
     grid->addWidget(mode_, 1, 1);
@@ -114,30 +115,30 @@ QWidget* LedSheet::buildSetting() {
         // An entry of a mode that is not offered is never written.
         if (mode_->itemText(index) == kOffMode)
             return;
-        host_.runLiveChange(host_.term(kModeTerm), [this, index] {
+        host_.runLiveChange(host_.term(Term::LedMode), [this, index] {
             return settings::setLedMode(host_.workspace(), index);
         });
     });
 
-    zkLampsLabel_ = addLabel(*grid, 2, 0, host_.term(kLampsTerm));
+    zkLampsLabel_ = addLabel(*grid, 2, 0, host_.term(Term::LedNumber));
     zkLamps_ = makeCombo(group, "cb_LEDNum", numbers(1, 8));
     grid->addWidget(zkLamps_, 2, 1);
     connect(zkLamps_, &QComboBox::activated, this, [this](int index) {
-        host_.runLiveChange(host_.term(kLampsTerm), [this, index] {
+        host_.runLiveChange(host_.term(Term::LedNumber), [this, index] {
             return settings::setZkLamps(host_.workspace(), index + 1);
         });
     });
 
-    mcuWidgets_[0] = addLabel(*grid, 3, 0, host_.term(kLampsTerm));
+    mcuWidgets_[0] = addLabel(*grid, 3, 0, host_.term(Term::LedNumber));
     mcuLamps_ =
         makeCombo(group, "cb_MCULEDNum", numbers(settings::kMcuMinLamps, settings::kMcuMaxLamps));
     mcuWidgets_[1] = mcuLamps_;
-    mcuWidgets_[2] = addLabel(*grid, 4, 0, host_.term(kStepTerm));
+    mcuWidgets_[2] = addLabel(*grid, 4, 0, host_.term(Term::LedStep));
     mcuStep_ = makeCombo(group, "cb_MCULEDStep", numbers(1, settings::kMcuSteps));
     mcuWidgets_[3] = mcuStep_;
-    mcuWidgets_[4] = addLabel(*grid, 5, 0, host_.term(kLightTerm));
-    mcuLight_ =
-        makeCombo(group, "cb_MCULEDCtrl", {host_.term(kHalfLightTerm), host_.term(kAllLightTerm)});
+    mcuWidgets_[4] = addLabel(*grid, 5, 0, host_.term(Term::LedLightMode));
+    mcuLight_ = makeCombo(group, "cb_MCULEDCtrl",
+                          {host_.term(Term::HalfLight), host_.term(Term::AllLight)});
     mcuWidgets_[5] = mcuLight_;
     grid->addWidget(mcuLamps_, 3, 1);
     grid->addWidget(mcuStep_, 4, 1);
@@ -152,7 +153,7 @@ QWidget* LedSheet::buildSetting() {
 }
 
 QWidget* LedSheet::buildModes() {
-    QGroupBox* group = makeGroup(this, "gbLEDModes", host_.term(kModeSelectTerm));
+    QGroupBox* group = makeGroup(this, "gbLEDModes", host_.term(Term::LedModeSelect));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(4);
@@ -185,14 +186,14 @@ QWidget* LedSheet::buildModes() {
 }
 
 QWidget* LedSheet::buildBreathing() {
-    QGroupBox* group = makeGroup(this, "gbLEDBreath", host_.term(kBreathTerm));
+    QGroupBox* group = makeGroup(this, "gbLEDBreath", host_.term(Term::LedBreath));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
     for (std::size_t i = 0; i < kBreathing.size(); ++i) {
         const BreathingEdit& field = kBreathing[i];
         const int row = static_cast<int>(i);
-        QLabel* label = addLabel(*grid, row, 0, host_.term(kFirstBreathTerm + row));
+        QLabel* label = addLabel(*grid, row, 0, host_.term(Term::FirstBreathing + row));
         DecimalEdit* edit = makeDecimal(group, field.name, field.maximum);
         edit->setFixedWidth(kBreathingEditWidth);
         grid->addWidget(edit, row, 1);
@@ -209,19 +210,20 @@ QWidget* LedSheet::buildBreathing() {
 }
 
 QWidget* LedSheet::buildColours() {
-    QGroupBox* group = makeGroup(this, "gbLEDColor", host_.term(kColourGroupTerm));
+    QGroupBox* group = makeGroup(this, "gbLEDColor", host_.term(Term::LedColour));
     colourGroup_ = group;
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
-    const std::array<SheetText, 3> components{SheetText::Red, SheetText::Green, SheetText::Blue};
+    const std::array<WindowText, 3> components{WindowText::Red, WindowText::Green,
+                                               WindowText::Blue};
     for (int c = 0; c < 3; ++c)
-        addLabel(*grid, 0, 1 + c, sheetText(host_, components[std::size_t(c)]))
+        addLabel(*grid, 0, 1 + c, windowText(components[std::size_t(c)], host_.termLanguage()))
             ->setAlignment(Qt::AlignCenter);
     constexpr std::array<char, 3> kLetters{'R', 'G', 'B'};
     for (int k = 1; k <= settings::kUserColourCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        QLabel* label = addLabel(*grid, k, 0, host_.term(kFirstColourTerm + k - 1));
+        QLabel* label = addLabel(*grid, k, 0, host_.term(Term::FirstColour + k - 1));
         for (int c = 0; c < 3; ++c) {
             DecimalEdit* edit = makeDecimal(
                 group, QString("edt_Col%1%2").arg(k).arg(kLetters[std::size_t(c)]), 255);
@@ -260,7 +262,7 @@ settings::Rgb LedSheet::userColour(int k) const {
 }
 
 void LedSheet::userColourEdited(int k, int component, unsigned value) {
-    host_.runLiveChange(host_.term(kFirstColourTerm + k - 1), [this, k, component, value] {
+    host_.runLiveChange(host_.term(Term::FirstColour + k - 1), [this, k, component, value] {
         settings::Rgb colour = userColour(k);
         std::uint8_t& part = component == 0   ? colour.red
                              : component == 1 ? colour.green
@@ -293,8 +295,8 @@ void LedSheet::refresh() {
     QStringList modeItems;
     for (std::size_t mode = 0; mode < names.size(); ++mode) {
         const QString name =
-            terms[mode] >= 0
-                ? host_.term(terms[mode])
+            terms[mode]
+                ? host_.term(*terms[mode])
                 : QString::fromUtf8(names[mode].data(), static_cast<qsizetype>(names[mode].size()));
         modeItems << name;
     }

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
 
 namespace gm::ui {
@@ -23,8 +24,8 @@ OptionsSheet::OptionsSheet(OperationHost& host, QWidget* parent)
     : QWidget(parent), host_(host), options_(host) {
     setObjectName("ts_Options");
     styleSheetPage(*this);
-    QGroupBox* group =
-        makeGroup(this, "gbDeviceOptions", sheetText(host_, SheetText::DeviceOptions));
+    QGroupBox* group = makeGroup(this, "gbDeviceOptions",
+                                 windowText(WindowText::DeviceOptions, host_.termLanguage()));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);

@@ -1,7 +1,7 @@
 #pragma once
-// Captions of the engineering settings sheets that the engineering term table lacks, in English
-// and Chinese. Like the terms, they follow the user's locale (the host's term language), not the
-// language buttons.
+// The captions and control names of the device option fields on the engineering Options sheet,
+// in English and Chinese where the term table has none. Like the terms, they follow the user's
+// locale (the host's term language), not the language buttons.
 
 #include <QString>
 #include <string_view>
@@ -9,27 +9,6 @@
 namespace gm::ui {
 
 class OperationHost;
-
-enum class SheetText {
-    OptionsTab,
-    UsbSensorTab,
-    DeviceOptions,
-    CpiOptions,
-    ReportRate,
-    SensorRegisters,
-    ModesOffered,
-    McuLed,
-    Red,
-    Green,
-    Blue,
-    Offset,
-    OnMouse,
-    ImageTab,
-    PatchChecksum,
-    ComputedChecksum,
-};
-
-QString sheetText(const OperationHost& host, SheetText which);
 
 // The caption of a device option field by its name ("chip-type"): the engineering term where the
 // table has one, else this file's own text. Empty for an unknown name.

@@ -5,20 +5,13 @@
 #include <QVBoxLayout>
 
 #include "settings/usb_identity.h"
+#include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
 #include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
 namespace {
-
-constexpr int kUsbTerm = 63;
-constexpr int kVidTerm = 64;
-constexpr int kHexTerm = 65;
-constexpr int kPidTerm = 66;
-constexpr int kProductTextTerm = 68;
-constexpr int kManufacturerTerm = 139;
-constexpr int kProductNumberTerm = 140;
 
 constexpr int kIdDigits = 4;
 constexpr int kRegisterDigits = 2;
@@ -48,17 +41,17 @@ UsbSensorSheet::UsbSensorSheet(OperationHost& host, QWidget* parent)
 }
 
 QWidget* UsbSensorSheet::buildUsb() {
-    QGroupBox* group = makeGroup(this, "gbUSB", host_.term(kUsbTerm));
+    QGroupBox* group = makeGroup(this, "gbUSB", host_.term(Term::Usb));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
 
-    const auto addId = [&](int row, int termId, const char* name, settings::UsbId which) {
+    const auto addId = [&](int row, Term termId, const char* name, settings::UsbId which) {
         const QString caption = host_.term(termId);
         addLabel(*grid, row, 0, caption);
         HexEdit* edit = makeHex(group, name, kIdDigits);
         grid->addWidget(edit, row, 1, Qt::AlignLeft);
-        addLabel(*grid, row, 2, host_.term(kHexTerm));
+        addLabel(*grid, row, 2, host_.term(Term::Hex));
         // Only a complete id is written; the mouse keeps its old id until then.
         connect(edit, &QLineEdit::textEdited, this, [this, edit, caption, which] {
             if (edit->text().size() != kIdDigits)
@@ -70,10 +63,10 @@ QWidget* UsbSensorSheet::buildUsb() {
         });
         return edit;
     };
-    vendorId_ = addId(0, kVidTerm, "edt_VID", settings::UsbId::Vendor);
-    productId_ = addId(1, kPidTerm, "edt_PID", settings::UsbId::Product);
+    vendorId_ = addId(0, Term::Vid, "edt_VID", settings::UsbId::Vendor);
+    productId_ = addId(1, Term::Pid, "edt_PID", settings::UsbId::Product);
 
-    addLabel(*grid, 2, 0, host_.term(kProductTextTerm));
+    addLabel(*grid, 2, 0, host_.term(Term::UsbDescription));
     productText_ = new QLineEdit(group);
     productText_->setObjectName("edt_USBDesc");
     productText_->setMaxLength(static_cast<int>(settings::kProductTextLength));
@@ -84,12 +77,12 @@ QWidget* UsbSensorSheet::buildUsb() {
     grid->addWidget(productText_, 2, 1, 1, 3, Qt::AlignLeft);
     connect(productText_, &QLineEdit::textEdited, this, [this](const QString& text) {
         const std::string bytes = text.toStdString();
-        host_.runLiveChange(host_.term(kProductTextTerm), [this, bytes] {
+        host_.runLiveChange(host_.term(Term::UsbDescription), [this, bytes] {
             return settings::setProductText(host_.workspace(), bytes);
         });
     });
 
-    const auto addNumber = [&](int row, int termId, const char* name, const char* heldName,
+    const auto addNumber = [&](int row, Term termId, const char* name, const char* heldName,
                                QLineEdit*& held) {
         const QString caption = host_.term(termId);
         addLabel(*grid, row, 0, caption);
@@ -101,22 +94,22 @@ QWidget* UsbSensorSheet::buildUsb() {
         held->setFocusPolicy(Qt::NoFocus);
         held->setFixedWidth(44);
         held->setAlignment(Qt::AlignRight);
-        held->setToolTip(sheetText(host_, SheetText::OnMouse));
+        held->setToolTip(windowText(WindowText::OnMouse, host_.termLanguage()));
         grid->addWidget(held, row, 2, 1, 2, Qt::AlignLeft);
         connect(edit, &DecimalEdit::valueEdited, this, [this, caption] { numbersEdited(caption); });
         return edit;
     };
     manufacturerNumber_ =
-        addNumber(3, kManufacturerTerm, "edt_VendorID", "edt_VendorID_Rd", manufacturerHeld_);
+        addNumber(3, Term::VendorId, "edt_VendorID", "edt_VendorID_Rd", manufacturerHeld_);
     productNumber_ =
-        addNumber(4, kProductNumberTerm, "edt_ProductID", "edt_ProductID_Rd", productHeld_);
+        addNumber(4, Term::ProductId, "edt_ProductID", "edt_ProductID_Rd", productHeld_);
     grid->setColumnStretch(4, 1);
     return group;
 }
 
 QWidget* UsbSensorSheet::buildRegisters() {
-    QGroupBox* group =
-        makeGroup(this, "gbSensorRegisters", sheetText(host_, SheetText::SensorRegisters));
+    QGroupBox* group = makeGroup(this, "gbSensorRegisters",
+                                 windowText(WindowText::SensorRegisters, host_.termLanguage()));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);

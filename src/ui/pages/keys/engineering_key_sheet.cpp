@@ -24,24 +24,6 @@ namespace {
 
 namespace b = gm::buttons;
 
-// Engineering terms of the sheet's captions.
-namespace term {
-inline constexpr int kFirstProfile = 0;  // 0..2 the three profiles
-inline constexpr int kFireKey = 56;
-inline constexpr int kFirstFireSet = 57;  // 57..59
-inline constexpr int kRepeat = 60;
-inline constexpr int kTime = 61;
-inline constexpr int kContinue = 62;
-inline constexpr int kLightGesture = 107;
-inline constexpr int kLightGestureFirstItem = 108;  // 108, 109
-inline constexpr int kGameGesture = 110;
-inline constexpr int kGameGestureFirstItem = 111;  // 111..117
-inline constexpr int kGunFireMode = 118;
-inline constexpr int kAim = 119;
-inline constexpr int kButtonEffect = 120;
-inline constexpr int kButtonEffectFirstItem = 121;  // 121, 122
-}  // namespace term
-
 QLabel* title(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setProperty("role", "title");
@@ -87,7 +69,7 @@ QWidget* EngineeringKeySheet::buildKeyGrid() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
     for (std::size_t p = 0; p < 3; ++p) {
-        grid->addWidget(title(editor_.host().term(term::kFirstProfile + static_cast<int>(p)), box),
+        grid->addWidget(title(editor_.host().term(Term::FirstProfile + static_cast<int>(p)), box),
                         0, static_cast<int>(p) + 1);
         for (std::size_t k = 0; k < 12; ++k) {
             auto* button = new QPushButton(box);
@@ -103,7 +85,10 @@ QWidget* EngineeringKeySheet::buildKeyGrid() {
         }
     }
     for (int k = 1; k <= 12; ++k)
-        grid->addWidget(new QLabel(QString("Key%1").arg(k), box), k, 0);
+        grid->addWidget(
+            new QLabel(windowText(WindowText::KeyNumber, editor_.host().termLanguage()).arg(k),
+                       box),
+            k, 0);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 1);
@@ -121,8 +106,11 @@ QWidget* EngineeringKeySheet::buildComboGrid() {
     comboTitle->setObjectName("lbl_ComboKeys");
     grid->addWidget(comboTitle, 0, 0, 1, 2);
     for (std::size_t slot = 0; slot < combos_.size(); ++slot) {
-        grid->addWidget(new QLabel(QString("Combo Key%1").arg(slot + 1), box),
-                        static_cast<int>(slot) + 1, 0);
+        grid->addWidget(
+            new QLabel(
+                windowText(WindowText::ComboKeyNumber, editor_.host().termLanguage()).arg(slot + 1),
+                box),
+            static_cast<int>(slot) + 1, 0);
         auto* button = new QPushButton(box);
         button->setObjectName(QString("btn_ComboKey%1").arg(slot + 1, 3, 10, QChar('0')));
         button->setCursor(Qt::PointingHandCursor);
@@ -146,10 +134,10 @@ QWidget* EngineeringKeySheet::buildComboGrid() {
             selector->addItem(
                 QString("0x%1").arg(mask, 2, 16, QChar('0')).toUpper().replace("0X", "0x"), mask);
         const auto which = static_cast<b::ComboSelector>(i);
-        connect(selector, &QComboBox::activated, this, [this, selector, which](int item) {
+        connect(selector, &QComboBox::activated, this, [this, caption, selector, which](int item) {
             const auto mask = static_cast<std::uint8_t>(selector->itemData(item).toUInt());
             KeyEditor& editor = editor_;
-            editor.host().runLiveChange(selector->objectName(), [&editor, which, mask] {
+            editor.host().runLiveChange(caption->text(), [&editor, which, mask] {
                 return b::applyComboMask(editor.host().workspace(), editor.state(), which, mask);
             });
         });
@@ -169,14 +157,14 @@ QWidget* EngineeringKeySheet::buildFireGrid() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
-    grid->addWidget(title(host.term(term::kFireKey), box), 0, 0);
-    grid->addWidget(new QLabel(host.term(term::kRepeat), box), 0, 1);
-    grid->addWidget(new QLabel(host.term(term::kTime), box), 0, 2);
+    grid->addWidget(title(host.term(Term::FireKey), box), 0, 0);
+    grid->addWidget(new QLabel(host.term(Term::Repeat), box), 0, 1);
+    grid->addWidget(new QLabel(host.term(Term::Time), box), 0, 2);
     for (std::size_t n = 0; n < 3; ++n) {
         const int row = static_cast<int>(n) + 1;
         const int number = row;
-        grid->addWidget(new QLabel(host.term(term::kFirstFireSet + static_cast<int>(n)), box), row,
-                        0);
+        grid->addWidget(new QLabel(host.term(Term::FirstFireKeySet + static_cast<int>(n)), box),
+                        row, 0);
         auto* count = new QComboBox(box);
         count->setObjectName(QString("cb_Fire%1Count").arg(number));
         for (int r = b::kMinRepeat; r <= b::kMaxRepeat; ++r)
@@ -186,7 +174,7 @@ QWidget* EngineeringKeySheet::buildFireGrid() {
         time->setObjectName(QString("edt_Fire%1Time").arg(number));
         time->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), time));
         connect(time, &QLineEdit::editingFinished, this, [this, n] { applyFireKeys(n); });
-        auto* continueBox = new QCheckBox(host.term(term::kContinue), box);
+        auto* continueBox = new QCheckBox(host.term(Term::Continue), box);
         continueBox->setObjectName(QString("cb_Fire%1Continue").arg(number));
         connect(continueBox, &QCheckBox::clicked, this, [this, n] { applyFireKeys(n); });
         grid->addWidget(count, row, 1);
@@ -217,10 +205,10 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
     gesture_ = new QComboBox(box);
     gesture_->setObjectName("cb_ChangeFireFun");
     for (int item = 0; item < b::kGestureItemCount; ++item)
-        gesture_->addItem(host.term(term::kGameGestureFirstItem + item));
+        gesture_->addItem(host.term(Term::FirstGameGestureItem + item));
     connect(gesture_, &QComboBox::activated, this, [this](int item) {
         KeyEditor& editor = editor_;
-        editor.host().runLiveChange(gesture_->objectName(), [&editor, item] {
+        editor.host().runLiveChange(editor.host().term(Term::GameGesture), [&editor, item] {
             return b::applyGameGesture(editor.host().workspace(), editor.state(), item);
         });
     });
@@ -228,19 +216,19 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
     lightGesture_ = new QComboBox(box);
     lightGesture_->setObjectName("cb_ChangeLEDModeFun");
     for (int item = 0; item < 2; ++item)
-        lightGesture_->addItem(host.term(term::kLightGestureFirstItem + item));
+        lightGesture_->addItem(host.term(Term::FirstLightGestureItem + item));
     connect(lightGesture_, &QComboBox::activated, this, [this](int item) {
         KeyEditor& editor = editor_;
-        editor.host().runLiveChange(lightGesture_->objectName(), [&editor, item] {
+        editor.host().runLiveChange(editor.host().term(Term::LightGesture), [&editor, item] {
             return b::applyLightGesture(editor.host().workspace(), editor.state(), item == 1);
         });
     });
 
-    gunFireMode_ = new QCheckBox(host.term(term::kGunFireMode), box);
+    gunFireMode_ = new QCheckBox(host.term(Term::GunFireMode), box);
     gunFireMode_->setObjectName("cb_IsGunFireMode");
     connect(gunFireMode_, &QCheckBox::clicked, this, [this](bool on) {
         KeyEditor& editor = editor_;
-        editor.host().runLiveChange(gunFireMode_->objectName(), [&editor, on] {
+        editor.host().runLiveChange(gunFireMode_->text(), [&editor, on] {
             return b::applyGunFireMode(editor.host().workspace(), editor.state(), on);
         });
     });
@@ -248,25 +236,25 @@ QWidget* EngineeringKeySheet::buildGestureGrid() {
     buttonEffect_ = new QComboBox(box);
     buttonEffect_->setObjectName("cb_BtnEFT");
     for (int item = 0; item < 2; ++item)
-        buttonEffect_->addItem(host.term(term::kButtonEffectFirstItem + item));
+        buttonEffect_->addItem(host.term(Term::FirstButtonEffectItem + item));
     connect(buttonEffect_, &QComboBox::activated, this, [this](int item) {
         KeyEditor& editor = editor_;
-        editor.host().runLiveChange(buttonEffect_->objectName(), [&editor, item] {
+        editor.host().runLiveChange(editor.host().term(Term::ButtonEffect), [&editor, item] {
             return b::setButtonEffect(editor.host().workspace(), editor.state(), item);
         });
     });
 
     int row = 0;
-    auto addRow = [&](int termId, QWidget* control) {
+    auto addRow = [&](Term termId, QWidget* control) {
         grid->addWidget(new QLabel(host.term(termId), box), row, 0);
         grid->addWidget(control, row, 1);
         ++row;
     };
-    addRow(term::kAim, aim_);
-    addRow(term::kGameGesture, gesture_);
-    addRow(term::kLightGesture, lightGesture_);
+    addRow(Term::Aim, aim_);
+    addRow(Term::GameGesture, gesture_);
+    addRow(Term::LightGesture, lightGesture_);
     grid->addWidget(gunFireMode_, row++, 0, 1, 2);
-    addRow(term::kButtonEffect, buttonEffect_);
+    addRow(Term::ButtonEffect, buttonEffect_);
     grid->setColumnStretch(1, 1);
     return box;
 }
@@ -279,14 +267,15 @@ void EngineeringKeySheet::applyFireKeys(std::size_t set) {
     fireTimes_[set]->setText(QString::number(edited.interval));
     edited.continueOn = fireContinues_[set]->isChecked();
     KeyEditor& editor = editor_;
-    editor.host().runLiveChange(fireCounts_[set]->objectName(), [&editor] {
+    const Term caption = Term::FirstFireKeySet + static_cast<int>(set);
+    editor.host().runLiveChange(editor.host().term(caption), [&editor] {
         return b::applyFireKeys(editor.host().workspace(), editor.state());
     });
 }
 
 void EngineeringKeySheet::aimChosen(int item) {
     KeyEditor& editor = editor_;
-    editor.host().runLiveChange(aim_->objectName(), [&editor, item] {
+    editor.host().runLiveChange(editor.host().term(Term::Aim), [&editor, item] {
         return b::spreadAimLevel(editor.host().workspace(), editor.state(), item + 1,
                                  b::AimPage::Engineering)
             .pushed;

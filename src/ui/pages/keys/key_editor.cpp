@@ -111,13 +111,16 @@ void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry
     const QString name = entryCaption(entry);
     device::Workspace& workspace = host_.workspace();
     if (target.origin == buttons::MenuOrigin::EngineeringCombo) {
-        host_.runLiveChange(QString("Combo Key%1: %2").arg(target.comboSlot + 1).arg(name), [&] {
+        const QString slot =
+            windowText(WindowText::ComboKeyNumber, host_.language()).arg(target.comboSlot + 1);
+        host_.runLiveChange(slot + ": " + name, [&] {
             return buttons::assignComboKey(workspace, target.comboSlot, *code);
         });
         return;
     }
     bool refused = false;
-    host_.runLiveChange(QString("Key%1: %2").arg(target.key.key + 1).arg(name), [&] {
+    const QString key = windowText(WindowText::KeyNumber, host_.language()).arg(target.key.key + 1);
+    host_.runLiveChange(key + ": " + name, [&] {
         if (target.origin == buttons::MenuOrigin::EngineeringKey)
             return buttons::assignEngineeringKey(workspace, target.key, *code);
         const buttons::Assignment assigned =

@@ -1,5 +1,6 @@
 #include "ui/pages/keys/key_pages.h"
 
+#include "ui/host/window_texts.h"
 #include "ui/pages/keys/engineering_key_sheet.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/pages/keys/key_page.h"
@@ -9,10 +10,11 @@ namespace gm::ui {
 SheetBuilder buildKeyPages(OperationHost& host, QWidget* keyPageBox) {
     auto* editor = new KeyEditor(host, keyPageBox->window());
     new KeyPage(*editor, keyPageBox);
-    return [editor](EngineeringTabs& tabs) {
+    return [editor, &host](EngineeringTabs& tabs) {
         auto* sheet = new EngineeringKeySheet(*editor, &tabs);
         sheet->setObjectName("ts_Keys");
-        tabs.addSheet(EngineeringSheet::Keys, sheet, "Keys");
+        tabs.addSheet(EngineeringSheet::Keys, sheet,
+                      windowText(WindowText::KeysSheet, host.termLanguage()));
     };
 }
 
