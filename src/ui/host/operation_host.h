@@ -15,6 +15,7 @@
 #include "device/session/workspace.h"
 #include "image/settings/program_settings.h"
 #include "ui/text/term_ids.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -55,7 +56,8 @@ public:
 
     // The colour the user picked, starting from `initial`; nothing when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
-    // The text of `id` ("Str809") in the current language; empty when the table lacks it.
+    // The text of `id` ("Str809", text::ids) in the current language; empty when the table lacks
+    // it.
     virtual QString caption(std::string_view id) const = 0;
     // An engineering term in the column the user's locale chose.
     virtual QString term(Term term) const = 0;

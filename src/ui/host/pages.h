@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/skin/skin_catalogue.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -22,13 +23,13 @@ struct PageInfo {
 };
 
 inline constexpr std::array<PageInfo, 8> kPages{{
-    {Page::Profile1, "Btn_Main_1", "rb_1", 1, "Str004", skin::PageBackground::Keys},
-    {Page::Profile2, "Btn_Switch_1", "rb_2", 1, "Str005", skin::PageBackground::Keys},
-    {Page::Profile3, "Btn_Fixed_1", "rb_3", 1, "Str006", skin::PageBackground::Keys},
-    {Page::Advanced, "Btn_Adv_1", "rb_4", 2, "Str007", skin::PageBackground::Advanced},
-    {Page::Light, "Btn_Breath_1", "rb_5", 3, "Str008", skin::PageBackground::Light},
-    {Page::Macro, "Btn_Macro_1", "rb_6", 4, "Str014", skin::PageBackground::Macro},
-    {Page::Update, "Btn_Update_1", "rb_7", 5, "Str015", skin::PageBackground::Update},
+    {Page::Profile1, "Btn_Main_1", "rb_1", 1, text::ids::kOfficeMode, skin::PageBackground::Keys},
+    {Page::Profile2, "Btn_Switch_1", "rb_2", 1, text::ids::kGameMode, skin::PageBackground::Keys},
+    {Page::Profile3, "Btn_Fixed_1", "rb_3", 1, text::ids::kThirdMode, skin::PageBackground::Keys},
+    {Page::Advanced, "Btn_Adv_1", "rb_4", 2, text::ids::kAdvanced, skin::PageBackground::Advanced},
+    {Page::Light, "Btn_Breath_1", "rb_5", 3, text::ids::kLight, skin::PageBackground::Light},
+    {Page::Macro, "Btn_Macro_1", "rb_6", 4, text::ids::kMacro, skin::PageBackground::Macro},
+    {Page::Update, "Btn_Update_1", "rb_7", 5, text::ids::kUpdate, skin::PageBackground::Update},
     {Page::Engineering, "Btn_Engineer_1", "rb_8", 7, "", skin::PageBackground::Keys},
 }};
 

@@ -14,6 +14,7 @@
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 #include "ui/window/layout_loader.h"
 #include "ui/window/no_device_page.h"
 #include "ui/window/skin_frame.h"
@@ -338,11 +339,12 @@ void MainWindow::retranslate() {
         if (info.page != Page::Profile2 && info.page != Page::Profile3)
             groupBoxes_[info.groupBox]->setTitle(caption(info.caption));
     }
-    const std::array<std::string_view, 3> confirms{"Str001", "Str002", "Str016"};
+    const std::array<std::string_view, 3> confirms{text::ids::kReset, text::ids::kConfirm2,
+                                                   text::ids::kConfirm3};
     for (int i = 0; i < 3; ++i)
         confirmButtons_[i]->setText(caption(confirms[i]));
-    saveProfile_->setText(caption("Str009"));
-    loadProfile_->setText(caption("Str010"));
+    saveProfile_->setText(caption(text::ids::kSaveProfile));
+    loadProfile_->setText(caption(text::ids::kLoadProfile));
     if (updatePage_ != nullptr)
         updatePage_->retranslate();
     applyLayout(*this, text::LayoutTable::builtIn(texts_.language()));

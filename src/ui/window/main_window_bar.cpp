@@ -3,6 +3,7 @@
 
 #include "device/session/factory_reset.h"
 #include "device/session/profile_transfer.h"
+#include "ui/text/text_ids.h"
 #include "ui/window/layout_loader.h"
 #include "ui/window/main_window.h"
 #include "ui/window/skin_frame.h"
@@ -45,7 +46,7 @@ void MainWindow::saveProfileClicked() {
     std::filesystem::path saved;
     const device::Result result =
         device::session::saveProfile(workspace_, chosen.toStdString(), saved);
-    host_.sayResult(caption("Str009"), result);
+    host_.sayResult(caption(text::ids::kSaveProfile), result);
     if (result.ok())
         status_->append(QString::fromStdString(saved.string()));
     redrawSession();
@@ -57,7 +58,7 @@ void MainWindow::loadProfileClicked() {
     const QString chosen = host_.chooseFile(FileDialog::LoadProfile);
     if (chosen.isEmpty())
         return;
-    host_.runImageChange(caption("Str010"), [this, &chosen] {
+    host_.runImageChange(caption(text::ids::kLoadProfile), [this, &chosen] {
         return device::session::loadProfile(workspace_, chosen.toStdString());
     });
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "ui/host/window_texts.h"
+#include "ui/text/text_ids.h"
 #include "ui/window/core_texts.h"
 #include "ui/window/message_dialog.h"
 
@@ -74,7 +75,7 @@ void QtPresenter::showText(const std::string& textId, const QString& text) {
     }
     if (text.trimmed().isEmpty())
         return;
-    const QString ok = QString::fromStdString(texts_.text("Str501"));
+    const QString ok = QString::fromStdString(texts_.text(text::ids::kConfirm));
     const QString okCaption = ok.isEmpty() ? QStringLiteral("OK") : ok;
     if (textId == device::text::kWaitingForReconnect) {
         dismissReconnectMessage();

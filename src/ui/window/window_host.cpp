@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "ui/host/window_texts.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -113,8 +114,10 @@ QString WindowHost::chooseFile(FileDialog kind) {
     if (chooseFile_)
         return chooseFile_(kind);
     if (kind == FileDialog::SaveProfile)
-        return QFileDialog::getSaveFileName(&window_, caption("Str009"), {}, kSaveFilter);
-    const QString title = kind == FileDialog::LoadProfile ? caption("Str010") : QString();
+        return QFileDialog::getSaveFileName(&window_, caption(text::ids::kSaveProfile), {},
+                                            kSaveFilter);
+    const QString title =
+        kind == FileDialog::LoadProfile ? caption(text::ids::kLoadProfile) : QString();
     return QFileDialog::getOpenFileName(&window_, title, {}, kLoadFilter);
 }
 
@@ -131,7 +134,8 @@ int WindowHost::language() const {
 std::optional<QColor> WindowHost::chooseColour(const QColor& initial) {
     if (chooseColour_)
         return chooseColour_(initial);
-    const QColor chosen = QColorDialog::getColor(initial, &window_, caption("Str522"));
+    const QColor chosen =
+        QColorDialog::getColor(initial, &window_, caption(text::ids::kChooseColour));
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

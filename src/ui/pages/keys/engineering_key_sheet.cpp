@@ -12,11 +12,13 @@
 #include "buttons/combo_masks.h"
 #include "buttons/fire_keys.h"
 #include "buttons/gestures.h"
+#include "buttons/key_name.h"
 #include "ui/host/operation_host.h"
 #include "ui/host/page_events.h"
 #include "ui/host/window_texts.h"
 #include "ui/pages/keys/key_editor.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -35,8 +37,10 @@ QLabel* title(const QString& text, QWidget* parent) {
 constexpr std::array<const char*, b::kComboSelectorCount> kComboSelectorNames{
     "cb_MidCom",  "cb_BackCom", "cb_ForwardCom", "cb_CPICom",
     "cb_CPIICom", "cb_CPIDCom", "cb_GunCom"};
-constexpr std::array<const char*, b::kComboSelectorCount> kComboSelectorCaptions{
-    "Str212", "Str213", "Str214", "Str221", "Str222", "Str223", "Str208"};
+constexpr std::array<std::string_view, b::kComboSelectorCount> kComboSelectorCaptions{
+    buttons::names::kMiddleClick, buttons::names::kBackward, buttons::names::kForward,
+    buttons::names::kDpiLoop,     buttons::names::kDpiUp,    buttons::names::kDpiDown,
+    text::ids::kFireMacro};
 
 }  // namespace
 

@@ -16,6 +16,8 @@
 #include "ui/pages/keys/key_editor.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/language_table.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -144,19 +146,20 @@ void KeySidePanel::placeToggles() {
 
 void KeySidePanel::retranslate() {
     const OperationHost& host = editor_.host();
-    fireTitle_->setText(host.caption("Str800"));
+    fireTitle_->setText(host.caption(text::ids::kFireKey));
     // "Repeat(2-15)" may break before its range.
-    fireHeadings_[0]->setText(host.caption("Str801").replace("(", "\u200B("));
-    fireHeadings_[1]->setText(host.caption("Str802"));
-    fireHeadings_[2]->setText(host.caption("Str803"));
+    fireHeadings_[0]->setText(host.caption(text::ids::kRepeat).replace("(", "\u200B("));
+    fireHeadings_[1]->setText(host.caption(text::ids::kFiringInterval));
+    fireHeadings_[2]->setText(host.caption(text::ids::kContinue));
     for (std::size_t n = 0; n < 3; ++n) {
         setNames_[n]->setText(host.caption(buttons::names::fireKeyId(n)));
-        continues_[n]->setToolTip(host.caption("Str803"));
+        continues_[n]->setToolTip(host.caption(text::ids::kContinue));
     }
-    aimTitle_->setText(host.caption("Str260"));
+    aimTitle_->setText(host.caption(buttons::names::kAimKey));
     gestureTitle_->setText(windowText(WindowText::Gestures, host.language()));
     for (std::size_t i = 0; i < toggles_.size(); ++i)
-        toggles_[i]->setText(host.caption("Str70" + std::to_string(i)));
+        toggles_[i]->setText(
+            host.caption(text::textKey(text::ids::kFirstComboToggleNumber + static_cast<int>(i))));
     placeToggles();
 }
 
@@ -246,7 +249,7 @@ void KeySidePanel::applyFireKeys(std::size_t set) {
 
 void KeySidePanel::aimClicked(int level) {
     KeyEditor& editor = editor_;
-    editor.host().runLiveChange(editor.host().caption("Str260"), [&editor, level] {
+    editor.host().runLiveChange(editor.host().caption(buttons::names::kAimKey), [&editor, level] {
         return buttons::spreadAimLevel(editor.host().workspace(), editor.state(), level,
                                        buttons::AimPage::User)
             .pushed;

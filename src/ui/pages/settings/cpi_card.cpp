@@ -5,6 +5,7 @@
 #include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -76,8 +77,8 @@ QString CpiCard::levelWhat(int level) const {
 }
 
 void CpiCard::retranslate() {
-    setTitle(host_.caption("Str809"));
-    countLabel_->setText(host_.caption("Str810"));
+    setTitle(host_.caption(text::ids::kCpiSetting));
+    countLabel_->setText(host_.caption(text::ids::kCpiCount));
     for (CpiLevelRow* row : rows_)
         row->retranslate();
 }

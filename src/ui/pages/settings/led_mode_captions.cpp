@@ -4,6 +4,8 @@
 #include <string>
 
 #include "ui/host/operation_host.h"
+#include "ui/text/language_table.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -25,9 +27,10 @@ const std::vector<const char*>& chineseNames(LedType type) {
 // The language table's text of a mode; empty for the Sync and ZK LED, which it does not name.
 std::string textIdOf(LedType type, int mode) {
     if (type == LedType::Rgb)
-        return "Str" + std::to_string(859 + mode);
+        return text::textKey(text::ids::kFirstRgbLedModeNumber + mode);
     if (type == LedType::Mcu)
-        return mode < 6 ? "Str" + std::to_string(815 + mode) : "Str859";
+        return mode < 6 ? text::textKey(text::ids::kFirstMcuLedModeNumber + mode)
+                        : std::string(text::ids::kLedOff);
     return {};
 }
 

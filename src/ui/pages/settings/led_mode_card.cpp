@@ -5,6 +5,7 @@
 #include "ui/pages/settings/led_mode_captions.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -46,7 +47,7 @@ void LedModeCard::choose(int mode) {
 }
 
 void LedModeCard::retranslate() {
-    setTitle(host_.caption("Str821"));
+    setTitle(host_.caption(text::ids::kLedMode));
     refresh();
 }
 

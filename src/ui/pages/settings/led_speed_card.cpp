@@ -4,6 +4,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -29,17 +30,17 @@ LedSpeedCard::LedSpeedCard(OperationHost& host, QWidget* page)
     slow_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fast_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(bar_, &ValueBar::chosen, this, [this](int step) {
-        host_.runLiveChange(QString("%1 %2").arg(host_.caption("Str812")).arg(step), [this, step] {
-            return settings::setSpeedStep(host_.workspace(), step);
-        });
+        host_.runLiveChange(
+            QString("%1 %2").arg(host_.caption(text::ids::kLedSpeed)).arg(step),
+            [this, step] { return settings::setSpeedStep(host_.workspace(), step); });
     });
     retranslate();
 }
 
 void LedSpeedCard::retranslate() {
-    setTitle(host_.caption("Str812"));
-    slow_->setText(host_.caption("Str813"));
-    fast_->setText(host_.caption("Str814"));
+    setTitle(host_.caption(text::ids::kLedSpeed));
+    slow_->setText(host_.caption(text::ids::kSlow));
+    fast_->setText(host_.caption(text::ids::kFast));
     // Slow, the bar and Fast in one row from the card's inset, each word as wide as its text.
     const int middle = kContentTop + 14;
     const int slowWidth = slow_->fontMetrics().horizontalAdvance(slow_->text()) + 4;

@@ -4,6 +4,7 @@
 #include "ui/host/window_texts.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -84,9 +85,9 @@ void McuLedCard::retranslate() {
     const int lang = host_.language();
     setTitle(windowText(WindowText::McuLedCard, lang));
     stepLabel_->setText(windowText(WindowText::McuLedStep, lang));
-    brightnessLabel_->setText(host_.caption("Str822"));
-    full_->setText(host_.caption("Str823"));
-    half_->setText(host_.caption("Str824"));
+    brightnessLabel_->setText(host_.caption(text::ids::kLedBrightness));
+    full_->setText(host_.caption(text::ids::kFull));
+    half_->setText(host_.caption(text::ids::kHalf));
     refresh();
 }
 

@@ -7,6 +7,7 @@
 #include "settings/report_rate.h"
 #include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -43,7 +44,7 @@ void ReportRateCard::choose(int choice) {
 }
 
 void ReportRateCard::retranslate() {
-    setTitle(host_.caption("Str849"));
+    setTitle(host_.caption(text::ids::kReportRate));
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         const QString text = host_.caption("Str" + std::to_string(850 + i));
         labels_[i]->setText(text.isEmpty() ? QString("%1Hz").arg(settings::kReportRates[i]) : text);

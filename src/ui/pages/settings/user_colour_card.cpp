@@ -5,6 +5,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/style_sheets.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -32,7 +33,7 @@ UserColourCard::UserColourCard(OperationHost& host, QWidget* page)
                                     static_cast<std::uint8_t>(colour.green()),
                                     static_cast<std::uint8_t>(colour.blue())};
             const QString what = QString("%1 %2 → #%3")
-                                     .arg(host_.caption("Str523"))
+                                     .arg(host_.caption(text::ids::kUserColour))
                                      .arg(k)
                                      .arg(QString::fromStdString(settings::colourText(rgb)));
             host_.runLiveChange(what, [this, k, rgb] {
@@ -45,7 +46,7 @@ UserColourCard::UserColourCard(OperationHost& host, QWidget* page)
 }
 
 void UserColourCard::retranslate() {
-    setTitle(host_.caption("Str523"));
+    setTitle(host_.caption(text::ids::kUserColour));
 }
 
 void UserColourCard::refresh() {

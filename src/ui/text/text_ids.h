@@ -1,0 +1,44 @@
+#pragma once
+// The identifiers of the language tables' texts that the window asks for, by name (the button
+// names are buttons::names). A run of texts is named by its first.
+
+#include <string_view>
+
+namespace gm::ui::text::ids {
+
+inline constexpr std::string_view kReset = "Str001";
+inline constexpr std::string_view kConfirm2 = "Str002";
+inline constexpr std::string_view kConfirm3 = "Str016";
+inline constexpr std::string_view kOfficeMode = "Str004";
+inline constexpr std::string_view kGameMode = "Str005";
+inline constexpr std::string_view kThirdMode = "Str006";
+inline constexpr std::string_view kAdvanced = "Str007";
+inline constexpr std::string_view kLight = "Str008";
+inline constexpr std::string_view kSaveProfile = "Str009";
+inline constexpr std::string_view kLoadProfile = "Str010";
+inline constexpr std::string_view kMacro = "Str014";
+inline constexpr std::string_view kUpdate = "Str015";
+inline constexpr std::string_view kFireMacro = "Str208";
+inline constexpr std::string_view kConfirm = "Str501";
+inline constexpr std::string_view kChooseColour = "Str522";
+inline constexpr std::string_view kUserColour = "Str523";
+inline constexpr std::string_view kFireKey = "Str800";
+inline constexpr std::string_view kRepeat = "Str801";
+inline constexpr std::string_view kFiringInterval = "Str802";
+inline constexpr std::string_view kContinue = "Str803";
+inline constexpr std::string_view kCpiSetting = "Str809";
+inline constexpr std::string_view kCpiCount = "Str810";
+inline constexpr std::string_view kLedSpeed = "Str812";
+inline constexpr std::string_view kSlow = "Str813";
+inline constexpr std::string_view kFast = "Str814";
+inline constexpr int kFirstMcuLedModeNumber = 815;   // Str815..Str820: the MCU LED's first modes
+inline constexpr int kFirstRgbLedModeNumber = 859;   // Str859..: the RGB LED's modes, from Off
+inline constexpr int kFirstComboToggleNumber = 700;  // Str700..: the key page's gesture toggles
+inline constexpr std::string_view kLedMode = "Str821";
+inline constexpr std::string_view kLedBrightness = "Str822";
+inline constexpr std::string_view kFull = "Str823";
+inline constexpr std::string_view kHalf = "Str824";
+inline constexpr std::string_view kReportRate = "Str849";
+inline constexpr std::string_view kLedOff = "Str859";
+
+}  // namespace gm::ui::text::ids
