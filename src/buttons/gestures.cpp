@@ -115,15 +115,21 @@ device::Result applyGameGesture(device::Workspace& workspace, ButtonState& state
     image::ImageModel& model = workspace.model();
     const bool hold = item >= 1 && item <= 4;
     const bool chord = item == 5 || item == 6;
-    setComboKeyCode(model, kComboKey2, chord ? gameModeSwitch(state) : kNoFunction);
-    setComboKeyCode(model, kComboKey4, hold ? gameModeSwitch(state) : kNoFunction);
+    // A right chord takes Combo Key2 and the back button's mask from the light-mode gesture;
+    // "none" and the hold items, which live in Combo Key4, leave the light-mode gesture as it is.
     if (chord)
         state.lightModeGesture = false;
+    const bool keepsLightGesture = state.lightModeGesture;
+    if (!keepsLightGesture)
+        setComboKeyCode(model, kComboKey2, chord ? gameModeSwitch(state) : kNoFunction);
+    setComboKeyCode(model, kComboKey4, hold ? gameModeSwitch(state) : kNoFunction);
 
     const std::uint8_t mask = gestureMask(item);
     placeMasks(
         model, state, macros,
         [&](std::size_t b) -> std::optional<std::uint8_t> {
+            if (keepsLightGesture && kMaskedButtons[b].nameId == names::kBackward)
+                return std::nullopt;
             return item != 0 && kGestureButton[static_cast<std::size_t>(item)] == b ? mask : 0;
         },
         state.gunFireMode ? mask : std::uint8_t{0});
@@ -131,19 +137,25 @@ device::Result applyGameGesture(device::Workspace& workspace, ButtonState& state
 }
 
 device::Result applyLightGesture(device::Workspace& workspace, ButtonState& state, bool on) {
+    // Turning it on displaces a right-chord game-mode gesture, which shares Combo Key2: that
+    // gesture's masks go with it.
+    const int displaced =
+        on && (state.gestureItem == 5 || state.gestureItem == 6) ? state.gestureItem : 0;
     state.lightModeGesture = on;
-    if (on && (state.gestureItem == 5 || state.gestureItem == 6))
+    if (displaced != 0)
         state.gestureItem = 0;
     image::ImageModel& model = workspace.model();
     setComboKeyCode(model, kComboKey2, on ? kLedModeCode : kNoFunction);
     placeMasks(
         model, state, nullptr,
         [&](std::size_t b) -> std::optional<std::uint8_t> {
-            if (kMaskedButtons[b].nameId != names::kBackward)
-                return std::nullopt;
-            return on ? 0x02 : 0x00;
+            if (kMaskedButtons[b].nameId == names::kBackward)
+                return on ? 0x02 : 0x00;
+            if (displaced != 0 && kGestureButton[static_cast<std::size_t>(displaced)] == b)
+                return 0x00;
+            return std::nullopt;
         },
-        std::nullopt);
+        displaced != 0 && state.gunFireMode ? std::optional<std::uint8_t>(0) : std::nullopt);
     return writeVendorAndPush(workspace);
 }
 
@@ -227,7 +239,16 @@ void refreshGestures(const image::ImageModel& model, ButtonState& state,
                 state.gunFireMode = false;
         }
     });
-    state.lightModeGesture = nameOf(comboKeyCode(model, kComboKey2), context).is("Str261");
+    // The light-mode gesture is on when Combo Key2 is "LED Mode" and some back button runs it
+    // (mask 0x02).
+    bool backRunsComboKey2 = false;
+    forEachProfileKey([&](KeyRef ref) {
+        const KeyCode code = profileKeyCode(model, ref);
+        if (code[3] == 0x02 && nameOf(code, context).is(names::kBackward))
+            backRunsComboKey2 = true;
+    });
+    state.lightModeGesture =
+        backRunsComboKey2 && nameOf(comboKeyCode(model, kComboKey2), context).is(names::kLedMode);
 }
 
 }  // namespace gm::buttons

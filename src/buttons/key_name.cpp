@@ -3,6 +3,7 @@
 #include <array>
 
 #include "buttons/chord_name.h"
+#include "image/profile_switch_code.h"
 
 namespace gm::buttons {
 
@@ -163,9 +164,8 @@ KeyName nameOf(const KeyCode& code, const NamingContext& context) {
             return tableName(names::kProfileLoop);
         constexpr std::array<std::string_view, 3> modes{names::kOfficeMode, names::kGameMode,
                                                         names::kThirdMode};
-        const int target = code[1] & 0x87;
-        if (target >= 0x80 && target <= 0x82)
-            return tableName(modes[static_cast<std::size_t>(target - 0x80)]);
+        if (const auto target = image::profileSwitchTarget(code))
+            return tableName(modes[static_cast<std::size_t>(*target)]);
     }
     if (const auto id = fixedName(code, kMediaAndWeb))
         return tableName(*id);

@@ -34,6 +34,7 @@ inline constexpr std::string_view kGameMode = "Str252";
 inline constexpr std::string_view kThirdMode = "Str253";
 inline constexpr std::string_view kProfileLoop = "Str254";
 inline constexpr std::string_view kAimKey = "Str260";
+inline constexpr std::string_view kLedMode = "Str261";
 inline constexpr std::string_view kFireMacroKey = "Str265";
 inline constexpr std::string_view kKeyOff = "Str277";
 inline constexpr std::string_view kFirstPreset = "Str600";  // Str600..Str606

@@ -1,5 +1,7 @@
 #include "buttons/naming_effects.h"
 
+#include "image/profile_switch_code.h"
+
 namespace gm::buttons {
 
 void applyNamingEffects(const image::KeyCode& code, ButtonState& state, bool keepContinue) {
@@ -8,14 +10,11 @@ void applyNamingEffects(const image::KeyCode& code, ButtonState& state, bool kee
             state.fire[*set].continueOn = (code[1] & 0x80) != 0;
         return;
     }
-    if (code[0] == 0x07 && code[1] != 0x00) {
-        const int target = code[1] & 0x87;
-        if (target < 0x80 || target > 0x82)
-            return;
+    if (const auto target = image::profileSwitchTarget(code)) {
         const int nibble = code[2] >> 4;
         const int item = nibble <= 9 ? nibble : (nibble == 15 ? kNoColourItem : -1);
         if (item >= 0)
-            state.profileColourItems[static_cast<std::size_t>(target - 0x80)] = item;
+            state.profileColourItems[static_cast<std::size_t>(*target)] = item;
     }
 }
 

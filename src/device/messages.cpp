@@ -30,7 +30,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.failed.notBack", "The mouse did not come back after its restart (%1)."},
     {"gm.failed.readBackDiffers",
      "The mouse accepted the write, but after its restart it holds other bytes in: %2."},
-    {"gm.failed.unsupported", "%2 was made for the other chip type."},
+    {"gm.failed.unsupported", "Made for the other chip type: %2."},
     // What the mouse holds after a failed step.
     {"gm.holds.unchanged", "The mouse still holds what it held before."},
     {"gm.holds.partial", "The mouse may now hold part of the new bytes."},

@@ -178,7 +178,7 @@ device::Result setMcuLed(device::Workspace& workspace, const McuLed& settings) {
     image::ImageModel& model = workspace.model();
     if (model.chip != image::ChipType::Chip4210A) {
         return device::Result::fail(device::Failure::Unsupported, device::Step::None,
-                                    "MCU LED settings are for the 4210A");
+                                    "MCU LED settings (4210A only)");
     }
     if (settings.step < 0 || settings.step >= kMcuSteps || settings.lamps < kMcuMinLamps ||
         settings.lamps > kMcuMaxLamps) {

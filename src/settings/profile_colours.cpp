@@ -8,6 +8,7 @@
 
 #include "device/session/profile_push.h"
 #include "image/fields.h"
+#include "image/profile_switch_code.h"
 #include "settings/live_write.h"
 
 namespace gm::settings {
@@ -72,12 +73,11 @@ device::Result setProfile(device::Workspace& workspace, int profile, int colourI
 
 namespace {
 
-constexpr std::uint8_t kProfileSwitchCode = 0x07;
 constexpr std::uint8_t kSwitchToProfile = 0x80;
 
+// The same rule the key names follow, so every key named after a profile gets its colour.
 bool switchesTo(std::span<const std::uint8_t> code, int profile) {
-    return code[0] == kProfileSwitchCode && (code[1] & kSwitchToProfile) != 0 &&
-           (code[1] & 0x0F) == profile;
+    return image::profileSwitchTarget(code.first<4>()) == profile;
 }
 
 template <typename Visit>

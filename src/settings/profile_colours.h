@@ -12,12 +12,15 @@ namespace gm::settings {
 inline constexpr int kProfileColourItems = 11;  // user colours 1..10, then the fixed colour
 inline constexpr int kFixedProfileColour = 11;  // counted from 1, unlike the page items
 
+// The engineering field edt_OffSet's default, the last byte of a profile-switch code.
+inline constexpr std::uint8_t kDefaultSwitchOffset = 0x18;
+
 // The program settings and engineering values that the User 3..6 bytes are made from.
 struct ProfileExtras {
-    bool buttonEffectEnabled = false;  // BE_Enable
-    bool gameDelayEnabled = false;     // GD_Enable
-    int buttonEffect = 0;              // cb_BtnEFT item: 0 off, 1 on
-    std::uint8_t offset = 0;           // edt_OffSet
+    bool buttonEffectEnabled = false;            // BE_Enable
+    bool gameDelayEnabled = false;               // GD_Enable
+    int buttonEffect = 0;                        // cb_BtnEFT item: 0 off, 1 on
+    std::uint8_t offset = kDefaultSwitchOffset;  // edt_OffSet
 };
 
 // Colour item (1..11) to its 4-bit code and back; codes 10..14 name no item.
@@ -39,10 +42,10 @@ device::Result setProfile(device::Workspace& workspace, int profile, int colourI
 
 // The engineering options that travel in a profile-switch key code.
 struct SwitchOptions {
-    bool rtz = false;         // cb_RTZ
-    bool axy = false;         // cb_AXY
-    bool cc = false;          // cb_CC
-    std::uint8_t offset = 0;  // edt_OffSet
+    bool rtz = false;                            // cb_RTZ
+    bool axy = false;                            // cb_AXY
+    bool cc = false;                             // cb_CC
+    std::uint8_t offset = kDefaultSwitchOffset;  // edt_OffSet
 };
 // The colour shown when the mouse switches to `profile` (0..2): every button of the three key
 // tables that switches to it gets the colour code and options, and the key tables are pushed

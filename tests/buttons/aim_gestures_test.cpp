@@ -47,6 +47,9 @@ TEST_F(AimAndGestures, WithoutAimButtonEachPageSaysSo) {
 
 TEST_F(AimAndGestures, GameGestureItemsPlaceMasksAndSlots) {
     b.state.offset = 0x18;
+    // The game-mode items alone: the factory light-mode gesture, which would keep Combo Key2
+    // through the hold items, is off.
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, false).ok());
     struct Case {
         int item;
         std::size_t slot;  // the combo slot that switches to game mode
@@ -96,6 +99,49 @@ TEST_F(AimAndGestures, RightChordGestureTurnsTheLightGestureOff) {
     ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 5).ok());
     EXPECT_FALSE(b.state.lightModeGesture);
     EXPECT_EQ(combo(1), code("07D1F018"));
+}
+
+TEST_F(AimAndGestures, GesturesExcludeEachOtherOnlyWhereTheyShareComboKeyTwo) {
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, true).ok());
+    // A hold gesture lives in Combo Key4: the light-mode gesture stays, and both read back.
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 1).ok());
+    EXPECT_EQ(combo(1), code("0E000000"));
+    EXPECT_EQ(combo(3), code("07D1F018"));
+    EXPECT_EQ(b.mouseKey({0, 1}), code("01080002"));
+    EXPECT_EQ(b.mouseKey({0, 6}), code("01040008"));
+    ButtonState read;
+    refreshButtonState(b.rig.model, read);
+    EXPECT_TRUE(read.lightModeGesture);
+    EXPECT_EQ(read.gestureItem, 1);
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 0).ok());
+    EXPECT_EQ(combo(1), code("0E000000"));
+    EXPECT_EQ(combo(3), code("00000000"));
+
+    // Right + forward takes Combo Key2; the light-mode gesture then takes it back, and the
+    // forward button's mask goes with the displaced gesture.
+    ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 6).ok());
+    EXPECT_EQ(combo(1), code("07D1F018"));
+    ASSERT_TRUE(applyLightGesture(b.rig.workspace, b.state, true).ok());
+    EXPECT_EQ(b.state.gestureItem, 0);
+    EXPECT_EQ(combo(1), code("0E000000"));
+    EXPECT_EQ(b.mouseKey({0, 4}), code("01100000"));
+    refreshButtonState(b.rig.model, read);
+    EXPECT_TRUE(read.lightModeGesture);
+    EXPECT_EQ(read.gestureItem, 0);
+}
+
+TEST_F(AimAndGestures, LightGestureReadsOnOnlyWhenABackButtonRunsComboKeyTwo) {
+    // Combo Key2 still "LED Mode", but no back button carries mask 0x02.
+    ASSERT_TRUE(applyComboMask(b.rig.workspace, b.state, ComboSelector::Back, 0x00).ok());
+    EXPECT_EQ(combo(1), code("0E000000"));
+    refreshButtonState(b.rig.model, b.state);
+    EXPECT_FALSE(b.state.lightModeGesture);
+    // So the toggle turns it on, rather than clearing Combo Key2.
+    ASSERT_TRUE(toggleGesture(b.rig.workspace, b.state, 1));
+    EXPECT_EQ(combo(1), code("0E000000"));
+    EXPECT_EQ(b.mouseKey({0, 1}), code("01080002"));
+    refreshButtonState(b.rig.model, b.state);
+    EXPECT_TRUE(b.state.lightModeGesture);
 }
 
 TEST_F(AimAndGestures, LightGestureTiesEveryBackButtonToComboKeyTwo) {

@@ -23,6 +23,12 @@ TEST(Profile, GameModeWritesItsBytesThenUserZero) {
     EXPECT_EQ(activeProfileOf(rig.model).colourItem, 3);
 }
 
+TEST(Profile, GameModeWithoutAGivenOffsetWritesTheOffsetFieldsDefault) {
+    SettingsRig rig;
+    ASSERT_TRUE(setProfile(rig.workspace, 1, 1));
+    EXPECT_EQ(rig.liveWrites()[3], (LiveWrite{170, {0x18}}));
+}
+
 TEST(Profile, OfficeModeWithTheFixedColourAndButtonEffect) {
     SettingsRig rig;
     ASSERT_TRUE(setProfile(
@@ -55,6 +61,19 @@ TEST(Profile, SwitchColourRewritesOnlyTheSwitchesToThatProfileAndPushes) {
     EXPECT_EQ(at(thirdSwitch), (std::vector<int>{7, 0x82, 0, 0}));
     EXPECT_EQ(profileSwitchColourOf(rig.model, 1), 3);
     EXPECT_FALSE(profileSwitchColourOf(rig.model, 0));
+}
+
+TEST(Profile, SwitchColourReachesEveryKeyNamedAfterTheProfile) {
+    // 07 88 00 00 is named "Office Mode" (bit 3 of b1 is not part of the target).
+    SettingsRig rig;
+    const std::array<std::uint8_t, 4> toOffice{7, 0x88, 0, 0};
+    auto& tables = rig.model.copies.profiles;
+    std::copy(toOffice.begin(), toOffice.end(), tables.begin());
+    ASSERT_TRUE(setProfileSwitchColour(rig.workspace, 0, 2));
+    const image::Image eeprom = rig.mouse.eeprom();
+    const auto first = eeprom.begin() + static_cast<std::ptrdiff_t>(image::kProfiles.offset);
+    EXPECT_EQ(std::vector<int>(first, first + 4), (std::vector<int>{7, 0x80, 0x10, 0x18}));
+    EXPECT_EQ(profileSwitchColourOf(rig.model, 0), 2);
 }
 
 TEST(Profile, SwitchColourWithoutSwitchesStillPushes) {

@@ -23,7 +23,7 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.failed.backupNotStored", "无法保存鼠标配置的备份（%2）；没有向鼠标写入任何数据。"},
     {"gm.failed.notBack", "鼠标重启后没有重新连接（%1）。"},
     {"gm.failed.readBackDiffers", "鼠标接受了写入，但重启后以下区域的数据不同：%2。"},
-    {"gm.failed.unsupported", "%2 是为另一种芯片制作的。"},
+    {"gm.failed.unsupported", "为另一种芯片制作：%2。"},
     {"gm.holds.unchanged", "鼠标仍保存原来的数据。"},
     {"gm.holds.partial", "鼠标现在可能只保存了部分新数据。"},
     {"gm.holds.backup", "备份 %1 保存了原来的配置（'gmousectl backups restore %1'）。"},
