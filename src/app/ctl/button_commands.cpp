@@ -69,6 +69,22 @@ int runButton(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
             out << name << "\n";
         return kExitOk;
     }
+    if (const auto text = args.value("--effect")) {
+        const auto item = args.positional.empty() ? wholeNumber(*text, 0, 1) : std::nullopt;
+        if (!item)
+            return usageError(err, "--effect takes 0 (off) or 1 (on) and no other arguments");
+        return runOnButtons(
+            args, out, err,
+            [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
+                if (const int status =
+                        report(b::setButtonEffect(context.workspace(), state, *item), e);
+                    status != kExitOk) {
+                    return status;
+                }
+                o << "button effect " << (*item == 1 ? "on" : "off") << "\n";
+                return kExitOk;
+            });
+    }
     if (args.positional.empty()) {
         return runOnButtons(
             args, out, err,
@@ -209,7 +225,27 @@ constexpr std::array<std::string_view, 8> kGestureNames{
     "light",         "hold-middle", "hold-dpi-loop", "hold-dpi-up",
     "hold-dpi-down", "right-back",  "right-forward", "fire-macros"};
 
+// Each gesture as the window shows it after a read.
+void printGestures(const b::ButtonState& state, std::ostream& out) {
+    for (std::size_t i = 0; i < kGestureNames.size(); ++i) {
+        bool on = state.gestureItem == static_cast<int>(i);
+        if (i == 0)
+            on = state.lightModeGesture;
+        else if (i == kGestureNames.size() - 1)
+            on = state.gunFireMode;
+        out << kGestureNames[i] << " " << (on ? "on" : "off") << "\n";
+    }
+}
+
 int runGesture(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.positional.empty()) {
+        return runOnButtons(
+            args, out, err,
+            [](DeviceContext&, b::ButtonState& state, std::ostream& o, std::ostream&) {
+                printGestures(state, o);
+                return kExitOk;
+            });
+    }
     if (args.positional.size() != 2)
         return usageError(err, "expected NAME on|off");
     std::size_t which = kGestureNames.size();
@@ -253,7 +289,7 @@ std::string withDeviceHelp(const std::string& text) {
 
 void registerButtonCommands(CommandRegistry& registry) {
     registry.add(
-        {"button", "[PROFILE KEY FUNCTION | --list] [DEVICE OPTIONS]",
+        {"button", "[PROFILE KEY FUNCTION | --list | --effect 0|1] [DEVICE OPTIONS]",
          "show the key tables, or give a key a function",
          withDeviceHelp(
              "Without arguments prints the twelve keys of each profile and the nine combo\n"
@@ -261,8 +297,10 @@ void registerButtonCommands(CommandRegistry& registry) {
              "PROFILE (1..3) the function FUNCTION, named as in the key menu (\"Left Click\",\n"
              "\"DPI Up\", \"Fire Key1\", \"Volume Up\"), as a chord (\"Ctrl+Shift+A\") or as "
              "eight\n"
-             "hex digits. Profile 1 keeps at least one Left Click. --list prints every name."),
-         withDeviceOptions({{{"--list"}}}), runButton});
+             "hex digits. Profile 1 keeps at least one Left Click. --list prints every name;\n"
+             "a name two categories share carries its category: \"Stop (Media)\".\n"
+             "--effect 0|1 turns the button effect (User 3) off or on."),
+         withDeviceOptions({{{"--list"}}, {{"--effect"}, OptionValue::Required}}), runButton});
     registry.add({"fire-key", "N [--repeat R] [--interval MS] [--continue on|off] [DEVICE OPTIONS]",
                   "change fire key set N and every button that uses it",
                   withDeviceHelp("R is 1..15 clicks, MS 1..4094. Every button holding set N in "
@@ -281,8 +319,10 @@ void registerButtonCommands(CommandRegistry& registry) {
                                  "the profile options."),
                   withDeviceOptions(), runCombo});
     registry.add(
-        {"gesture", "NAME on|off [DEVICE OPTIONS]", "turn a combo-key gesture on or off",
-         withDeviceHelp("NAME: light (right + back steps the LED mode); hold-middle, "
+        {"gesture", "[NAME on|off] [DEVICE OPTIONS]",
+         "show the combo-key gestures, or turn one on or off",
+         withDeviceHelp("Without arguments prints each gesture's state as read from the mouse.\n"
+                        "NAME: light (right + back steps the LED mode); hold-middle, "
                         "hold-dpi-loop,\nhold-dpi-up, hold-dpi-down, right-back, right-forward "
                         "(the game-mode gesture,\none at a time); fire-macros (fire macro buttons "
                         "take part in it)."),

@@ -5,6 +5,8 @@
 #include "buttons/key_usages.h"
 #include "buttons/tag_code.h"
 
+#include <map>
+
 namespace gm::ctl {
 
 namespace {
@@ -16,6 +18,43 @@ buttons::KeyMenu everyEntry(buttons::MenuOrigin origin) {
     setup.settings.gunDisplay = true;
     setup.pageProfile = 1;
     return buttons::buildKeyMenu(setup);
+}
+
+struct NamedFunction {
+    std::string name;
+    int tag;
+};
+
+// The function entries of the menu opened from `origin` by English name, in menu order. A name
+// two entries share ("Stop" in Multimedia and in WWW) is told apart by its category:
+// "Stop (Multimedia)".
+std::vector<NamedFunction> namedFunctions(buttons::MenuOrigin origin,
+                                          const ui::text::TextTable& texts) {
+    const buttons::KeyMenu menu = everyEntry(origin);
+    std::map<std::string, std::string> categoryOf;  // panel name -> the caption that opens it
+    for (const buttons::MenuPanel& panel : menu.panels) {
+        for (const buttons::MenuEntry& entry : panel.entries) {
+            if (!entry.panel.empty())
+                categoryOf[entry.panel] = englishName({entry.textId, {}}, texts);
+        }
+    }
+    std::vector<NamedFunction> named;
+    std::map<std::string, int> uses;
+    std::vector<std::string> panels;
+    for (const buttons::MenuPanel& panel : menu.panels) {
+        for (const buttons::MenuEntry& entry : panel.entries) {
+            if (entry.kind != buttons::EntryKind::Function)
+                continue;
+            named.push_back({englishName({entry.textId, {}}, texts), entry.tag});
+            panels.push_back(panel.name);
+            ++uses[named.back().name];
+        }
+    }
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        if (uses[named[i].name] > 1)
+            named[i].name.append(" (").append(categoryOf[panels[i]]).append(")");
+    }
+    return named;
 }
 
 }  // namespace
@@ -34,13 +73,9 @@ std::optional<image::KeyCode> functionCode(const std::string& function,
                                            const ui::text::TextTable& texts) {
     if (const auto raw = image::codeFromText(function); raw && function.size() == 8)
         return raw;
-    for (const buttons::MenuPanel& panel : everyEntry(origin).panels) {
-        for (const buttons::MenuEntry& entry : panel.entries) {
-            if (entry.kind != buttons::EntryKind::Function)
-                continue;
-            if (englishName({entry.textId, {}}, texts) == function)
-                return buttons::codeOfTag(entry.tag, {state, chip, origin});
-        }
+    for (const NamedFunction& named : namedFunctions(origin, texts)) {
+        if (named.name == function)
+            return buttons::codeOfTag(named.tag, {state, chip, origin});
     }
     if (englishName({std::string(buttons::names::kUserDefined), {}}, texts) == function)
         return image::KeyCode{0x02, 0x00, 0x00, 0x00};
@@ -49,12 +84,8 @@ std::optional<image::KeyCode> functionCode(const std::string& function,
 
 std::vector<std::string> acceptedFunctionNames(const ui::text::TextTable& texts) {
     std::vector<std::string> accepted;
-    for (const buttons::MenuPanel& panel : everyEntry(buttons::MenuOrigin::EngineeringKey).panels) {
-        for (const buttons::MenuEntry& entry : panel.entries) {
-            if (entry.kind == buttons::EntryKind::Function)
-                accepted.push_back(englishName({entry.textId, {}}, texts));
-        }
-    }
+    for (const NamedFunction& named : namedFunctions(buttons::MenuOrigin::EngineeringKey, texts))
+        accepted.push_back(named.name);
     accepted.push_back(englishName({std::string(buttons::names::kUserDefined), {}}, texts));
     accepted.push_back(
         "chords: Ctrl, Shift, Alt, Win and up to two keys joined by '+', "

@@ -327,8 +327,37 @@ void showProfile(const image::ImageModel& model, std::ostream& out) {
         out << *active.colourItem << "\n";
 }
 
+// The colour the mouse shows on switching to each profile, as the engineering selectors read it.
+void showSwitchColours(const image::ImageModel& model, std::ostream& out) {
+    for (int profile = 0; profile < 3; ++profile) {
+        out << "switch to " << profile + 1 << " (" << st::profileName(profile) << "): colour item ";
+        if (const auto item = st::profileSwitchColourOf(model, profile))
+            out << *item - 1 << "\n";
+        else
+            out << "none (no key switches to it)\n";
+    }
+}
+
+// profile --switch-color PROFILE ITEM: ITEM is the engineering selector's item, 0..9 the user
+// colours 1..10 and 10 the fixed colour.
+int runSwitchColour(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const Args& p = args.positional;
+    const auto profile = p.size() == 2 ? number(p[0], 1, 3) : std::nullopt;
+    const auto item = p.size() == 2 ? number(p[1], 0, st::kProfileColourItems - 1) : std::nullopt;
+    if (!profile || !item)
+        return usageError(err, "expected: profile --switch-color PROFILE (1..3) ITEM (0..10)");
+    return changeOnMouse(
+        args, out, err,
+        [&](device::Workspace& w) {
+            return st::setProfileSwitchColour(w, *profile - 1, *item + 1);
+        },
+        showSwitchColours);
+}
+
 int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const Args& p = args.positional;
+    if (args.has("--switch-color"))
+        return runSwitchColour(args, out, err);
     if (p.empty() && !args.has("--color"))
         return showOnMouse(args, out, err, showProfile);
     if (p.size() != 1)
@@ -520,12 +549,15 @@ void registerSettingsCommands(CommandRegistry& registry) {
                             {{"--lamps"}, OptionValue::Required}}),
          runLed});
     registry.add(
-        {"profile", "[1|2|3] [--color 1..10|fixed] [DEVICE OPTIONS]",
+        {"profile", "[1|2|3] [--color 1..10|fixed] | --switch-color PROFILE ITEM [DEVICE OPTIONS]",
          "show or choose the active profile and its colour",
          withDeviceHelp("Profiles: 1 Office Mode, 2 Game Mode, 3 Third Mode. The colour is "
                         "user colour 1..10\nor the fixed colour; without --color the "
-                        "current colour stays."),
-         withDeviceOptions({{{"--color"}, OptionValue::Required}}), runProfile});
+                        "current colour stays.\n--switch-color PROFILE ITEM: the colour shown "
+                        "when a key switches to PROFILE,\nITEM 0..9 user colour 1..10, 10 the "
+                        "fixed colour (every such key is rewritten)."),
+         withDeviceOptions({{{"--color"}, OptionValue::Required}, {{"--switch-color"}}}),
+         runProfile});
     registry.add(
         {"usb-id",
          "[--vid XXXX] [--pid XXXX] [--text TEXT] [--maker-number N] [--product-number N] "
