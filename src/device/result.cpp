@@ -32,6 +32,8 @@ std::string_view failureId(Failure failure) {
             return "gm.failed.readBackDiffers";
         case Failure::Unsupported:
             return "gm.failed.unsupported";
+        case Failure::OtherChip:
+            return "gm.failed.otherChip";
     }
     return {};
 }

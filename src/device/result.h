@@ -27,6 +27,7 @@ enum class Failure {
     NotBack,             // the mouse did not come back (or could not be read) after a restart
     ReadBackDiffers,     // the write was accepted but the mouse holds other bytes afterwards
     Unsupported,         // a file or setting made for the other chip type
+    OtherChip,           // an image file made for the other chip; written only when confirmed
 };
 
 // The step of a composite operation that failed, so the user learns how far it got.

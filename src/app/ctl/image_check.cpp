@@ -4,6 +4,7 @@
 
 #include "app/ctl/image_cli.h"
 #include "image/check_byte.h"
+#include "image/chip_fit.h"
 #include "image/hex_text.h"
 #include "image/image_model.h"
 
@@ -69,8 +70,10 @@ int runImageCheck(const ParsedArgs& args, std::ostream& out, std::ostream& err) 
         return kExitUsage;
     const bool sectionsOk = reportSections(input->image, out);
     const bool markerOk = reportMarker(input->image, out);
-    const bool patchOk =
-        reportPatchChecksum(input->image, input->chip.value_or(image::ChipType::Chip4210A), out);
+    // Without --chip the file tells its chip: the one its patch code fits.
+    const image::ChipType chip =
+        input->chip.value_or(image::chipOfImage(input->image).value_or(image::ChipType::Chip4210A));
+    const bool patchOk = reportPatchChecksum(input->image, chip, out);
     return sectionsOk && markerOk && patchOk ? kExitOk : kExitFailure;
 }
 

@@ -110,7 +110,9 @@ int runLoad(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     return runOnMouse(args, out, err, backups,
                       [&](device::Workspace& workspace, std::ostream& o, std::ostream& e) {
-                          return reportWrite(dev::loadProfile(workspace, *file), o, e,
+                          const auto otherChip = args.has("--force") ? dev::OtherChip::Allowed
+                                                                     : dev::OtherChip::Refused;
+                          return reportWrite(dev::loadProfile(workspace, *file, otherChip), o, e,
                                              "loaded " + *file);
                       });
 }
@@ -241,13 +243,14 @@ void registerSessionCommands(CommandRegistry& registry) {
                   withDeviceHelp("Reads the whole image from the mouse and writes its 2048 bytes "
                                  "to FILE;\n\".bin\" is added unless the name ends in it."),
                   withDeviceOptions(), runSave});
-    registry.add({"load", "FILE [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
+    registry.add({"load", "FILE [--force] [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
                   "load a profile file into the mouse",
                   withBackupHelp("Writes the 2048-byte image of FILE to the mouse and restarts it. "
                                  "FILE must have\n0xE0 at byte 495. A shorter file keeps the "
                                  "mouse's bytes past its end; a longer\none is cut at 2048 "
-                                 "bytes; both are reported."),
-                  withDeviceOptions({kBackupDirOption, kNoBackupOption}), runLoad});
+                                 "bytes; both are reported. A file whose patch code does\nnot "
+                                 "fit the mouse's chip is refused unless --force is given."),
+                  withDeviceOptions({kBackupDirOption, kNoBackupOption, {{"--force"}}}), runLoad});
     registry.add({"reset", "1|2|3 [--backup-dir DIR] [--no-backup] [DEVICE OPTIONS]",
                   "write a factory configuration to the mouse",
                   withBackupHelp("Writes factory image Cfg1, Cfg2 or Cfg3 of the mouse's chip type "

@@ -1,6 +1,7 @@
 #include "device/session/profile_transfer.h"
 
 #include "device/session/whole_image_write.h"
+#include "image/chip_fit.h"
 #include "image/files/file_io.h"
 #include "image/files/profile_file.h"
 
@@ -48,7 +49,7 @@ Result saveProfile(Workspace& workspace, const fs::path& chosen, fs::path& saved
     return Result::done();
 }
 
-Result loadProfile(Workspace& workspace, const fs::path& path) {
+Result loadProfile(Workspace& workspace, const fs::path& path, OtherChip otherChip) {
     if (!workspace.session().requireDevice())
         return Result::fail(Failure::NoDevice);
     const image::files::SizedFile file = image::files::readProfileFile(path);
@@ -61,6 +62,17 @@ Result loadProfile(Workspace& workspace, const fs::path& path) {
     }
     image::Image loaded = workspace.model().buffer;
     image::files::applySizedFile(file, loaded);
+    const std::optional<image::ChipType> mouseChip = workspace.model().chip;
+    if (otherChip == OtherChip::Refused && mouseChip && !image::patchFitsChip(loaded, *mouseChip)) {
+        const std::optional<image::ChipType> made = image::chipOfImage(loaded);
+        std::string detail = path.filename().string();
+        detail
+            .append(made ? " was made for the " + std::string(image::chipText(*made))
+                         : " was made for another chip")
+            .append("; the mouse is a ")
+            .append(image::chipText(*mouseChip));
+        return Result::fail(Failure::OtherChip, Step::ReadFile, detail);
+    }
     Result result = replaceWholeImage(workspace, loaded, "load");
     const std::string note = image::files::sizeNote(path, file, "image");
     if (!note.empty())

@@ -143,6 +143,9 @@ TextPair pairOf(WindowText which) {
             return {"Keys", "按键"};
         case WindowText::GunSheet:
             return {"Gun", "枪械"};
+        case WindowText::LoadAnyway:
+            return {"Write it to the mouse anyway? A backup of the current settings is kept first.",
+                    "仍要写入鼠标吗？会先备份当前设置。"};
         case WindowText::OptionsTab:
             return {"Options", "选项"};
         case WindowText::UsbSensorTab:

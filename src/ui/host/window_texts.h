@@ -69,6 +69,7 @@ enum class WindowText {
     Password,        // the access code prompt
     KeysSheet,       // the engineering page's tab titles
     GunSheet,
+    LoadAnyway,  // asked after a profile file for the other chip
     // The engineering settings sheets.
     OptionsTab,
     UsbSensorTab,

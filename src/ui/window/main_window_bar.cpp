@@ -3,6 +3,7 @@
 
 #include "device/session/factory_reset.h"
 #include "device/session/profile_transfer.h"
+#include "ui/host/window_texts.h"
 #include "ui/text/text_ids.h"
 #include "ui/window/layout_loader.h"
 #include "ui/window/main_window.h"
@@ -59,7 +60,16 @@ void MainWindow::loadProfileClicked() {
     if (chosen.isEmpty())
         return;
     host_.runImageChange(caption(text::ids::kLoadProfile), [this, &chosen] {
-        return device::session::loadProfile(workspace_, chosen.toStdString());
+        namespace s = device::session;
+        const std::string path = chosen.toStdString();
+        device::Result result = s::loadProfile(workspace_, path);
+        // A file for the other chip is written only when the user says so, knowing why.
+        if (result.failure == device::Failure::OtherChip &&
+            host_.confirm(presenter_.textOf(device::messageOf(result)) + "\n\n" +
+                          windowText(WindowText::LoadAnyway, language()))) {
+            result = s::loadProfile(workspace_, path, s::OtherChip::Allowed);
+        }
+        return result;
     });
 }
 

@@ -102,7 +102,8 @@ void WindowHost::say(const QString& what, const device::Result& result, Notice n
         line = notice == Notice::Dialog
                    ? what + ": " + reason
                    : what + ": " + windowText(WindowText::NotReached, lang) + " (" + reason + ")";
-        if (notice == Notice::Dialog)
+        // A file for the other chip was the question just asked: the answer needs no box.
+        if (notice == Notice::Dialog && result.failure != device::Failure::OtherChip)
             presenter_.showText(message.textId, said);
     }
     for (const device::Message& note : result.notes)

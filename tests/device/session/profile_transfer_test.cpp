@@ -42,6 +42,28 @@ TEST(ProfileTransfer, ASavedFileLoadsBackIntoTheSameMouseUnchanged) {
     EXPECT_TRUE(rig.session.pollEnabled());
 }
 
+TEST(ProfileTransfer, AFileForTheOtherChipIsRefusedUnlessAllowed) {
+    OperationsRig rig(ChipType::Chip4230A);
+    const image::Image before = rig.mouse.eeprom();
+    const auto file = rig.temp / "4210A.bin";
+    const image::Image other = image::factoryImage(ChipType::Chip4210A, 1);
+    ASSERT_TRUE(rig.files.write(file, other).empty());
+    rig.mouse.clearReports();
+
+    const Result refused = loadProfile(rig.workspace, file);
+    EXPECT_EQ(refused.failure, Failure::OtherChip);
+    const std::string said = messageOf(refused).text;
+    EXPECT_NE(said.find("4210A"), std::string::npos) << said;
+    EXPECT_NE(said.find("4230A"), std::string::npos) << said;
+    EXPECT_TRUE(rig.mouse.reports().empty());
+    EXPECT_EQ(rig.mouse.eeprom(), before);
+    EXPECT_TRUE(rig.backups().list().empty());
+
+    EXPECT_TRUE(loadProfile(rig.workspace, file, OtherChip::Allowed).ok());
+    EXPECT_EQ(rig.mouse.eeprom(), other);
+    ASSERT_EQ(rig.backups().list().size(), 1u);
+}
+
 TEST(ProfileTransfer, SavingUnderANameEndingInBinDoesNotDoubleTheExtension) {
     OperationsRig rig;
     EXPECT_EQ(save(rig, rig.temp / "mine.bin"), rig.temp / "mine.bin");
