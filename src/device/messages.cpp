@@ -31,8 +31,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.failed.readBackDiffers",
      "The mouse accepted the write, but after its restart it holds other bytes in: %2."},
     {"gm.failed.unsupported", "Made for the other chip type: %2."},
-    {"gm.failed.otherChip",
-     "%2: its patch code would not fit this mouse's chip, so nothing was written."},
+    {"gm.failed.otherChip", "%2. Its patch code does not fit this chip, so nothing was written."},
     // What the mouse holds after a failed step.
     {"gm.holds.unchanged", "The mouse still holds what it held before."},
     {"gm.holds.partial", "The mouse may now hold part of the new bytes."},

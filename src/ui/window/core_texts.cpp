@@ -24,7 +24,7 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.failed.notBack", "鼠标重启后没有重新连接（%1）。"},
     {"gm.failed.readBackDiffers", "鼠标接受了写入，但重启后以下区域的数据不同：%2。"},
     {"gm.failed.unsupported", "为另一种芯片制作：%2。"},
-    {"gm.failed.otherChip", "%2：其补丁代码不适合此鼠标的芯片，未写入任何内容。"},
+    {"gm.failed.otherChip", "%2。其补丁代码不适合此芯片，因此未写入任何内容。"},
     {"gm.holds.unchanged", "鼠标仍保存原来的数据。"},
     {"gm.holds.partial", "鼠标现在可能只保存了部分新数据。"},
     {"gm.holds.backup", "备份 %1 保存了原来的配置（'gmousectl backups restore %1'）。"},
