@@ -435,7 +435,11 @@ private slots:
     }
 };
 
+int runMainWindowTests(int argc, char** argv) {
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 }  // namespace gm::ui::testing
 
-QTEST_MAIN(gm::ui::testing::MainWindowTest)
 #include "main_window_test.moc"

@@ -1,86 +1,17 @@
-// The session operations on their controls, on the virtual mouse: the update page's Load BIN and
-// Program, the engineering imports and XDATA group, and restoring a backup from its dialog. Each
-// case checks the bytes the virtual mouse holds afterwards and what the status line says.
+// The update page's operations on the virtual mouse: Load BIN and Program, and restoring a
+// backup from its dialog. Each case checks the bytes the virtual mouse holds afterwards and what
+// the status line says.
 
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <fstream>
 
-#include "image/factory_images.h"
-#include "window_rig.h"
+#include "operations_rig.h"
 
 namespace gm::ui::testing {
 
-namespace {
-
-constexpr std::size_t kPatchHeader = 1008;
-constexpr std::size_t kPatchCode = 1024;
-constexpr std::size_t kPatchArea4210A = 784;
-constexpr std::size_t kMacroArea = 496;
-constexpr std::size_t kMacroAreaSize = 512;
-constexpr const char* kDone = "written to the mouse";
-
-// A patch file for the 4210A: a header giving `length`, then the whole patch area.
-std::vector<std::uint8_t> patchFile(std::uint16_t length) {
-    std::vector<std::uint8_t> bytes{0,
-                                    0,
-                                    static_cast<std::uint8_t>(length >> 8),
-                                    static_cast<std::uint8_t>(length & 0xFF),
-                                    0,
-                                    0,
-                                    0,
-                                    0,
-                                    1,
-                                    2,
-                                    3,
-                                    4,
-                                    5,
-                                    6,
-                                    7,
-                                    8};
-    for (std::size_t i = 0; i < kPatchArea4210A; ++i)
-        bytes.push_back(static_cast<std::uint8_t>(i * 7 + 3));
-    return bytes;
-}
-
-struct Files {
-    QTemporaryDir temp;
-    QString write(const char* name, const std::vector<std::uint8_t>& bytes) {
-        const QString path = temp.filePath(name);
-        std::ofstream(path.toStdString(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return path;
-    }
-};
-
-bool holds(const image::Image& eeprom, std::size_t offset, const std::vector<std::uint8_t>& bytes,
-           std::size_t from = 0) {
-    return std::equal(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(),
-                      eeprom.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-// The engineering page with its first tab shown, as after the access gesture.
-void openEngineering(WindowRig& rig) {
-    rig.window->setEngineeringView(true);
-    rig.click("Btn_Engineer_1");
-}
-
-// Whole-image writes and patch programming keep a backup first, as in the editor.
-struct KeptBackups {
-    explicit KeptBackups(WindowRig& rig) {
-        rig.workspace.setBackupFolder(dir.path().toStdString());
-    }
-    QTemporaryDir dir;
-};
-
-}  // namespace
-
-class OperationsTest final : public QObject {
+class UpdatePageTest final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -160,111 +91,6 @@ private slots:
         rig.mouse.clearFaults();
     }
 
-    void importBaseMacrosWritesTheMacroArea() {
-        WindowRig rig;
-        KeptBackups backups(rig);
-        QVERIFY(rig.connect());
-        Files files;
-        std::vector<std::uint8_t> macros(kMacroAreaSize);
-        for (std::size_t i = 0; i < macros.size(); ++i)
-            macros[i] = static_cast<std::uint8_t>(0xA0 ^ i);
-        const QString path = files.write("macros.bin", macros);
-        MainWindow::FileDialog asked = MainWindow::FileDialog::SaveProfile;
-        rig.window->setFileChooser([&](MainWindow::FileDialog kind) {
-            asked = kind;
-            return path;
-        });
-        openEngineering(rig);
-        QVERIFY(rig.find("Btn_ImportBaseMacro")->isVisible());
-        rig.click("Btn_ImportBaseMacro");
-        QVERIFY(asked == MainWindow::FileDialog::BaseMacros);
-        QVERIFY(holds(rig.mouse.eeprom(), kMacroArea, macros));
-        QVERIFY(rig.window->statusText().contains(kDone));
-    }
-
-    void patchCodeProgramsAtOnceAndDefaultKeepsItWhileClearingTheMacros() {
-        WindowRig rig;
-        KeptBackups backups(rig);
-        QVERIFY(rig.connect());
-        Files files;
-        const auto patch = patchFile(600);
-        const QString patchPath = files.write("patch.bin", patch);
-        const QString macroPath = files.write("macros.bin", std::vector<std::uint8_t>(512, 0x5A));
-        rig.window->setFileChooser([&](MainWindow::FileDialog kind) {
-            return kind == MainWindow::FileDialog::PatchCode ? patchPath : macroPath;
-        });
-        openEngineering(rig);
-        rig.click("Btn_PatchCode");
-        QVERIFY(holds(rig.mouse.eeprom(), kPatchCode, patch, 16));
-        rig.click("Btn_ImportBaseMacro");
-        QCOMPARE(rig.mouse.eeprom()[kMacroArea + 100], std::uint8_t{0x5A});
-
-        rig.click("Btn_Default");
-        const image::Image eeprom = rig.mouse.eeprom();
-        QVERIFY(holds(eeprom, kPatchCode, patch, 16));
-        QVERIFY(eeprom[kMacroArea + 100] != 0x5A);
-        QVERIFY(rig.window->statusText().contains(kDone));
-    }
-
-    void xdataWriteThenRead() {
-        WindowRig rig;
-        KeptBackups backups(rig);
-        QVERIFY(rig.connect());
-        openEngineering(rig);
-        auto* address = rig.find<QLineEdit>("edt_XDataAddr");
-        auto* value = rig.find<QLineEdit>("edt_XDataValue");
-        // Hex only, four digits at most, shown in upper case.
-        QTest::keyClicks(address, "12xab9");
-        QCOMPARE(address->text(), QString("12AB"));
-        QTest::keyClicks(value, "5c7");
-        QCOMPARE(value->text(), QString("5C"));
-
-        rig.click("btn_XDataWrite");
-        QCOMPARE(rig.mouse.xdata(0x12AB), std::uint8_t{0x5C});
-        QVERIFY(rig.window->statusText().contains("12AB := 5C"));
-
-        rig.mouse.setXdata(0x12AB, 0x07);
-        value->clear();
-        rig.click("btn_XDataRead");
-        QCOMPARE(value->text(), QString("07"));
-        QVERIFY(rig.window->statusText().contains("12AB = 07"));
-
-        // A mouse that does not answer: the old value is not left standing as the answer.
-        rig.mouse.refuseDataFrom(1);
-        rig.click("btn_XDataRead");
-        QVERIFY(value->text().isEmpty());
-        QVERIFY(!rig.window->statusText().contains("12AB = "));
-        QVERIFY(!rig.messages.empty());
-        rig.mouse.clearFaults();
-
-        // Without an address nothing is sent.
-        address->clear();
-        rig.mouse.clearReports();
-        rig.click("btn_XDataRead");
-        rig.click("btn_XDataWrite");
-        QVERIFY(rig.mouse.reports().empty());
-    }
-
-    void changeXDataNamesTheWritesTheMouseRefused() {
-        WindowRig rig;
-        KeptBackups backups(rig);
-        QVERIFY(rig.connect());
-        openEngineering(rig);
-        rig.mouse.refuseCommands(true);
-        rig.click("btn_ChangeXData");
-        rig.mouse.refuseCommands(false);
-        const QString status = rig.window->statusText();
-        QVERIFY2(status.contains("7241, 7242, 7243"), qPrintable(status));
-        QVERIFY(!status.contains(kDone));
-        QCOMPARE(rig.mouse.xdata(0x7242), std::uint8_t{0});
-
-        rig.click("btn_ChangeXData");
-        QCOMPARE(rig.mouse.xdata(0x7241), std::uint8_t{1});
-        QCOMPARE(rig.mouse.xdata(0x7242), std::uint8_t{6});
-        QCOMPARE(rig.mouse.xdata(0x7243), std::uint8_t{1});
-        QVERIFY(rig.window->statusText().contains(kDone));
-    }
-
     void restoringABackupFromTheDialogGivesTheOldImageBack() {
         WindowRig rig;
         KeptBackups backups(rig);
@@ -312,7 +138,11 @@ private slots:
     }
 };
 
+int runUpdatePageTests(int argc, char** argv) {
+    UpdatePageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 }  // namespace gm::ui::testing
 
-QTEST_MAIN(gm::ui::testing::OperationsTest)
 #include "operations_test.moc"
