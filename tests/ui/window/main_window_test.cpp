@@ -12,7 +12,7 @@
 #include <string>
 
 #include "image/factory_images.h"
-#include "window_rig.h"
+#include "ui/support/window_rig.h"
 
 namespace gm::ui::testing {
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "operations_rig.h"
+#include "ui/support/operations_rig.h"
 
 namespace gm::ui::testing {
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "operations_rig.h"
+#include "ui/support/operations_rig.h"
 
 namespace gm::ui::testing {
 
@@ -145,4 +145,4 @@ int runUpdatePageTests(int argc, char** argv) {
 
 }  // namespace gm::ui::testing
 
-#include "operations_test.moc"
+#include "update_page_test.moc"
