@@ -5,6 +5,7 @@
 #include "buttons/key_tables.h"
 #include "buttons/refresh.h"
 #include "device/session/session_rig.h"
+#include "support/seen_commands.h"
 
 namespace gm::buttons::testing {
 
@@ -26,15 +27,7 @@ struct ButtonRig {
     }
 
     // Every command report the mouse saw, in order.
-    std::vector<Bytes> commands() const {
-        std::vector<Bytes> found;
-        for (const sim::SeenReport& report : rig.mouse.reports()) {
-            if (report.kind == device::ReportKind::SetFeature &&
-                report.bytes[0] == device::kCommandReportId)
-                found.push_back(report.bytes);
-        }
-        return found;
-    }
+    std::vector<Bytes> commands() const { return gm::testing::commandReports(rig.mouse); }
 
     device::session::testing::SessionRig rig;
     ButtonState state;

@@ -8,44 +8,22 @@
 #include "device/wire.h"
 #include "image/check_byte.h"
 #include "settings/image_state.h"
+#include "support/seen_commands.h"
 
 namespace gm::settings::testing {
 
-struct LiveWrite {
-    int address;
-    std::vector<std::uint8_t> bytes;
-    bool operator==(const LiveWrite&) const = default;
-};
-
-inline void PrintTo(const LiveWrite& write, std::ostream* out) {
-    *out << "{" << write.address << ":";
-    for (const std::uint8_t byte : write.bytes)
-        *out << " " << int{byte};
-    *out << "}";
-}
+using gm::testing::LiveWrite;
 
 struct SettingsRig : device::session::testing::SessionRig {
-    static constexpr int kVendorCheckByte = image::kVendor.offset + image::kVendor.length - 1;
-    static constexpr int kUserCheckByte = image::kUser.offset + image::kUser.length - 1;
-
     explicit SettingsRig(image::ChipType chip = image::ChipType::Chip4210A) : SessionRig(chip) {
         followImageReads(workspace);
         connect();
     }
     // The live writes (target 0) the mouse saw, oldest first, without the writes of the
     // Vendor and User check bytes (see checkByteWrites()).
-    std::vector<LiveWrite> liveWrites() const { return writes(false); }
-    std::vector<LiveWrite> checkByteWrites() const { return writes(true); }
-    std::vector<LiveWrite> writes(bool checkBytes) const {
-        std::vector<LiveWrite> writes;
-        for (const auto& report : commands(device::command::kLiveWrite)) {
-            const bool checkByte = report[3] == kVendorCheckByte || report[3] == kUserCheckByte;
-            if (report[2] != 0 || checkByte != checkBytes)
-                continue;
-            writes.push_back({report[3], std::vector<std::uint8_t>(
-                                             report.begin() + 4, report.begin() + 4 + report[7])});
-        }
-        return writes;
+    std::vector<LiveWrite> liveWrites() const { return gm::testing::liveWrites(mouse); }
+    std::vector<LiveWrite> checkByteWrites() const {
+        return gm::testing::liveWrites(mouse, gm::testing::CheckBytes::Only);
     }
     // Replaces the mouse's EEPROM byte and reads the image again, clearing the record.
     void setMouseByte(std::size_t address, std::uint8_t value) {

@@ -19,6 +19,7 @@
 #include "device/sim/virtual_bus.h"
 #include "device/sim/virtual_mouse.h"
 #include "device/timing.h"
+#include "support/seen_commands.h"
 
 namespace gm::device::test {
 
@@ -64,17 +65,9 @@ protected:
             bytes.push_back(report.bytes);
         return bytes;
     }
-    // Only the reports with the given id (0x40 commands, 0x41 data).
-    std::vector<Bytes> seenWithId(std::uint8_t id) const {
-        std::vector<Bytes> bytes;
-        for (const Bytes& report : seen()) {
-            if (!report.empty() && report[0] == id)
-                bytes.push_back(report);
-        }
-        return bytes;
-    }
-    std::vector<Bytes> commands() const { return seenWithId(kCommandReportId); }
-    std::vector<Bytes> dataReports() const { return seenWithId(kDataReportId); }
+    // Only the command reports, or only the data reports (both directions).
+    std::vector<Bytes> commands() const { return gm::testing::commandReports(mouse); }
+    std::vector<Bytes> dataReports() const { return gm::testing::dataReports(mouse); }
 
     // An EEPROM whose every byte differs from its neighbours, so misplaced bytes show.
     static image::Image patternedImage() {

@@ -4,6 +4,7 @@
 
 #include "image/check_byte.h"
 #include "session_rig.h"
+#include "support/seen_commands.h"
 
 namespace gm::device::session {
 namespace {
@@ -21,20 +22,8 @@ protected:
         rig.model.copies.user.fill(0x11);
     }
 
-    std::vector<Bytes> commands() const {
-        std::vector<Bytes> found;
-        for (const sim::SeenReport& report : rig.mouse.reports()) {
-            if (report.kind == ReportKind::SetFeature && report.bytes[0] == kCommandReportId)
-                found.push_back(report.bytes);
-        }
-        return found;
-    }
-    std::size_t dataReports() const {
-        std::size_t count = 0;
-        for (const sim::SeenReport& report : rig.mouse.reports())
-            count += report.bytes[0] == kDataReportId ? 1 : 0;
-        return count;
-    }
+    std::vector<Bytes> commands() const { return gm::testing::commandReports(rig.mouse); }
+    std::size_t dataReports() const { return gm::testing::dataReports(rig.mouse).size(); }
 
     SessionRig rig;
 };

@@ -25,6 +25,7 @@
 #include "device/timing.h"
 #include "image/image_model.h"
 #include "support/plain_file_writer.h"
+#include "support/seen_commands.h"
 #include "support/temp_folder.h"
 
 namespace gm::device::session::testing {
@@ -162,14 +163,7 @@ struct SessionRig {
 
     // Command reports the mouse saw with this command code.
     std::vector<std::vector<std::uint8_t>> commands(std::uint8_t code) const {
-        std::vector<std::vector<std::uint8_t>> found;
-        for (const sim::SeenReport& report : mouse.reports()) {
-            if (report.kind == ReportKind::SetFeature && report.bytes.size() >= 2 &&
-                report.bytes[0] == kCommandReportId && report.bytes[1] == code) {
-                found.push_back(report.bytes);
-            }
-        }
-        return found;
+        return gm::testing::commandReports(mouse, code);
     }
 
     ManualClock clock;

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/support/window_rig.h"
 #include "ui/window/layout_loader.h"
-#include "window_rig.h"
 
 namespace gm::ui::testing {
 

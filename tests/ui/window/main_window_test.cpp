@@ -12,7 +12,7 @@
 #include <string>
 
 #include "image/factory_images.h"
-#include "window_rig.h"
+#include "ui/support/window_rig.h"
 
 namespace gm::ui::testing {
 
@@ -435,7 +435,11 @@ private slots:
     }
 };
 
+int runMainWindowTests(int argc, char** argv) {
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 }  // namespace gm::ui::testing
 
-QTEST_MAIN(gm::ui::testing::MainWindowTest)
 #include "main_window_test.moc"

@@ -4,8 +4,8 @@
 
 #include <QComboBox>
 
-#include "key_rig.h"
 #include "settings/image_state.h"
+#include "ui/support/key_rig.h"
 
 namespace gm::ui::testing {
 

@@ -10,32 +10,16 @@
 #include "image/factory_images.h"
 #include "image/layout.h"
 #include "settings/image_state.h"
+#include "support/seen_commands.h"
 #include "window_rig.h"
 
 namespace gm::ui::testing {
 
-struct LiveWrite {
-    int address;
-    std::vector<std::uint8_t> bytes;
-    bool operator==(const LiveWrite&) const = default;
-};
-
-inline constexpr int kVendorCheckByte = image::kVendor.offset + image::kVendor.length - 1;
-inline constexpr int kUserCheckByte = image::kUser.offset + image::kUser.length - 1;
+using gm::testing::LiveWrite;
 
 // Live writes (target 0) in the order the mouse saw them; the check byte writes left out.
 inline std::vector<LiveWrite> liveWrites(const WindowRig& rig) {
-    std::vector<LiveWrite> writes;
-    for (const sim::SeenReport& report : rig.mouse.reports()) {
-        const auto& b = report.bytes;
-        if (report.kind != device::ReportKind::SetFeature || b.size() < 8 ||
-            b[0] != device::kCommandReportId || b[1] != device::command::kLiveWrite || b[2] != 0)
-            continue;
-        if (b[3] == kVendorCheckByte || b[3] == kUserCheckByte)
-            continue;
-        writes.push_back({b[3], std::vector<std::uint8_t>(b.begin() + 4, b.begin() + 4 + b[7])});
-    }
-    return writes;
+    return gm::testing::liveWrites(rig.mouse);
 }
 
 // The first factory image of the 4210A with `bytes` placed at their image addresses, the check

@@ -14,6 +14,7 @@
 #include "device/wire.h"
 #include "image/settings/program_settings.h"
 #include "support/plain_file_writer.h"
+#include "support/seen_commands.h"
 #include "ui/text/text_table.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_presenter.h"
@@ -74,13 +75,7 @@ struct WindowRig {
 
     // Command reports the mouse received with this command code.
     int commandsSeen(std::uint8_t code) const {
-        int count = 0;
-        for (const sim::SeenReport& report : mouse.reports()) {
-            if (report.kind == device::ReportKind::SetFeature && report.bytes.size() >= 2 &&
-                report.bytes[0] == device::kCommandReportId && report.bytes[1] == code)
-                ++count;
-        }
-        return count;
+        return static_cast<int>(gm::testing::commandReports(mouse, code).size());
     }
 
     device::ManualClock clock;

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "key_rig.h"
 #include "ui/pages/keys/check_toggle.h"
+#include "ui/support/key_rig.h"
 
 namespace gm::ui::testing {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include "key_rig.h"
+#include "ui/support/key_rig.h"
 
 namespace gm::ui::testing {
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "settings_page_rig.h"
+#include "ui/support/settings_page_rig.h"
 
 namespace gm::ui::testing {
 

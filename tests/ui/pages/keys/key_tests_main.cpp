@@ -6,7 +6,6 @@ namespace gm::ui::testing {
 int runKeyMenuTests(int argc, char** argv);
 int runKeyPageTests(int argc, char** argv);
 int runEngineeringKeysTests(int argc, char** argv);
-int runRefusedChangeTests(int argc, char** argv);
 }  // namespace gm::ui::testing
 
 int main(int argc, char** argv) {
@@ -15,6 +14,5 @@ int main(int argc, char** argv) {
     int failed = runKeyMenuTests(argc, argv);
     failed += runKeyPageTests(argc, argv);
     failed += runEngineeringKeysTests(argc, argv);
-    failed += runRefusedChangeTests(argc, argv);
     return failed == 0 ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 // inside the window; the assignment reaches the mouse's profile section, the last Left Click of
 // profile 1 stays, and a refused push is said and not shown as done.
 
-#include "key_rig.h"
+#include "ui/support/key_rig.h"
 
 namespace gm::ui::testing {
 

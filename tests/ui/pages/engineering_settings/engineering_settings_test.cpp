@@ -23,7 +23,7 @@
 #include "settings/led_lighting.h"
 #include "ui/host/page_events.h"
 #include "ui/pages/engineering_settings/sheet_texts.h"
-#include "window_rig.h"
+#include "ui/support/window_rig.h"
 
 namespace gm::ui::testing {
 

@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QTest>
 
-#include "settings_page_rig.h"
+#include "ui/support/settings_page_rig.h"
 
 namespace gm::ui::testing {
 
