@@ -143,6 +143,14 @@ TextPair pairOf(WindowText which) {
             return {"Keys", "按键"};
         case WindowText::GunSheet:
             return {"Gun", "枪械"};
+        case WindowText::ReplaceWithPreset:
+            return {
+                "Replace every setting of the mouse with factory preset %1? A backup of the "
+                "current settings is kept.",
+                "用出厂预设 %1 替换鼠标的全部设置吗？当前设置会先备份。"};
+        case WindowText::BackupKept:
+            return {"a backup of the previous settings was kept (Update page, Backups)",
+                    "已备份之前的设置（固件更新页的“备份”）"};
         case WindowText::LoadAnyway:
             return {"Write it to the mouse anyway? A backup of the current settings is kept first.",
                     "仍要写入鼠标吗？会先备份当前设置。"};

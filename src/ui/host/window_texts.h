@@ -69,7 +69,9 @@ enum class WindowText {
     Password,        // the access code prompt
     KeysSheet,       // the engineering page's tab titles
     GunSheet,
-    LoadAnyway,  // asked after a profile file for the other chip
+    LoadAnyway,         // asked after a profile file for the other chip
+    ReplaceWithPreset,  // asked before a factory preset; %1 = 1..3
+    BackupKept,         // after a whole-image write
     // The engineering settings sheets.
     OptionsTab,
     UsbSensorTab,

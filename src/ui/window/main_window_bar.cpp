@@ -18,6 +18,10 @@ void MainWindow::buildBottomBar() {
         button->setObjectName(names[i]);
         const int config = i + 1;
         connect(button, &QAbstractButton::clicked, this, [this, button, config] {
+            // One click would replace every setting: ask first.
+            if (!host_.mouseReady() ||
+                !host_.confirm(windowText(WindowText::ReplaceWithPreset, language()).arg(config)))
+                return;
             host_.runImageChange(button->text(), [this, config] {
                 return device::session::writeFactoryImage(workspace_, config);
             });

@@ -91,6 +91,9 @@ void WindowHost::say(const QString& what, const device::Result& result, Notice n
         line = what + ": " + windowText(WindowText::Busy, lang);
     } else if (result.ok()) {
         line = what + ": " + windowText(WindowText::Done, lang);
+        // A whole-image write kept what it replaced: say so, and where to get it back.
+        if (result.backup)
+            line += QString::fromUtf8(" · ") + windowText(WindowText::BackupKept, lang);
     } else {
         const device::Message message = device::messageOf(result);
         QString said = presenter_.textOf(message);

@@ -45,6 +45,10 @@ struct WindowRig {
             messages.push_back({id, text});
         });
         window = std::make_unique<MainWindow>(workspace, presenter, texts, settings);
+        window->setConfirmation([this](const QString& question) {
+            questions.push_back(question);
+            return answer;
+        });
         window->show();
     }
     ~WindowRig() { window.reset(); }
@@ -87,6 +91,9 @@ struct WindowRig {
     device::Workspace workspace{bus, clock, windowTiming(), presenter, files};
     std::unique_ptr<MainWindow> window;
     std::vector<Shown> messages;
+    // The questions asked before a whole-image write, and how they are answered.
+    std::vector<QString> questions;
+    bool answer = true;
 };
 
 }  // namespace gm::ui::testing

@@ -364,6 +364,25 @@ private slots:
         QVERIFY(rig.workspace.session().imageRead());
         QVERIFY(rig.find("Pnl_NoDevice")->isHidden());
         QVERIFY(rig.window->statusText().contains("Confirm 3: written to the mouse"));
+        QVERIFY(rig.window->statusText().contains("a backup of the previous settings was kept"));
+        QCOMPARE(rig.questions.size(), std::size_t{1});
+        QVERIFY(rig.questions[0].contains("factory preset 3"));
+    }
+
+    void aDeclinedPresetWritesNothing() {
+        WindowRig rig;
+        QTemporaryDir backups;
+        rig.workspace.setBackupFolder(backups.path().toStdString());
+        QVERIFY(rig.connect());
+        const image::Image before = rig.mouse.eeprom();
+        rig.mouse.clearReports();
+        rig.answer = false;
+        for (const char* preset : {"Btn_Reset_1", "Btn_Confirm2_1", "Btn_Confirm3_1"})
+            rig.click(preset);
+        QCOMPARE(rig.questions.size(), std::size_t{3});
+        QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
+        QVERIFY(rig.mouse.eeprom() == before);
+        QVERIFY(!rig.window->statusText().contains("written to the mouse"));
     }
 
     void theTopBarDragsTheWindowAndMaximiseUsesTheAvailableArea() {
