@@ -151,6 +151,10 @@ TextPair pairOf(WindowText which) {
         case WindowText::BackupKept:
             return {"a backup of the previous settings was kept (Update page, Backups)",
                     "已备份之前的设置（固件更新页的“备份”）"};
+        case WindowText::NothingChanged:
+            return {"nothing was changed", "未做任何更改"};
+        case WindowText::SavedTo:
+            return {"saved to %1", "已保存到 %1"};
         case WindowText::LoadAnyway:
             return {"Write it to the mouse anyway? A backup of the current settings is kept first.",
                     "仍要写入鼠标吗？会先备份当前设置。"};

@@ -72,6 +72,8 @@ enum class WindowText {
     LoadAnyway,         // asked after a profile file for the other chip
     ReplaceWithPreset,  // asked before a factory preset; %1 = 1..3
     BackupKept,         // after a whole-image write
+    NothingChanged,     // an operation that found nothing to change
+    SavedTo,            // %1 = the file a profile was saved to
     // The engineering settings sheets.
     OptionsTab,
     UsbSensorTab,

@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QPainter>
 
+#include "settings/profile_colours.h"
 #include "settings/profile_page.h"
 #include "ui/host/window_texts.h"
 #include "ui/pages/engineering/engineering_page.h"
@@ -468,6 +469,12 @@ void MainWindow::redrawSession() {
     } else if (!groupBoxes_[pageInfo(current_).groupBox]->isVisible()) {
         groupBoxes_[pageInfo(current_).groupBox]->show();
     }
+    const int active = settings::activeProfileOf(workspace_.model()).profile;
+    status_->setActiveProfile(
+        read && active >= 0 && active < settings::kProfileCount
+            ? caption(
+                  pageInfo(static_cast<Page>(static_cast<int>(Page::Profile1) + active)).caption)
+            : QString());
     status_->refresh(language());
     emit sessionRedrawn();
 }

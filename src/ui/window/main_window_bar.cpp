@@ -51,9 +51,16 @@ void MainWindow::saveProfileClicked() {
     std::filesystem::path saved;
     const device::Result result =
         device::session::saveProfile(workspace_, chosen.toStdString(), saved);
-    host_.sayResult(caption(text::ids::kSaveProfile), result);
-    if (result.ok())
-        status_->append(QString::fromStdString(saved.string()));
+    // A save writes a file, not the mouse: the status names the file.
+    const QString what = caption(text::ids::kSaveProfile);
+    if (result.ok()) {
+        host_.sayLine(what + ": " +
+                          windowText(WindowText::SavedTo, language())
+                              .arg(QString::fromStdString(saved.string())),
+                      false);
+    } else {
+        host_.sayResult(what, result);
+    }
     redrawSession();
 }
 

@@ -22,6 +22,10 @@ StatusLine::StatusLine(device::Workspace& workspace, QWidget* parent)
     setTextGroup(*this, 'D');
 }
 
+void StatusLine::setActiveProfile(const QString& name) {
+    activeProfile_ = name;
+}
+
 void StatusLine::setDeviceNote(DeviceNote note) {
     note_ = note;
     refresh(language_);
@@ -33,11 +37,6 @@ void StatusLine::say(const QString& line, bool failed) {
     refresh(language_);
 }
 
-void StatusLine::append(const QString& part) {
-    lastResult_ += kSeparator + part;
-    refresh(language_);
-}
-
 void StatusLine::refresh(int language) {
     language_ = language;
     device::session::Session& session = workspace_.session();
@@ -46,7 +45,9 @@ void StatusLine::refresh(int language) {
     if (session.readBusy()) {
         link = windowText(WindowText::Reading, language);
     } else if (session.hasDevice() && session.imageRead()) {
-        link = windowText(WindowText::Connected, language);
+        // Connected and read: the green dot says so, and the line names the active profile.
+        link =
+            activeProfile_.isEmpty() ? windowText(WindowText::Connected, language) : activeProfile_;
     } else {
         link = windowText(WindowText::NoMouse, language);
         dot = skin::colour::kMuted;
@@ -67,18 +68,21 @@ void StatusLine::refresh(int language) {
             parts << windowText(WindowText::VirtualNoPermission, language);
             break;
     }
+    // Each line is cut to the status line's width with an ellipsis; the tool tip holds it all.
+    const QString dotted = QString::fromUtf8("\u25CF ");
+    const QString state = fontMetrics().elidedText(
+        parts.join(kSeparator), Qt::ElideRight, width() - fontMetrics().horizontalAdvance(dotted));
     QString shown = QString("<span style='color:%1'>&#9679;</span> %2")
-                        .arg(skin::cssColour(dot), parts.join(kSeparator).toHtmlEscaped());
+                        .arg(skin::cssColour(dot), state.toHtmlEscaped());
     if (!lastResult_.isEmpty()) {
         const QString colour =
             skin::cssColour(failed_ ? skin::colour::kRefusal : skin::colour::kText);
-        // One line, cut to the status line's width; the whole text is in the tool tip.
         const QString line = fontMetrics().elidedText(lastResult_, Qt::ElideRight, width());
         shown += QString("<br><span style='color:%1'>%2</span>").arg(colour, line.toHtmlEscaped());
     }
     setText(shown);
     text_ = parts.join(kSeparator) + "\n" + lastResult_;
-    setToolTip(lastResult_);
+    setToolTip(text_.trimmed());
 }
 
 }  // namespace gm::ui

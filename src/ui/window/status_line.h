@@ -1,7 +1,7 @@
 #pragma once
-// The status line of the bottom bar (lbl_Status): the link state, the chip type and which mouse
-// the editor runs on, then the last operation's result in one line, red when it failed and cut to
-// the line's width, whole in the tool tip.
+// The status line of the bottom bar (lbl_Status): the link state, the chip type, which mouse the
+// editor runs on and its active profile, then the last operation's result, red when it failed.
+// Each line is cut to the line's width with an ellipsis; the tool tip holds the whole text.
 
 #include <QLabel>
 #include <QString>
@@ -19,10 +19,11 @@ public:
     StatusLine(device::Workspace& workspace, QWidget* parent);
 
     void setDeviceNote(DeviceNote note);
+    // The name of the profile the mouse has active; empty before a read. Shown from the next
+    // refresh.
+    void setActiveProfile(const QString& name);
     // The last result's line; `failed` colours it as a refusal.
     void say(const QString& line, bool failed);
-    // Adds a part to the last result's line (a saved file's path, a note of the core).
-    void append(const QString& part);
     // Draws the line again for the session's state in `language`.
     void refresh(int language);
     // The whole text, uncut: the link state, chip and note, then the last result.
@@ -31,6 +32,7 @@ public:
 private:
     device::Workspace& workspace_;
     DeviceNote note_ = DeviceNote::RealMouse;
+    QString activeProfile_;
     QString lastResult_;
     bool failed_ = false;
     int language_ = 1;

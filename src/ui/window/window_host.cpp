@@ -60,6 +60,8 @@ std::optional<device::Result> WindowHost::run(const QString& what,
                                               Notice notice) {
     if (!mouseReady())
         return std::nullopt;
+    // The last result, and a stale error above all, does not stand while the next one runs.
+    status_->say({}, false);
     modelRefreshed_ = false;
     device::Result result;
     {

@@ -156,8 +156,10 @@ private slots:
         QCOMPARE(std::filesystem::file_size(target), std::uintmax_t{image::kImageSize});
         QVERIFY(!rig.checked("rb_2"));
         QVERIFY(rig.checked("rb_4"));
-        QVERIFY(rig.window->statusText().contains("written to the mouse") ||
-                rig.window->statusText().contains("Save Profile"));
+        // The save wrote a file, not the mouse, and the status names it.
+        QVERIFY(rig.window->statusText().contains("Save Profile: saved to " +
+                                                  QString::fromStdString(target.string())));
+        QVERIFY(!rig.window->statusText().contains("written to the mouse"));
         QVERIFY(rig.messages.empty());
     }
 

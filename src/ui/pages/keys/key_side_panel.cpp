@@ -249,11 +249,18 @@ void KeySidePanel::applyFireKeys(std::size_t set) {
 
 void KeySidePanel::aimClicked(int level) {
     KeyEditor& editor = editor_;
-    editor.host().runLiveChange(editor.host().caption(buttons::names::kAimKey), [&editor, level] {
-        return buttons::spreadAimLevel(editor.host().workspace(), editor.state(), level,
-                                       buttons::AimPage::User)
-            .pushed;
+    OperationHost& host = editor.host();
+    const QString what = host.caption(buttons::names::kAimKey);
+    bool noAimKey = false;
+    host.runLiveChange(what, [&editor, level, &noAimKey] {
+        const buttons::AimSpread spread = buttons::spreadAimLevel(
+            editor.host().workspace(), editor.state(), level, buttons::AimPage::User);
+        noAimKey = spread.noAimKey;
+        return spread.pushed;
     });
+    // Without an AIM button nothing was stored (the user was told why): the status says so.
+    if (noAimKey)
+        host.sayLine(what + ": " + windowText(WindowText::NothingChanged, host.language()), false);
     refresh();
 }
 

@@ -95,8 +95,13 @@ private slots:
         WindowRig rig;
         QVERIFY(rig.connect());
         auto* bar = rig.find<QWidget>("Bar_AIM");
+        const image::Image before = rig.mouse.eeprom();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());
         QVERIFY(rig.shown("Str105"));  // the default tables hold no AIM key
+        // Nothing was stored, and the status does not claim a write.
+        QVERIFY(rig.mouse.eeprom() == before);
+        QVERIFY(rig.window->statusText().contains("AIM Key: nothing was changed"));
+        QVERIFY(!rig.window->statusText().contains("written to the mouse"));
 
         rig.click("Key12");
         QVERIFY(clickEntry(rig, "Pnl_Main", "Open_Pnl_Special"));
