@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <memory>
 
 #include "app/gmouse/editor_device.h"
 #include "app/gmouse/gmouse_options.h"
@@ -127,10 +128,19 @@ namespace {
 
 // With GMOUSE_REPORT_SHOWN set, prints the wall clock (nanoseconds since the epoch) when the
 // window's first paint is done and the processor time used until then on standard error, so
-// bench/gmouse_startup.sh can time the start also on a busy machine.
-void reportFirstPaint(gm::ui::MainWindow& window) {
+// bench/gmouse_startup.sh can time the start also on a busy machine; and a line once the first
+// image read is done, so bench/idle_wakeups.sh knows when the editor has nothing left to do.
+void reportFirstPaint(gm::ui::MainWindow& window, gm::device::Workspace& workspace) {
     if (std::getenv("GMOUSE_REPORT_SHOWN") == nullptr)
         return;
+    auto told = std::make_shared<bool>(false);
+    QObject::connect(&window, &gm::ui::MainWindow::sessionRedrawn, &window, [&workspace, told] {
+        const auto& session = workspace.session();
+        if (*told || !session.imageRead() || session.readBusy())
+            return;
+        *told = true;
+        std::cerr << "gmouse: image read\n";
+    });
     QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window, [] {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         const double cpuMs = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -208,7 +218,7 @@ int main(int argc, char** argv) {
             window.move(area.x() + (area.width() - window.width()) / 2,
                         area.y() + (area.height() - window.height()) / 2);
         }
-        reportFirstPaint(window);
+        reportFirstPaint(window, workspace);
         window.show();
         window.startPolling();
         const int ran = app.exec();
