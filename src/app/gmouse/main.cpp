@@ -17,9 +17,13 @@
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <string>
+
+#include <unistd.h>
 
 #include "app/gmouse/editor_device.h"
 #include "app/gmouse/gmouse_options.h"
+#include "app/gmouse/instance_place.h"
 #include "app/gmouse/single_instance.h"
 #include "device/session/workspace.h"
 #include "host/files/atomic_file_writer.h"
@@ -150,6 +154,19 @@ void reportFirstPaint(gm::ui::MainWindow& window, gm::device::Workspace& workspa
     });
 }
 
+// What a second start says once the running editor has been asked to come to the front: its
+// own options stay, whatever this start was given.
+std::string handOverNote(int argc, char** argv) {
+    std::string note = "gmouse: handed over to the editor already running for this user";
+    if (argc > 1) {
+        note.append(", which keeps its own options (not applied:");
+        for (int i = 1; i < argc; ++i)
+            note.append(" ").append(argv[i]);
+        note.append(")");
+    }
+    return note.append("\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,8 +186,19 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("gmouse");
-    if (!screenshot && gm::app::SingleInstance::askRunningEditor())
-        return 0;
+    const unsigned uid = getuid();
+    gm::app::InstancePlace place;
+    if (!screenshot) {
+        place =
+            gm::app::findInstancePlace(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), uid);
+        if (place.socketPath.empty()) {
+            std::cerr << "gmouse: " << place.problem
+                      << "; starting without looking for a running editor\n";
+        } else if (gm::app::SingleInstance::askRunningEditor(place.socketPath, uid)) {
+            std::cerr << handOverNote(argc, argv);
+            return 0;
+        }
+    }
 
     gm::app::EditorDevice device = gm::app::chooseEditorDevice(options->device);
     if (!device.choice) {
@@ -204,11 +232,14 @@ int main(int argc, char** argv) {
             });
             takeScreenshot(window, workspace, *options, status);
         } else {
-            instance = std::make_unique<gm::app::SingleInstance>([&window] {
-                window.showNormal();
-                window.raise();
-                window.activateWindow();
-            });
+            if (!place.socketPath.empty()) {
+                instance =
+                    std::make_unique<gm::app::SingleInstance>(place.socketPath, uid, [&window] {
+                        window.showNormal();
+                        window.raise();
+                        window.activateWindow();
+                    });
+            }
             // The window has its icon once it has painted.
             QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window,
                              [&window] { addTrayIcon(window); });
