@@ -25,8 +25,6 @@ struct Timing {
     Micros restartSettle{5'100'000};
     // Long waits are cut into steps of this size, with the presenter pumped after each.
     Micros pumpStep{100'000};
-    // Longest block of the status listener on one input-report read.
-    std::chrono::milliseconds inputReadTimeout{250};
 
     // All pauses zero: for tests and for measuring host cost alone.
     static Timing instant() {
@@ -39,7 +37,6 @@ struct Timing {
         t.beforeRestart = Micros{0};
         t.restartSettle = Micros{0};
         t.pumpStep = Micros{0};
-        t.inputReadTimeout = std::chrono::milliseconds{20};
         return t;
     }
 };

@@ -50,15 +50,18 @@ struct FakeHidrawNode {
         return featureResult;
     }
 
-    int poll(pollfd* descriptor) const {
-        descriptor->revents = 0;
+    // The node is descriptors[0]; the others (the device's wake-up) are asked of the kernel,
+    // without waiting: the node never blocks.
+    int poll(pollfd* descriptors, nfds_t count) const {
+        int ready = count > 1 ? ::poll(descriptors + 1, count - 1, 0) : 0;
+        descriptors->revents = 0;
         if (!queued.empty()) {
-            descriptor->revents |= POLLIN;
+            descriptors->revents |= POLLIN;
         }
         if (gone) {
-            descriptor->revents |= POLLERR | POLLHUP;
+            descriptors->revents |= POLLERR | POLLHUP;
         }
-        return descriptor->revents != 0 ? 1 : 0;
+        return ready + (descriptors->revents != 0 ? 1 : 0);
     }
 
     ssize_t read(void* buffer, std::size_t length) {
@@ -79,7 +82,9 @@ struct FakeHidrawNode {
         calls.ioctl = [this](int, unsigned long request, void* argument) {
             return ioctl(request, argument);
         };
-        calls.poll = [this](pollfd* descriptor, int) { return poll(descriptor); };
+        calls.poll = [this](pollfd* descriptors, nfds_t count, int) {
+            return poll(descriptors, count);
+        };
         calls.read = [this](int, void* buffer, std::size_t length) { return read(buffer, length); };
         return calls;
     }
@@ -105,8 +110,8 @@ struct FakeHidrawNodes {
         calls.ioctl = [this](int fd, unsigned long request, void* argument) {
             return byFd_.at(fd)->ioctl(request, argument);
         };
-        calls.poll = [this](pollfd* descriptor, int) {
-            return byFd_.at(descriptor->fd)->poll(descriptor);
+        calls.poll = [this](pollfd* descriptors, nfds_t count, int) {
+            return byFd_.at(descriptors->fd)->poll(descriptors, count);
         };
         calls.read = [this](int fd, void* buffer, std::size_t length) {
             return byFd_.at(fd)->read(buffer, length);

@@ -7,9 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <mutex>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "fake_hidraw_node.h"
@@ -105,8 +109,9 @@ TEST_F(FakeNodeDevice, ReportsQueuedBeforeTheUnplugStillArriveThenTheReadFails) 
 TEST_F(FakeNodeDevice, AnEioReadAfterPollInIsGone) {
     // The device left between poll() and read().
     HidrawSystemCalls calls = node.calls();
-    calls.poll = [](pollfd* descriptor, int) {
-        descriptor->revents = POLLIN;
+    calls.poll = [](pollfd* descriptors, nfds_t count, int) {
+        std::for_each(descriptors, descriptors + count, [](pollfd& d) { d.revents = 0; });
+        descriptors->revents = POLLIN;
         return 1;
     };
     HidrawDevice racing(::dup(STDIN_FILENO), calls);
@@ -129,7 +134,15 @@ protected:
         int ends[2];
         ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK, 0, ends), 0);
         peer = ends[1];
-        device = std::make_unique<HidrawDevice>(ends[0], HidrawSystemCalls::real());
+        HidrawSystemCalls calls = HidrawSystemCalls::real();
+        calls.poll = [this](pollfd* descriptors, nfds_t count, int timeoutMs) {
+            {
+                std::lock_guard lock(pollMutex);
+                polls.emplace_back(count, timeoutMs);
+            }
+            return ::poll(descriptors, count, timeoutMs);
+        };
+        device = std::make_unique<HidrawDevice>(ends[0], calls);
     }
     void TearDown() override {
         if (peer >= 0) {
@@ -142,6 +155,8 @@ protected:
 
     int peer = -1;
     std::unique_ptr<HidrawDevice> device;
+    std::mutex pollMutex;
+    std::vector<std::pair<nfds_t, int>> polls;  // descriptors and timeout of each poll()
 };
 
 TEST_F(InputReports, ReadsOneReportAtATimeAndCutsItToTheBuffer) {
@@ -168,6 +183,22 @@ TEST_F(InputReports, NothingToReadIsATimeoutAndAClosedPeerAnError) {
     ::close(peer);
     peer = -1;
     EXPECT_EQ(device->readInput(buffer, kNoWait).status, ReadStatus::Error);
+}
+
+// A read without timeout is one poll() on the node and the wake-up, which an interruption ends
+// whether it came before the read or during it; it ends one read only.
+TEST_F(InputReports, AnInterruptionEndsAWaitWithoutTimeoutOnce) {
+    std::array<std::uint8_t, 4> buffer{};
+    device->interruptRead();
+    EXPECT_EQ(device->readInput(buffer, hid::kWaitForever).status, ReadStatus::Interrupted);
+    EXPECT_EQ(device->readInput(buffer, kNoWait).status, ReadStatus::Timeout);
+    ReadStatus status = ReadStatus::Ok;
+    std::thread reader([&] { status = device->readInput(buffer, hid::kWaitForever).status; });
+    device->interruptRead();
+    reader.join();
+    EXPECT_EQ(status, ReadStatus::Interrupted);
+    const std::vector<std::pair<nfds_t, int>> expected{{2, -1}, {2, 0}, {2, -1}};
+    EXPECT_EQ(polls, expected);
 }
 
 TEST_F(InputReports, ClosesTheNodeWhenTheLastReferenceGoes) {

@@ -83,4 +83,8 @@ hid::ReadResult FaultArmingDevice::readInput(std::span<std::uint8_t> buffer,
     return inner_->readInput(buffer, timeout);
 }
 
+void FaultArmingDevice::interruptRead() {
+    inner_->interruptRead();
+}
+
 }  // namespace gm::umockdev_mouse

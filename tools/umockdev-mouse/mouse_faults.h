@@ -29,6 +29,7 @@ public:
     hid::TransferResult getFeature(std::span<std::uint8_t> report) override;
     hid::ReadResult readInput(std::span<std::uint8_t> buffer,
                               std::chrono::milliseconds timeout) override;
+    void interruptRead() override;
 
 private:
     void arm();

@@ -16,9 +16,14 @@
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
 
 #include "app/gmouse/editor_device.h"
 #include "app/gmouse/gmouse_options.h"
+#include "app/gmouse/instance_place.h"
 #include "app/gmouse/single_instance.h"
 #include "device/session/workspace.h"
 #include "host/files/atomic_file_writer.h"
@@ -127,10 +132,19 @@ namespace {
 
 // With GMOUSE_REPORT_SHOWN set, prints the wall clock (nanoseconds since the epoch) when the
 // window's first paint is done and the processor time used until then on standard error, so
-// bench/gmouse_startup.sh can time the start also on a busy machine.
-void reportFirstPaint(gm::ui::MainWindow& window) {
+// bench/gmouse_startup.sh can time the start also on a busy machine; and a line once the first
+// image read is done, so bench/idle_wakeups.sh knows when the editor has nothing left to do.
+void reportFirstPaint(gm::ui::MainWindow& window, gm::device::Workspace& workspace) {
     if (std::getenv("GMOUSE_REPORT_SHOWN") == nullptr)
         return;
+    auto told = std::make_shared<bool>(false);
+    QObject::connect(&window, &gm::ui::MainWindow::sessionRedrawn, &window, [&workspace, told] {
+        const auto& session = workspace.session();
+        if (*told || !session.imageRead() || session.readBusy())
+            return;
+        *told = true;
+        std::cerr << "gmouse: image read\n";
+    });
     QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window, [] {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         const double cpuMs = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -138,6 +152,19 @@ void reportFirstPaint(gm::ui::MainWindow& window) {
                   << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " after "
                   << cpuMs << " ms of processor time\n";
     });
+}
+
+// What a second start says once the running editor has been asked to come to the front: its
+// own options stay, whatever this start was given.
+std::string handOverNote(int argc, char** argv) {
+    std::string note = "gmouse: handed over to the editor already running for this user";
+    if (argc > 1) {
+        note.append(", which keeps its own options (not applied:");
+        for (int i = 1; i < argc; ++i)
+            note.append(" ").append(argv[i]);
+        note.append(")");
+    }
+    return note.append("\n");
 }
 
 }  // namespace
@@ -159,8 +186,19 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("gmouse");
-    if (!screenshot && gm::app::SingleInstance::askRunningEditor())
-        return 0;
+    const unsigned uid = getuid();
+    gm::app::InstancePlace place;
+    if (!screenshot) {
+        place =
+            gm::app::findInstancePlace(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), uid);
+        if (place.socketPath.empty()) {
+            std::cerr << "gmouse: " << place.problem
+                      << "; starting without looking for a running editor\n";
+        } else if (gm::app::SingleInstance::askRunningEditor(place.socketPath, uid)) {
+            std::cerr << handOverNote(argc, argv);
+            return 0;
+        }
+    }
 
     gm::app::EditorDevice device = gm::app::chooseEditorDevice(options->device);
     if (!device.choice) {
@@ -194,11 +232,14 @@ int main(int argc, char** argv) {
             });
             takeScreenshot(window, workspace, *options, status);
         } else {
-            instance = std::make_unique<gm::app::SingleInstance>([&window] {
-                window.showNormal();
-                window.raise();
-                window.activateWindow();
-            });
+            if (!place.socketPath.empty()) {
+                instance =
+                    std::make_unique<gm::app::SingleInstance>(place.socketPath, uid, [&window] {
+                        window.showNormal();
+                        window.raise();
+                        window.activateWindow();
+                    });
+            }
             // The window has its icon once it has painted.
             QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window,
                              [&window] { addTrayIcon(window); });
@@ -208,7 +249,7 @@ int main(int argc, char** argv) {
             window.move(area.x() + (area.width() - window.width()) / 2,
                         area.y() + (area.height() - window.height()) / 2);
         }
-        reportFirstPaint(window);
+        reportFirstPaint(window, workspace);
         window.show();
         window.startPolling();
         const int ran = app.exec();

@@ -1,22 +1,17 @@
 #include "app/gmouse/single_instance.h"
 
 #include <QLocalSocket>
+#include <iostream>
 
-#include <unistd.h>
+#include "app/gmouse/instance_place.h"
 
 namespace gm::app {
 
-namespace {
-
-QString socketName() {
-    return QString("gmouse-%1").arg(getuid());
-}
-
-}  // namespace
-
-bool SingleInstance::askRunningEditor() {
+bool SingleInstance::askRunningEditor(const std::string& socketPath, unsigned uid) {
+    if (socketUse(lookAt(socketPath), uid) != SocketUse::Connect)
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(socketName());
+    socket.connectToServer(QString::fromStdString(socketPath));
     if (!socket.waitForConnected(500))
         return false;
     socket.write("raise\n");
@@ -24,12 +19,20 @@ bool SingleInstance::askRunningEditor() {
     return true;
 }
 
-SingleInstance::SingleInstance(std::function<void()> raise) : raise_(std::move(raise)) {
-    // Only the user may connect; a socket left by an editor that crashed is taken over.
+SingleInstance::SingleInstance(const std::string& socketPath, unsigned uid,
+                               std::function<void()> raise)
+    : raise_(std::move(raise)) {
+    const QString name = QString::fromStdString(socketPath);
+    // The folder is this user's alone: what is in the way was left by an editor that ended, or
+    // put there by root. It is never used, only removed.
+    if (socketUse(lookAt(socketPath), uid) != SocketUse::Create)
+        QLocalServer::removeServer(name);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socketName())) {
-        QLocalServer::removeServer(socketName());
-        server_.listen(socketName());
+    if (!server_.listen(name)) {
+        std::cerr << "gmouse: cannot listen on " << socketPath << " ("
+                  << server_.errorString().toStdString()
+                  << "); a second start will open a second editor\n";
+        return;
     }
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {

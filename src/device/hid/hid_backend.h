@@ -20,9 +20,13 @@ struct InterfaceInfo {
     std::vector<std::uint8_t> reportDescriptor;
 };
 
-// Error: the handle is of no further use, as when the device went away (the hidraw node hangs
-// up); the device must be searched again.
-enum class ReadStatus { Ok, Timeout, Error };
+// Interrupted: Device::interruptRead() ended the wait. Error: the handle is of no further use,
+// as when the device went away (the hidraw node hangs up); the device must be searched again.
+enum class ReadStatus { Ok, Timeout, Interrupted, Error };
+
+// A read timeout that never runs out: only a report, the device going away or an interruption
+// ends the wait.
+inline constexpr std::chrono::milliseconds kWaitForever = std::chrono::milliseconds::max();
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Error;
@@ -51,10 +55,15 @@ public:
     // Fetches a feature report; report[0] holds the wanted id on entry, and the first `length`
     // bytes hold the answer on success (report id first).
     virtual TransferResult getFeature(std::span<std::uint8_t> report) = 0;
-    // Waits at most `timeout` for one input report and copies at most buffer.size() bytes of it
-    // (report id first). Never spins.
+    // Waits at most `timeout` (kWaitForever: without limit) for one input report and copies at
+    // most buffer.size() bytes of it (report id first). Never spins.
     virtual ReadResult readInput(std::span<std::uint8_t> buffer,
                                  std::chrono::milliseconds timeout) = 0;
+    // Ends a readInput() waiting on another thread, which returns Interrupted. When none waits,
+    // the next one returns Interrupted at once: the interruption is kept until a read takes it,
+    // so it cannot be lost between a reader's last look at its stop flag and its read. Any
+    // thread may call it.
+    virtual void interruptRead() = 0;
 };
 
 enum class OpenError { None, NotFound, PermissionDenied, Other };

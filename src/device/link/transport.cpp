@@ -73,14 +73,26 @@ OpenMouseResult Transport::openMouse(std::uint32_t vendorId, std::uint32_t produ
         result.permissionDenied = denied;
         found = LinkState{};  // a status interface alone is no link
     }
-    std::lock_guard lock(linkMutex_);
-    link_ = std::move(found);
+    replaceLink(std::move(found));
     return result;
 }
 
 void Transport::invalidate() {
-    std::lock_guard lock(linkMutex_);
-    link_ = LinkState{};
+    replaceLink(LinkState{});
+}
+
+void Transport::replaceLink(LinkState next) {
+    std::shared_ptr<hid::Device> replaced;
+    {
+        std::lock_guard lock(linkMutex_);
+        replaced = std::move(link_.readWriteHandle);
+        link_ = std::move(next);
+    }
+    // The status listener waits on the handle without a timeout: wake it so it lets go of the
+    // old handle (a closed node, a new link) instead of holding it until a report comes.
+    if (replaced) {
+        replaced->interruptRead();
+    }
 }
 
 bool Transport::sendCommand(std::uint8_t code, std::uint8_t a2, std::uint8_t a3, std::uint8_t a4,
@@ -164,6 +176,12 @@ hid::ReadResult Transport::readInputReport(std::span<std::uint8_t> buffer,
         noteGone(handle);
     }
     return result;
+}
+
+void Transport::interruptInputRead() {
+    if (const auto handle = link().readWriteHandle) {
+        handle->interruptRead();
+    }
 }
 
 bool Transport::hasCommandChannel() const {

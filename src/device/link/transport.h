@@ -63,7 +63,8 @@ public:
     // (it may be another interface of the same mouse). Among interfaces that qualify, the last
     // one wins.
     OpenMouseResult openMouse(std::uint32_t vendorId, std::uint32_t productId);
-    // Drops all three handles and the ids (device gone, or closing).
+    // Drops all three handles and the ids (device gone, or closing). A status read waiting on
+    // the dropped link ends at once, as it does when a search replaces the link.
     void invalidate();
 
     // [0x40, code, a2, a3, a4, a5, 0, 0] on the command handle.
@@ -81,6 +82,9 @@ public:
     // there is no status channel or the device is gone.
     hid::ReadResult readInputReport(std::span<std::uint8_t> buffer,
                                     std::chrono::milliseconds timeout);
+    // Ends a readInputReport() waiting on the current status channel (it returns Interrupted),
+    // or the next one when none waits (see hid::Device::interruptRead).
+    void interruptInputRead();
 
     // Payload of the last data report received (0xFF x7 after a failed read). Used only under
     // the operation guard, which keeps whole transfers apart.
@@ -106,6 +110,8 @@ private:
                                 std::span<std::uint8_t, kFeatureReportLength> report);
     // The current link's handle of this kind, or null while there is none or it is lost.
     std::shared_ptr<hid::Device> usableHandle(std::shared_ptr<hid::Device> LinkState::*which) const;
+    // Makes `next` the link; interrupts a status read on the link it replaces.
+    void replaceLink(LinkState next);
     // Marks the link lost when `handle` (still part of it) found the device gone.
     void noteGone(const std::shared_ptr<hid::Device>& handle);
     bool sendOn(const std::shared_ptr<hid::Device>& handle, std::span<const std::uint8_t> report);

@@ -44,44 +44,49 @@ void StatusListener::stop() {
         stopping_ = true;
     }
     wake_.notify_all();
+    transport_.interruptInputRead();
     protocol_.guard().wakeWaiters();
     if (thread_.joinable())
         thread_.join();
 }
 
 void StatusListener::deviceOpened() {
-    // Taking the lock orders this wake-up after the thread's last look at the link, so it
-    // cannot be lost between that look and the thread's wait.
-    { std::lock_guard lock(mutex_); }
+    {
+        std::lock_guard lock(mutex_);
+        ++openings_;
+    }
     wake_.notify_all();
 }
 
-void StatusListener::idle(std::chrono::milliseconds limit) {
+std::uint64_t StatusListener::openings() {
+    std::lock_guard lock(mutex_);
+    return openings_;
+}
+
+void StatusListener::waitForOpening(std::uint64_t seen) {
     std::unique_lock lock(mutex_);
-    if (limit.count() > 0) {
-        wake_.wait_for(lock, limit, [this] { return stopping_.load(); });
-    } else {
-        wake_.wait(lock, [this] { return stopping_ || transport_.hasInputChannel(); });
-    }
+    wake_.wait(lock, [&] { return stopping_ || openings_ != seen; });
 }
 
 void StatusListener::run() {
     std::array<std::uint8_t, kInputBufferSize> buffer{};
     while (!stopping_) {
+        // Counted before looking at the link: an opening after this look is not missed.
+        const std::uint64_t seen = openings();
         if (!transport_.hasInputChannel()) {
-            idle(std::chrono::milliseconds{0});
+            waitForOpening(seen);
             continue;
         }
         buffer.fill(0);
-        const hid::ReadResult read = transport_.readInputReport(buffer, timing_.inputReadTimeout);
+        const hid::ReadResult read = transport_.readInputReport(buffer, hid::kWaitForever);
         if (read.status == hid::ReadStatus::Ok) {
             handleReport(std::span(buffer.data(), std::min(read.length, buffer.size())));
         } else if (read.status == hid::ReadStatus::Error) {
-            // The handle is still held but the device is gone: wait for the session to notice
-            // instead of retrying the failing read at full speed.
-            idle(timing_.inputReadTimeout.count() > 0 ? timing_.inputReadTimeout
-                                                      : std::chrono::milliseconds{1});
+            // The handle is still held but the device is gone: wait for the session to open it
+            // again instead of retrying the failing read.
+            waitForOpening(seen);
         }
+        // Interrupted: stop() was called or the link closed; the loop looks at both.
     }
 }
 

@@ -2,8 +2,9 @@
 // The status listener: a thread that reads the mouse's 0x42 status reports. While a status
 // button is held it posts the button's indicator; on release it waits a moment and re-reads the
 // current CPI level and profile from the mouse. It never calls the driver: everything it learns
-// is posted to the change hub, which wakes the driver to apply it on its own thread. While no
-// device is open it sleeps on a condition variable, so an idle editor costs nothing.
+// is posted to the change hub, which wakes the driver to apply it on its own thread. It waits on
+// the status channel without a timeout, and while no device is open on a condition variable:
+// only a report, the link closing or stop() wake it, so an idle editor costs nothing.
 
 #include <atomic>
 #include <condition_variable>
@@ -34,8 +35,8 @@ public:
     StatusListener& operator=(const StatusListener&) = delete;
 
     void start();
-    // Returns once the thread has ended: at once while it idles, else within one
-    // timing.inputReadTimeout (or when the running operation it waits for ends).
+    // Returns once the thread has ended: at once while it waits, else once the report it
+    // handles is done (its refresh delay, the running operation it waits for).
     void stop();
     bool running() const { return thread_.joinable(); }
     // Wakes the idle thread after the session opened the mouse.
@@ -47,8 +48,10 @@ public:
 
 private:
     void run();
-    // Blocks until a device is open or stop() was called, or at most `limit` when positive.
-    void idle(std::chrono::milliseconds limit);
+    // How many times deviceOpened() was called.
+    std::uint64_t openings();
+    // Blocks until deviceOpened() is called after `openings()` was `seen`, or stop() is.
+    void waitForOpening(std::uint64_t seen);
     void refreshAfterRelease(StatusButton button);
     // Reads one byte of the image with a block read once no other operation runs.
     bool readImageByte(std::uint16_t address, std::uint8_t& value);
@@ -62,6 +65,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::atomic<bool> stopping_{false};
+    std::uint64_t openings_ = 0;  // guarded by mutex_
     std::thread thread_;
 
     // Buttons seen pressed since the last release (touched only by the listener thread).

@@ -38,13 +38,15 @@ public:
     }
     hid::ReadResult readInput(std::span<std::uint8_t> buffer,
                               std::chrono::milliseconds timeout) override {
-        return state_->readInput(which_, generation_, buffer, timeout);
+        return state_->readInput(which_, generation_, buffer, timeout, interrupted_);
     }
+    void interruptRead() override { state_->interruptRead(interrupted_); }
 
 private:
     std::shared_ptr<VirtualMouse::State> state_;
     MouseInterface which_;
     std::uint64_t generation_;
+    bool interrupted_ = false;  // guarded by the state's mutex
 };
 
 // A whole report taken or answered, or refused by a mouse that is still there.
@@ -163,16 +165,22 @@ hid::TransferResult VirtualMouse::State::getFeature(MouseInterface which,
 
 hid::ReadResult VirtualMouse::State::readInput(MouseInterface which, std::uint64_t handleGeneration,
                                                std::span<std::uint8_t> buffer,
-                                               std::chrono::milliseconds timeout) {
+                                               std::chrono::milliseconds timeout,
+                                               bool& interrupted) {
     std::unique_lock lock(mutex);
     const bool reportsStatus = which == MouseInterface::Vendor;
-    // A real wait: only a queued report, the handle dying or the timeout end it. A mouse that
-    // comes back from a restart wakes nobody, as its old handles stay dead.
-    inputChanged.wait_for(lock, timeout, [&] {
-        return !aliveLocked(handleGeneration) || (reportsStatus && !pendingInput.empty());
+    // A real wait: only a queued report, the handle dying, an interruption or the timeout end
+    // it. A mouse that comes back from a restart wakes nobody, as its old handles stay dead.
+    waitUpTo(inputChanged, lock, timeout, [&] {
+        return interrupted || !aliveLocked(handleGeneration) ||
+               (reportsStatus && !pendingInput.empty());
     });
     if (!aliveLocked(handleGeneration)) {
         return {hid::ReadStatus::Error, 0};
+    }
+    if (interrupted) {
+        interrupted = false;
+        return {hid::ReadStatus::Interrupted, 0};
     }
     if (!reportsStatus || pendingInput.empty()) {
         return {hid::ReadStatus::Timeout, 0};
@@ -183,6 +191,14 @@ hid::ReadResult VirtualMouse::State::readInput(MouseInterface which, std::uint64
     std::copy_n(report.begin(), length, buffer.begin());
     recordLocked(device::ReportKind::Input, report, true);
     return {hid::ReadStatus::Ok, length};
+}
+
+void VirtualMouse::State::interruptRead(bool& interrupted) {
+    {
+        std::lock_guard lock(mutex);
+        interrupted = true;
+    }
+    inputChanged.notify_all();
 }
 
 std::vector<hid::InterfaceInfo> VirtualMouse::State::interfaces() const {

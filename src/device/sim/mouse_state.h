@@ -34,8 +34,11 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
                                    std::span<const std::uint8_t> report);
     hid::TransferResult getFeature(MouseInterface which, std::uint64_t generation,
                                    std::span<std::uint8_t> report);
+    // `interrupted` is the reading handle's kept interruption, guarded by `mutex`.
     hid::ReadResult readInput(MouseInterface which, std::uint64_t generation,
-                              std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout);
+                              std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout,
+                              bool& interrupted);
+    void interruptRead(bool& interrupted);
     // Pays the slow-mode cost of one report on the clock, outside the lock.
     void payReportCost();
 
@@ -73,5 +76,16 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
     std::vector<SeenReport> seen;
     device::TraceSink trace;
 };
+
+// Waits on `changed` until `ready` holds or `timeout` has passed (never, for hid::kWaitForever).
+template <typename Ready>
+void waitUpTo(std::condition_variable& changed, std::unique_lock<std::mutex>& lock,
+              std::chrono::milliseconds timeout, Ready ready) {
+    if (timeout == hid::kWaitForever) {
+        changed.wait(lock, ready);
+    } else {
+        changed.wait_for(lock, timeout, ready);
+    }
+}
 
 }  // namespace gm::sim

@@ -11,7 +11,7 @@ struct VirtualBus::GenericSlot {
     int id = 0;
     hid::InterfaceInfo info;
     std::mutex mutex;
-    std::condition_variable unplugged;
+    std::condition_variable changed;  // unplugged, or a read interrupted
     bool pluggedIn = true;
 };
 
@@ -28,9 +28,22 @@ public:
     hid::TransferResult getFeature(std::span<std::uint8_t>) override { return refusal(); }
     hid::ReadResult readInput(std::span<std::uint8_t>, std::chrono::milliseconds timeout) override {
         std::unique_lock lock(slot_->mutex);
-        const bool gone =
-            slot_->unplugged.wait_for(lock, timeout, [&] { return !slot_->pluggedIn; });
-        return {gone ? hid::ReadStatus::Error : hid::ReadStatus::Timeout, 0};
+        waitUpTo(slot_->changed, lock, timeout, [&] { return interrupted_ || !slot_->pluggedIn; });
+        if (!slot_->pluggedIn) {
+            return {hid::ReadStatus::Error, 0};
+        }
+        if (interrupted_) {
+            interrupted_ = false;
+            return {hid::ReadStatus::Interrupted, 0};
+        }
+        return {hid::ReadStatus::Timeout, 0};
+    }
+    void interruptRead() override {
+        {
+            std::lock_guard lock(slot_->mutex);
+            interrupted_ = true;
+        }
+        slot_->changed.notify_all();
     }
 
 private:
@@ -40,6 +53,7 @@ private:
     }
 
     std::shared_ptr<VirtualBus::GenericSlot> slot_;
+    bool interrupted_ = false;  // guarded by the slot's mutex
 };
 
 }  // namespace
@@ -76,7 +90,7 @@ void VirtualBus::unplug(int id) {
         std::lock_guard slotLock(generic->mutex);
         generic->pluggedIn = false;
     }
-    generic->unplugged.notify_all();
+    generic->changed.notify_all();
     slots_.erase(it);
 }
 

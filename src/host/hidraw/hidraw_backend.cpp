@@ -41,7 +41,13 @@ hid::OpenResult HidrawBackend::open(const std::string& path) {
     // the feature ioctls do not depend on it.
     const int fd = calls_.open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
-        return {std::make_shared<HidrawDevice>(fd, calls_), hid::OpenError::None, {}};
+        auto device = std::make_shared<HidrawDevice>(fd, calls_);
+        if (!device->interruptible()) {
+            const int error = errno;  // from eventfd(): no descriptors left
+            return {nullptr, hid::OpenError::Other,
+                    "Cannot open " + path + ": " + std::generic_category().message(error)};
+        }
+        return {std::move(device), hid::OpenError::None, {}};
     }
     const int error = errno;
     const std::string reason = std::generic_category().message(error);

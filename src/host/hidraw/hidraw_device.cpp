@@ -1,10 +1,12 @@
 #include "host/hidraw/hidraw_device.h"
 
 #include <linux/hidraw.h>
+#include <sys/eventfd.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <vector>
@@ -32,10 +34,14 @@ int pollTimeout(std::chrono::steady_clock::time_point deadline) {
 
 }  // namespace
 
-HidrawDevice::HidrawDevice(int fd, HidrawSystemCalls calls) : fd_(fd), calls_(std::move(calls)) {}
+HidrawDevice::HidrawDevice(int fd, HidrawSystemCalls calls)
+    : fd_(fd), wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), calls_(std::move(calls)) {}
 
 HidrawDevice::~HidrawDevice() {
     ::close(fd_);
+    if (wakeFd_ >= 0) {
+        ::close(wakeFd_);
+    }
 }
 
 hid::TransferResult HidrawDevice::setFeature(std::span<const std::uint8_t> report) {
@@ -91,7 +97,13 @@ hid::TransferStatus HidrawDevice::failureOf(int error) {
 
 bool HidrawDevice::hungUp() {
     pollfd waiting{fd_, POLLIN, 0};
-    return calls_.poll(&waiting, 0) > 0 && (waiting.revents & kHangUp) != 0;
+    return calls_.poll(&waiting, 1, 0) > 0 && (waiting.revents & kHangUp) != 0;
+}
+
+void HidrawDevice::interruptRead() {
+    // The eventfd's counter stays above zero until a read takes it: the interruption is kept.
+    const std::uint64_t one = 1;
+    (void)!::write(wakeFd_, &one, sizeof one);
 }
 
 hid::ReadResult HidrawDevice::readInput(std::span<std::uint8_t> buffer,
@@ -99,22 +111,30 @@ hid::ReadResult HidrawDevice::readInput(std::span<std::uint8_t> buffer,
     if (buffer.empty()) {
         return {hid::ReadStatus::Error, 0};
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::max(timeout, {});
+    const bool forever = timeout == hid::kWaitForever;
+    const auto deadline = forever ? std::chrono::steady_clock::time_point::max()
+                                  : std::chrono::steady_clock::now() + std::max(timeout, {});
     for (;;) {
-        pollfd waiting{fd_, POLLIN, 0};
-        const int ready = calls_.poll(&waiting, pollTimeout(deadline));
+        std::array<pollfd, 2> waiting{{{fd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}}};
+        const int ready =
+            calls_.poll(waiting.data(), waiting.size(), forever ? -1 : pollTimeout(deadline));
         if (ready < 0) {
             if (errno == EINTR) {
                 continue;  // a signal: wait again for what is left of the timeout
             }
             return {hid::ReadStatus::Error, 0};
         }
+        if ((waiting[1].revents & POLLIN) != 0) {
+            std::uint64_t taken = 0;
+            (void)!::read(wakeFd_, &taken, sizeof taken);
+            return {hid::ReadStatus::Interrupted, 0};
+        }
         if (ready == 0) {
             return {hid::ReadStatus::Timeout, 0};
         }
         // Reports queued before an unplug still come (POLLIN beside POLLHUP); a hang-up
         // without POLLIN means the device is gone and nothing is left.
-        if ((waiting.revents & POLLIN) == 0) {
+        if ((waiting[0].revents & POLLIN) == 0) {
             return {hid::ReadStatus::Error, 0};
         }
         // hidraw hands out one report per read and drops what does not fit the buffer.

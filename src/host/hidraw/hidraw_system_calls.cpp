@@ -12,7 +12,9 @@ HidrawSystemCalls HidrawSystemCalls::real() {
     calls.ioctl = [](int fd, unsigned long request, void* argument) {
         return ::ioctl(fd, request, argument);
     };
-    calls.poll = [](pollfd* descriptor, int timeoutMs) { return ::poll(descriptor, 1, timeoutMs); };
+    calls.poll = [](pollfd* descriptors, nfds_t count, int timeoutMs) {
+        return ::poll(descriptors, count, timeoutMs);
+    };
     calls.read = [](int fd, void* buffer, std::size_t length) {
         return ::read(fd, buffer, length);
     };

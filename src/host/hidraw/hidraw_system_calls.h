@@ -18,8 +18,9 @@ struct HidrawSystemCalls {
     std::function<int(const char* path, int flags)> open;
     // ioctl(2) with a pointer argument: its result, or -1 with errno set.
     IoctlCall ioctl;
-    // poll(2) on one descriptor: the number of ready descriptors, or -1 with errno set.
-    std::function<int(pollfd* descriptor, int timeoutMs)> poll;
+    // poll(2): the number of ready descriptors, or -1 with errno set. The node comes first, the
+    // device's own wake-up descriptor after it.
+    std::function<int(pollfd* descriptors, nfds_t count, int timeoutMs)> poll;
     // read(2): the bytes read, or -1 with errno set.
     std::function<ssize_t(int fd, void* buffer, std::size_t length)> read;
 

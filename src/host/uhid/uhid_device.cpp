@@ -129,7 +129,7 @@ UhidEvent UhidDevice::answerSetReport(std::uint32_t id, std::uint8_t number, std
 bool UhidDevice::forwardInput(std::chrono::milliseconds timeout) {
     std::array<std::uint8_t, kInputBufferSize> buffer{};
     const hid::ReadResult read = device_.readInput(buffer, timeout);
-    if (read.status == hid::ReadStatus::Timeout) {
+    if (read.status == hid::ReadStatus::Timeout || read.status == hid::ReadStatus::Interrupted) {
         return true;
     }
     if (read.status != hid::ReadStatus::Ok) {

@@ -55,6 +55,7 @@ public:
                                   std::chrono::milliseconds timeout) override {
             return input_->readInput(buffer, timeout);
         }
+        void interruptRead() override { input_->interruptRead(); }
 
         const std::string path;
 

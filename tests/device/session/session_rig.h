@@ -142,7 +142,6 @@ inline Timing rigTiming() {
     // restarted mouse is back when the session looks for it.
     timing.restartSettle = Micros{5'100'000};
     timing.pumpStep = Micros{100'000};
-    timing.inputReadTimeout = std::chrono::milliseconds{5};
     return timing;
 }
 

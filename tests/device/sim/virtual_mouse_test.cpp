@@ -225,6 +225,22 @@ TEST_F(VirtualMouseTest, UnplugWakesABlockedReaderWithAnError) {
     EXPECT_EQ(status, hid::ReadStatus::Error);
 }
 
+// Before a read or during it, an interruption ends a read without timeout, and only that one.
+TEST_F(VirtualMouseTest, AnInterruptionEndsAWaitWithoutTimeoutOnce) {
+    for (const auto& handle : {vendor(), bus.open(bus.enumerate().front().path).device}) {
+        std::array<std::uint8_t, 4> buffer{};
+        handle->interruptRead();
+        EXPECT_EQ(handle->readInput(buffer, hid::kWaitForever).status,
+                  hid::ReadStatus::Interrupted);
+        EXPECT_EQ(handle->readInput(buffer, 0ms).status, hid::ReadStatus::Timeout);
+        hid::ReadStatus status = hid::ReadStatus::Ok;
+        std::thread reader([&] { status = handle->readInput(buffer, hid::kWaitForever).status; });
+        handle->interruptRead();
+        reader.join();
+        EXPECT_EQ(status, hid::ReadStatus::Interrupted);
+    }
+}
+
 TEST_F(VirtualMouseTest, AMouseDestroyedWhileAttachedLeavesTheBus) {
     std::shared_ptr<hid::Device> handle;
     {

@@ -3,14 +3,38 @@
 . "$(dirname "${BASH_SOURCE[0]}")/../lib.sh" "$@"
 gmouse="$ctl"
 export QT_QPA_PLATFORM=offscreen
-# The single-instance socket lives in the temporary folder: keep it apart from a running editor.
+# The single-instance socket lives in the runtime folder, else in a folder of its own in the
+# temporary one: keep both apart from a running editor.
 export TMPDIR="$work"
+mkdir -m 700 "$work/run"
+export XDG_RUNTIME_DIR="$work/run"
+socket="$XDG_RUNTIME_DIR/gmouse.socket"
+editors=()
+trap 'kill "${editors[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 run_gmouse() {
     set +e
     timeout 60 "$gmouse" "$@" >"$work/out" 2>"$work/err"
     status=$?
     set -e
+}
+
+# Starts an editor in the background (standard error in $work/NAME.err) and waits until its
+# window is shown.
+start_editor() {
+    GMOUSE_REPORT_SHOWN=1 "$gmouse" --simulate >/dev/null 2>"$work/$1.err" &
+    editors+=("$!")
+    for _ in $(seq 300); do
+        grep -q 'shown at' "$work/$1.err" && return 0
+        kill -0 "$!" 2>/dev/null || break
+        sleep 0.1
+    done
+    fail "editor $1 did not start: $(cat "$work/$1.err")"
+}
+
+# The owner of the socket at PATH; empty when no socket is there.
+socket_owner() {
+    [ ! -S "$1" ] || stat -c %u "$1"
 }
 
 # Width and height of a PNG file, from its header.
@@ -68,18 +92,47 @@ bad-options)
     expect_out "usage: gmouse"
     ;;
 single-instance)
-    "$gmouse" --simulate >"$work/first.out" 2>&1 &
-    first=$!
-    for _ in $(seq 100); do
-        [ -S "$work/gmouse-$(id -u)" ] && break
-        sleep 0.1
-    done
-    [ -S "$work/gmouse-$(id -u)" ] || { kill "$first"; fail "the first editor did not listen"; }
-    run_gmouse --simulate
-    kill -0 "$first" 2>/dev/null || fail "the first editor ended"
-    kill "$first"
-    wait "$first" || true
+    start_editor first
+    [ "$(socket_owner "$socket")" = "$(id -u)" ] || fail "the editor does not listen at $socket"
+    run_gmouse --simulate=4230A
     expect_status 0
+    expect_err "handed over to the editor already running for this user, which keeps its own options \(not applied: --simulate=4230A\)"
+    kill -0 "${editors[0]}" 2>/dev/null || fail "the first editor ended"
+    # Without a runtime folder: a folder of its own in the temporary one, mode 700.
+    kill "${editors[0]}"
+    unset XDG_RUNTIME_DIR
+    start_editor second
+    folder="$TMPDIR/gmouse-$(id -u)"
+    [ "$(stat -c %a "$folder")" = 700 ] || fail "$folder has mode $(stat -c %a "$folder")"
+    [ "$(socket_owner "$folder/gmouse.socket")" = "$(id -u)" ] || fail "no socket in $folder"
+    run_gmouse --simulate
+    expect_status 0
+    expect_err "handed over to the editor already running for this user"
+    ;;
+foreign-socket)
+    # A plain file in the socket's place is not connected to: the editor starts and listens there.
+    : >"$socket"
+    start_editor first
+    [ "$(socket_owner "$socket")" = "$(id -u)" ] || fail "the editor does not listen at $socket"
+    if [ "$(id -u)" != 0 ]; then
+        echo "skipped: giving a socket or a folder to another user needs root"
+        exit 77
+    fi
+    # The running editor's socket, given to another user, is not handed over to: a second
+    # editor starts and listens in its place.
+    chown 65534 "$socket"
+    start_editor second
+    ! grep -q "handed over" "$work/second.err" || fail "handed over to another user's socket"
+    [ "$(socket_owner "$socket")" = 0 ] || fail "the second editor does not listen at $socket"
+    kill -0 "${editors[0]}" 2>/dev/null || fail "the first editor ended"
+    # A fallback folder another user made first is not used; the editor starts without it.
+    unset XDG_RUNTIME_DIR
+    mkdir -m 700 "$TMPDIR/gmouse-0"
+    chown 65534 "$TMPDIR/gmouse-0"
+    start_editor third
+    grep -q "gmouse-0 is not a private folder of this user (owner 65534, mode 700)" \
+        "$work/third.err" || fail "the editor did not say why: $(cat "$work/third.err")"
+    [ -z "$(ls -A "$TMPDIR/gmouse-0")" ] || fail "something was made in another user's folder"
     ;;
 *)
     fail "unknown case $case_name"

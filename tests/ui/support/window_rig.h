@@ -27,7 +27,6 @@ inline device::Timing windowTiming() {
     timing.pollInterval = device::Micros{20'000};
     timing.restartSettle = device::Micros{5'100'000};
     timing.pumpStep = device::Micros{100'000};
-    timing.inputReadTimeout = std::chrono::milliseconds{5};
     return timing;
 }
 
