@@ -27,8 +27,10 @@ void SkinFrame::toggleMaximised() {
     QWidget* shown = window();
     if (maximised_) {
         shown->showNormal();
-        shown->resize(size());
+        // Back to the frame's size, where the window was before.
+        shown->setGeometry(QRect(normalPlace_, size()));
     } else if (const QScreen* screen = shown->screen()) {
+        normalPlace_ = shown->geometry().topLeft();
         // The available area leaves out the panels and task bars of the desktop.
         shown->setGeometry(screen->availableGeometry());
     }

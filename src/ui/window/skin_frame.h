@@ -37,6 +37,7 @@ private:
     QPixmap page_;
     QRect pageArea_;
     bool maximised_ = false;
+    QPoint normalPlace_;  // where the window was before it was maximised
     // Where the window's corner was from the pointer when the drag began.
     std::optional<QPoint> dragOffset_;
 };

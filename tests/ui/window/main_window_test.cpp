@@ -405,11 +405,13 @@ private slots:
         QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(520, 320));
         QCOMPARE(window.pos(), before + QPoint(40, 30));
 
+        const QPoint placed = window.geometry().topLeft();
         rig.click("Btn_Maximize");
         QCOMPARE(window.geometry(), window.screen()->availableGeometry());
         QCOMPARE(rig.find("Img_Base_1")->size(), QSize(980, 620));
         rig.click("Btn_Maximize");
         QCOMPARE(window.size(), QSize(980, 620));
+        QCOMPARE(window.geometry().topLeft(), placed);  // back where it was
 
         // A double-click on the top bar does the same; below it, nothing.
         QTest::mouseDClick(frame, Qt::LeftButton, {}, QPoint(500, 300));
