@@ -12,6 +12,7 @@
 #include <string>
 
 #include "image/factory_images.h"
+#include "image/layout.h"
 #include "ui/support/window_rig.h"
 
 namespace gm::ui::testing {
@@ -369,6 +370,33 @@ private slots:
         QVERIFY(rig.window->statusText().contains("a backup of the previous settings was kept"));
         QCOMPARE(rig.questions.size(), std::size_t{1});
         QVERIFY(rig.questions[0].contains("factory preset 3"));
+    }
+
+    void aProfileForTheOtherChipIsWrittenOnlyWhenTheUserSaysSo() {
+        WindowRig rig;
+        QTemporaryDir backups;
+        rig.workspace.setBackupFolder(backups.path().toStdString());
+        QVERIFY(rig.connect());
+        // Patch code longer than the 4210A's area: made for no chip this mouse could be.
+        image::Image other = image::factoryImage(image::ChipType::Chip4210A, 2);
+        other[image::kPatchHeader.offset + 2] = 0x04;  // length 04xx
+        QTemporaryDir folder;
+        const QString path = folder.filePath("other.bin");
+        QVERIFY(rig.files.write(path.toStdString(), other).empty());
+        rig.window->setFileChooser([&](MainWindow::FileDialog) { return path; });
+        const image::Image before = rig.mouse.eeprom();
+
+        rig.answer = false;
+        rig.click("Btn_LoadProfile_1");
+        QCOMPARE(rig.questions.size(), std::size_t{1});
+        QVERIFY(rig.questions[0].contains("other.bin") && rig.questions[0].contains("4210A"));
+        QVERIFY(rig.messages.empty());  // the question said it: no second box
+        QVERIFY(rig.mouse.eeprom() == before);
+
+        rig.answer = true;
+        rig.click("Btn_LoadProfile_1");
+        QVERIFY(rig.mouse.eeprom() == other);
+        QVERIFY(rig.window->statusText().contains("a backup of the previous settings was kept"));
     }
 
     void aDeclinedPresetWritesNothing() {
