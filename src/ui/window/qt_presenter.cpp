@@ -85,8 +85,11 @@ void QtPresenter::showText(const std::string& textId, const QString& text) {
         reconnect_ = dialog;
         return;
     }
-    MessageDialog dialog(text, okCaption, window_);
-    dialog.exec();
+    // Modal to the window but not blocking: the caller (a poll's wait, a page click) goes on,
+    // so an open message never holds up the connection to the mouse.
+    auto* dialog = new MessageDialog(text, okCaption, window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void QtPresenter::dismissReconnectMessage() {

@@ -1,12 +1,15 @@
 // The main window on the virtual mouse: overlays, page button guards, the profile pages' bytes,
 // clicks during a transfer, a profile switched on the mouse, and profile files.
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -397,6 +400,25 @@ private slots:
         rig.click("Btn_LoadProfile_1");
         QVERIFY(rig.mouse.eeprom() == other);
         QVERIFY(rig.window->statusText().contains("a backup of the previous settings was kept"));
+    }
+
+    void anOpenMessageDoesNotHoldUpTheConnection() {
+        WindowRig rig({}, false);
+        rig.presenter.setMessageSink({});  // the real dialog
+        // Closes what is left open, so a blocking dialog fails the test instead of hanging it.
+        QTimer::singleShot(3000, [] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (qobject_cast<QDialog*>(top) != nullptr)
+                    top->close();
+            }
+        });
+        rig.click("Btn_Adv_1");  // no mouse yet: "Finding the specified device"
+        auto* message = rig.window->findChild<QDialog*>();
+        QVERIFY(message != nullptr && message->isVisible());
+        rig.bus.attach(rig.mouse);
+        QVERIFY(rig.connect());  // read while the message is still open
+        QVERIFY(message->isVisible());
+        message->close();
     }
 
     void aDeclinedPresetWritesNothing() {
