@@ -50,6 +50,10 @@ void NoDevicePage::setTexts(int language, bool permissionProblem, const QString&
         shown += "\n" + problem;
     problem_->setText(shown);
     problem_->setVisible(!shown.isEmpty());
+    // A wrapped label does not ask the layout for the height its lines need: give it that height,
+    // so no line is cut off.
+    for (QLabel* label : {hint_, problem_})
+        label->setMinimumHeight(label->heightForWidth(label->width()));
 }
 
 }  // namespace gm::ui

@@ -74,6 +74,16 @@ private slots:
         WindowRig rig({}, /*attached=*/false);
         rig.window->startPolling();
         QTRY_VERIFY(!rig.find("Pnl_NoDevice")->isHidden());
+        // Every line of the page is readable: no wrapped text is cut off, in either language.
+        for (int language : {1, 2}) {
+            rig.window->setLanguage(language);
+            QApplication::processEvents();
+            for (QLabel* label : rig.find("Pnl_NoDevice")->findChildren<QLabel*>()) {
+                if (label->isVisible() && label->wordWrap())
+                    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+            }
+        }
+        rig.window->setLanguage(1);
         rig.click("Btn_Adv_1");
         QVERIFY(rig.shown("Str022"));
         QVERIFY(rig.shown("Finding the specified device"));
