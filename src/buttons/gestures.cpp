@@ -222,9 +222,13 @@ void refreshGestures(const image::ImageModel& model, ButtonState& state,
     const bool key4 = carriesGameMode(kComboKey4);
     constexpr std::array<int, 6> itemOf{1, 5, 6, 2, 3, 4};  // by kMaskedButtons index
     state.gestureItem = 0;
+    // The light-mode gesture also needs a back button that runs Combo Key2 (mask 0x02).
+    bool backRunsComboKey2 = false;
     forEachProfileKey([&](KeyRef ref) {
         const KeyCode code = profileKeyCode(model, ref);
         const KeyName name = nameOf(code, context);
+        if (code[3] == 0x02 && name.is(names::kBackward))
+            backRunsComboKey2 = true;
         for (std::size_t b = 0; b < kMaskedButtons.size(); ++b) {
             if (!name.is(kMaskedButtons[b].nameId))
                 continue;
@@ -238,14 +242,6 @@ void refreshGestures(const image::ImageModel& model, ButtonState& state,
             else if (code[3] == 0 || (ref.profile == 0 && !key2 && !key4))
                 state.gunFireMode = false;
         }
-    });
-    // The light-mode gesture is on when Combo Key2 is "LED Mode" and some back button runs it
-    // (mask 0x02).
-    bool backRunsComboKey2 = false;
-    forEachProfileKey([&](KeyRef ref) {
-        const KeyCode code = profileKeyCode(model, ref);
-        if (code[3] == 0x02 && nameOf(code, context).is(names::kBackward))
-            backRunsComboKey2 = true;
     });
     state.lightModeGesture =
         backRunsComboKey2 && nameOf(comboKeyCode(model, kComboKey2), context).is(names::kLedMode);
