@@ -5,6 +5,7 @@
 #include "image/files/file_io.h"
 #include "image/files/profile_file.h"
 
+#include <cstdio>
 #include <string>
 
 namespace gm::device::session {
@@ -20,6 +21,22 @@ std::string quoted(const fs::path& path) {
     text.append(path.string());
     text.push_back('\'');
     return text;
+}
+
+// Why a file is no profile: too short to hold the marker at all, or the byte that is there.
+std::string markerProblem(const fs::path& path, const image::files::SizedFile& file) {
+    std::string problem = path.filename().string();
+    if (file.bytes.size() <= image::kMarkerOffset) {
+        problem.append(" holds only ")
+            .append(std::to_string(file.bytes.size()))
+            .append(" bytes; a profile holds ")
+            .append(std::to_string(image::kImageSize));
+        return problem;
+    }
+    char found[8];
+    std::snprintf(found, sizeof found, "0x%02X", file.bytes[image::kMarkerOffset]);
+    problem.append(": byte 495 is ").append(found).append(", not 0xE0");
+    return problem;
 }
 
 }  // namespace
@@ -55,11 +72,8 @@ Result loadProfile(Workspace& workspace, const fs::path& path, OtherChip otherCh
     const image::files::SizedFile file = image::files::readProfileFile(path);
     if (!file.ok())
         return Result::fail(Failure::FileUnusable, Step::ReadFile, file.error);
-    if (!image::files::hasProfileMarker(file)) {
-        workspace.presenter().showMessage(messages::kLoadingBinError);
-        return Result::fail(Failure::BadMarker, Step::ReadFile,
-                            path.string() + ": byte 495 is not 0xE0");
-    }
+    if (!image::files::hasProfileMarker(file))
+        return Result::fail(Failure::BadMarker, Step::ReadFile, markerProblem(path, file));
     image::Image loaded = workspace.model().buffer;
     image::files::applySizedFile(file, loaded);
     const std::optional<image::ChipType> mouseChip = workspace.model().chip;

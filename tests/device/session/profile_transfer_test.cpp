@@ -88,18 +88,30 @@ TEST(ProfileTransfer, SavesNothingWhenTheImageReadIsRefusedOrIncomplete) {
     }
 }
 
-TEST(ProfileTransfer, AFileWithTheWrongMarkerIsRefusedAndNothingChanges) {
-    OperationsRig rig;
+TEST(ProfileTransfer, AFileThatIsNoProfileIsRefusedWithItsReasonAndNothingChanges) {
     image::Image bad = distinctImage();
     bad[image::kMarkerOffset] = 0xE1;
-    const image::Image before = rig.mouse.eeprom();
-    EXPECT_EQ(loadProfile(rig.workspace, rig.writeFile("bad.bin", bad)).failure,
-              Failure::BadMarker);
-    EXPECT_TRUE(rig.presenter.saw("Loading .bin is error!"));
-    EXPECT_EQ(rig.mouse.eeprom(), before);
-    EXPECT_TRUE(rig.blockWrites().empty());
-    EXPECT_EQ(rig.mouse.restartCount(), 0);
-    EXPECT_TRUE(rig.backups().list().empty());
+    const struct {
+        std::span<const std::uint8_t> bytes;
+        const char* reason;
+    } cases[] = {
+        {bad, "bad.bin: byte 495 is 0xE1, not 0xE0"},
+        {std::span(bad).first(10), "bad.bin holds only 10 bytes; a profile holds 2048"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        OperationsRig rig;
+        const image::Image before = rig.mouse.eeprom();
+        const Result result = loadProfile(rig.workspace, rig.writeFile("bad.bin", c.bytes));
+        EXPECT_EQ(result.failure, Failure::BadMarker);
+        EXPECT_EQ(messageOf(result).text, std::string("Loading .bin is error! (") + c.reason + ")");
+        // The result is the one message: the caller shows it, nothing was shown on the way.
+        EXPECT_TRUE(rig.presenter.messages.empty());
+        EXPECT_EQ(rig.mouse.eeprom(), before);
+        EXPECT_TRUE(rig.blockWrites().empty());
+        EXPECT_EQ(rig.mouse.restartCount(), 0);
+        EXPECT_TRUE(rig.backups().list().empty());
+    }
 }
 
 TEST(ProfileTransfer, A4230AFileIsAcceptedByA4210AMouse) {

@@ -234,6 +234,8 @@ private slots:
         rig.mouse.clearReports();
         rig.click("Btn_LoadProfile_1");
         QVERIFY(rig.shown("Loading .bin is error!"));
+        QCOMPARE(rig.messages.size(), std::size_t{1});  // one box, with the reason
+        QVERIFY(rig.messages.front().text.contains("byte 495"));
         QCOMPARE(rig.commandsSeen(device::command::kBlockWrite), 0);
         QVERIFY(rig.window->statusText().contains("Loading .bin is error!"));
         QVERIFY(!rig.window->statusText().contains("written to the mouse"));
