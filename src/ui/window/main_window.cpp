@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include "settings/profile_colours.h"
 #include "settings/profile_page.h"
@@ -59,7 +60,6 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
         skin::pageBackgroundName(language(), pageInfo(Page::Profile1).background), "Mouse",
         "AppIcon"});
     setObjectName("MainForm");
-    setWindowTitle(kWindowCaption);
     setAttribute(Qt::WA_TranslucentBackground);
     frame_ = new SkinFrame(this);
     buildTopBar();
@@ -88,6 +88,9 @@ MainWindow::MainWindow(device::Workspace& workspace, QtPresenter& presenter, tex
 }
 
 MainWindow::~MainWindow() {
+    // Hiding moves the focus out of a field being edited, whose handler uses the pages and the
+    // host: let it run while they are still there, as a closed window does.
+    hide();
     devTimer_.stop();
     workspace_.session().stopListener();
 }
@@ -136,11 +139,14 @@ void MainWindow::buildTopBar() {
     title_->setFont(titleFont);
     title_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    const std::array<const char*, 3> captions{"EN", "中文", "EN"};
+    // Languages 1 and 3 are both English; the third names no product in its title.
+    const std::array<const char*, 3> captions{"EN", "中文", "EN·N"};
+    const std::array<const char*, 3> tooltips{"English", "中文", "English, neutral title"};
     for (int i = 0; i < 3; ++i) {
         auto* button = new SkinButton("LangS", frame_);
         button->setObjectName(QString("Btn_Lang%1").arg(i + 1));
         button->setText(QString::fromUtf8(captions[i]));
+        button->setToolTip(QString::fromUtf8(tooltips[i]));
         button->setCheckable(true);
         connect(button, &QAbstractButton::clicked, this, [this, i] { setLanguage(i + 1); });
         languageButtons_[i] = button;
@@ -332,7 +338,7 @@ void MainWindow::retranslate() {
     if (!family.isEmpty())
         font.setFamilies({family, font.family()});
     setFont(font);
-    title_->setText(QString::fromStdString(texts_.title()));
+    retitle();
     for (int i = 0; i < 3; ++i)
         languageButtons_[i]->setChecked(language() == i + 1);
     for (const PageInfo& info : kPages) {
@@ -430,7 +436,22 @@ void MainWindow::applyPage(Page page) {
 
 // --- Session ---
 
+void MainWindow::retitle() {
+    // The captions are written for the 4210A; a 4230A is named as what it is.
+    const auto forChip = [this](QString caption) {
+        if (!chip_.isEmpty())
+            caption.replace(QRegularExpression("42[13]0A"), chip_);
+        return caption;
+    };
+    setWindowTitle(forChip(kWindowCaption));
+    title_->setText(forChip(QString::fromStdString(texts_.title())));
+}
+
 void MainWindow::onChange(device::session::ChangeKind kind, int value, const QString& text) {
+    if (kind == ChangeKind::Identified && text != chip_) {
+        chip_ = text;
+        retitle();
+    }
     // RefreshCurrentProfileStatus: a profile switched on the mouse shows that profile's page
     // without writing anything.
     if (kind == ChangeKind::Profile && value >= 0 && value < settings::kProfileCount &&

@@ -1,6 +1,7 @@
 #include "ui/window/no_device_page.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/host/window_texts.h"
 #include "ui/skin/style_sheets.h"
@@ -51,9 +52,9 @@ void NoDevicePage::setTexts(int language, bool permissionProblem, const QString&
     problem_->setText(shown);
     problem_->setVisible(!shown.isEmpty());
     // A wrapped label does not ask the layout for the height its lines need: give it that height,
-    // so no line is cut off.
+    // so no line is cut off. An empty label has no height for any width (-1).
     for (QLabel* label : {hint_, problem_})
-        label->setMinimumHeight(label->heightForWidth(label->width()));
+        label->setMinimumHeight(std::max(0, label->heightForWidth(label->width())));
 }
 
 }  // namespace gm::ui
