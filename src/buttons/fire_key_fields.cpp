@@ -37,7 +37,7 @@ std::string repeatWhileTyping(std::string_view text) {
 
 std::string repeatOnLeaving(std::string_view text) {
     const std::string typed = repeatWhileTyping(text);
-    return *valueOf(typed) < 2 ? "2" : typed;
+    return *valueOf(typed) < kMinUserRepeat ? std::to_string(kMinUserRepeat) : typed;
 }
 
 std::string intervalWhileTyping(std::string_view text) {

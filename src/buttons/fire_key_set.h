@@ -10,7 +10,8 @@
 namespace gm::buttons {
 
 inline constexpr std::size_t kFireKeySetCount = 3;
-inline constexpr int kMinRepeat = 1;  // the engineering page allows 1, the user page 2
+inline constexpr int kMinRepeat = 1;      // the engineering page allows 1
+inline constexpr int kMinUserRepeat = 2;  // the key page and gmousectl promise 2..15
 inline constexpr int kMaxRepeat = 15;
 inline constexpr int kMinInterval = 1;
 inline constexpr int kMaxInterval = 4094;

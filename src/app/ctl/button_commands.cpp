@@ -13,6 +13,7 @@
 #include "app/ctl/device_context.h"
 #include "buttons/aim_key.h"
 #include "buttons/assignment.h"
+#include "buttons/fire_key_set.h"
 #include "buttons/fire_keys.h"
 #include "buttons/gestures.h"
 #include "buttons/key_name.h"
@@ -143,8 +144,9 @@ int runFireKey(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::optional<int> repeat;
     std::optional<int> interval;
     std::optional<bool> continueOn;
-    if (const auto text = args.value("--repeat"); text && !(repeat = wholeNumber(*text, 1, 15)))
-        return usageError(err, "--repeat must be 1..15");
+    if (const auto text = args.value("--repeat");
+        text && !(repeat = wholeNumber(*text, b::kMinUserRepeat, b::kMaxRepeat)))
+        return usageError(err, "--repeat must be 2..15");
     if (const auto text = args.value("--interval");
         text && !(interval = wholeNumber(*text, b::kMinInterval, b::kMaxInterval))) {
         return usageError(err, "--interval must be 1..4094");
@@ -303,7 +305,7 @@ void registerButtonCommands(CommandRegistry& registry) {
          withDeviceOptions({{{"--list"}}, {{"--effect"}, OptionValue::Required}}), runButton});
     registry.add({"fire-key", "N [--repeat R] [--interval MS] [--continue on|off] [DEVICE OPTIONS]",
                   "change fire key set N and every button that uses it",
-                  withDeviceHelp("R is 1..15 clicks, MS 1..4094. Every button holding set N in "
+                  withDeviceHelp("R is 2..15 clicks, MS 1..4094. Every button holding set N in "
                                  "any profile is\nrewritten with the new values."),
                   withDeviceOptions({{{"--repeat"}, OptionValue::Required},
                                      {{"--interval"}, OptionValue::Required},

@@ -141,7 +141,9 @@ bad-input)
     run fire-key 4
     expect_usage_error 'N must be 1, 2 or 3'
     run fire-key 1 --repeat 16
-    expect_usage_error '--repeat must be 1..15'
+    expect_usage_error '--repeat must be 2..15'
+    run fire-key 1 --repeat 1
+    expect_usage_error '--repeat must be 2..15'
     run gesture light maybe
     expect_usage_error 'expected on or off'
     ;;
