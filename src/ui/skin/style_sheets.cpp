@@ -67,14 +67,15 @@ constexpr LookSheet kSheets[] = {
      "QLabel[role=\"title\"] { color: @text; font-size: 13px; font-weight: 600; }"
      "QPushButton { color: @text; background: @background; border: 1px solid @hairline;"
      " border-radius: 5px; padding: 2px 8px; text-align: left; font-size: 12px; min-height: 20px; }"
-     "QPushButton:hover { border-color: @accent; }"
+     "QPushButton:hover, QPushButton:focus { border-color: @accent; }"
      "QComboBox, QLineEdit { color: @text; background: @background; border: 1px solid @hairline;"
      " border-radius: 5px; padding: 1px 6px; font-size: 12px; min-height: 20px; }"
      "QComboBox:focus, QLineEdit:focus { border-color: @accent; }"
      "QCheckBox { color: @text; font-size: 12px; spacing: 6px; }"
      "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid @hairline;"
      " border-radius: 4px; background: @background; }"
-     "QCheckBox::indicator:checked { background: @accent; border-color: @accent; }"},
+     "QCheckBox::indicator:checked { background: @accent; border-color: @accent; }"
+     "QCheckBox:focus { color: @accent; }"},
     {Look::EngineerSheet,
      "QGroupBox { color: @text; font-size: 13px; font-weight: 600; border: 1px solid @hairline;"
      " border-radius: 8px; margin-top: 10px; padding: 16px 12px 10px 12px; }"
@@ -88,7 +89,9 @@ constexpr LookSheet kSheets[] = {
      "QCheckBox { color: @muted; font-size: 12px; font-weight: normal; spacing: 8px; }"
      "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid @edge;"
      " border-radius: 4px; background: @background; }"
-     "QCheckBox::indicator:checked { background: @accent; border-color: @accent; }"},
+     "QCheckBox::indicator:checked { background: @accent; border-color: @accent; }"
+     "QCheckBox:focus { color: @text; }"
+     "QCheckBox::indicator:focus { border-color: @accent; }"},
     {Look::SettingsSheet,
      "QGroupBox { color: @text; font-size: 12px; font-weight: 600; border: 1px solid @hairline;"
      " border-radius: 6px; margin-top: 9px; padding: 12px 8px 6px 8px; }"
@@ -97,6 +100,7 @@ constexpr LookSheet kSheets[] = {
      "QLabel { color: @muted; font-size: 12px; font-weight: normal; }"
      "QLabel[header=\"true\"] { color: @text; }"
      "QCheckBox { color: @text; font-size: 12px; font-weight: normal; }"
+     "QCheckBox:focus { color: @accent; }"
      "QLineEdit { background: @background; color: @text; border: 1px solid @hairline;"
      " border-radius: 3px; padding: 1px 4px; font-weight: normal; }"
      "QLineEdit:focus { border-color: @accent; }"
@@ -121,6 +125,34 @@ constexpr LookSheet kSheets[] = {
     {Look::ChecksumMatch, "color: @muted;"},
     {Look::ChecksumMismatch, "color: @refusal;"},
     {Look::SmallCaption, "font-size: 11px;"},
+    {Look::StandardDialog,
+     "QDialog, QMenu { background: @panel; color: @text; font-size: 13px; }"
+     "QLabel, QCheckBox, QRadioButton { color: @text; background: transparent; }"
+     "QMenu { border: 1px solid @hairline; padding: 4px; }"
+     "QMenu::item { padding: 5px 24px 5px 16px; border-radius: 4px; }"
+     "QMenu::item:selected { background: @selection; }"
+     "QMenu::separator { height: 1px; background: @hairline; margin: 4px 8px; }"
+     "QLineEdit, QComboBox, QSpinBox, QAbstractItemView { color: @text; background: @background;"
+     " border: 1px solid @hairline; border-radius: 5px; padding: 2px 6px;"
+     " selection-background-color: @selection; selection-color: @text; }"
+     "QLineEdit:focus, QComboBox:focus, QSpinBox:focus, QAbstractItemView:focus"
+     " { border-color: @accent; }"
+     "QComboBox QAbstractItemView { background: @panel; }"
+     "QHeaderView::section { background: @panel; color: @muted; border: none;"
+     " border-bottom: 1px solid @hairline; padding: 4px 8px; }"
+     "QPushButton { color: @text; background: @background; border: 1px solid @hairline;"
+     " border-radius: 6px; padding: 5px 16px; min-width: 64px; }"
+     "QPushButton:hover { background: @hover; }"
+     "QPushButton:focus, QPushButton:default { border-color: @accent; }"
+     "QPushButton:disabled, QLabel:disabled { color: @disabled; }"
+     "QToolButton { color: @text; background: transparent; border: 1px solid transparent;"
+     " border-radius: 4px; padding: 2px; }"
+     "QToolButton:hover, QToolButton:focus { border-color: @accent; }"
+     "QScrollBar { background: @background; width: 10px; height: 10px; margin: 0; }"
+     "QScrollBar::handle { background: @edge; border-radius: 4px; min-height: 24px;"
+     " min-width: 24px; }"
+     "QScrollBar::add-line, QScrollBar::sub-line { height: 0; width: 0; }"
+     "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"},
 };
 
 const std::map<QString, Rgb>& paletteNames() {
@@ -136,6 +168,7 @@ const std::map<QString, Rgb>& paletteNames() {
         {"disabled", colour::kDisabledText},
         {"outOfUse", colour::kOutOfUseText},
         {"selection", colour::kSelection},
+        {"hover", colour::kPanelHover},
     };
     return names;
 }

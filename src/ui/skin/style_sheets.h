@@ -34,6 +34,7 @@ enum class Look {
     ChecksumMatch,      // a computed checksum equal to the stored one
     ChecksumMismatch,   // a computed checksum that differs
     SmallCaption,       // the sensor registers' captions
+    StandardDialog,     // Qt's own dialogs (files, colours) and the tray menu, in the dark look
 };
 
 // The style sheet of `look`, with the palette's colours filled in.

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/pages/widgets/focus_ring.h"
+
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_pictures.h"
@@ -16,6 +18,7 @@ constexpr int kTextInset = skin::kCheckMark.width + 8;
 
 CheckToggle::CheckToggle(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
+    takeKeyboardFocus(*this);
 }
 
 void CheckToggle::setOn(bool on) {
@@ -51,6 +54,7 @@ void CheckToggle::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(skin::redOf(ink), skin::greenOf(ink), skin::blueOf(ink)));
     const QRect textRect = rect().adjusted(kTextInset, 0, 0, 0);
     painter.drawText(textRect, Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap, text());
+    paintFocusRing(painter, *this, 3);
 }
 
 }  // namespace gm::ui

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/pages/widgets/focus_ring.h"
+
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_pictures.h"
@@ -13,6 +15,7 @@ KeyLabel::KeyLabel(int key, QWidget* parent) : QAbstractButton(parent), key_(key
     setObjectName(QString("Key%1").arg(key));
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
+    takeKeyboardFocus(*this);
 }
 
 void KeyLabel::setHeading(const QString& heading) {
@@ -55,6 +58,7 @@ void KeyLabel::paintEvent(QPaintEvent*) {
     painter.setPen(skin::qColour(text().isEmpty() ? skin::colour::kMuted : skin::colour::kText));
     painter.drawText(inner, Qt::AlignBottom | Qt::AlignLeft,
                      metrics.elidedText(shown, Qt::ElideRight, inner.width()));
+    paintFocusRing(painter, *this, 8);
 }
 
 }  // namespace gm::ui

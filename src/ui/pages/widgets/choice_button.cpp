@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/pages/widgets/focus_ring.h"
+
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_pictures.h"
@@ -39,7 +41,8 @@ void MarkButton::paintEvent(QPaintEvent*) {
 CaptionButton::CaptionButton(QWidget* parent) : QAbstractButton(parent) {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // The caption is the pair's Tab stop; its mark only mirrors it.
+    takeKeyboardFocus(*this);
 }
 
 void CaptionButton::setDimmed(bool dimmed) {
@@ -69,6 +72,7 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     painter.setFont(shown);
     painter.setPen(qcolour(colour));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text());
+    paintFocusRing(painter, *this, 3);
 }
 
 }  // namespace gm::ui

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/pages/widgets/focus_ring.h"
+
 #include "ui/host/operation_host.h"
 #include "ui/skin/page_geometry.h"
 #include "ui/skin/skin_palette.h"
@@ -12,7 +14,7 @@ namespace gm::ui {
 ColourSwatch::ColourSwatch(OperationHost& host, QWidget* parent)
     : QAbstractButton(parent), host_(host) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    takeKeyboardFocus(*this);
     setFixedSize(sizeHint());
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (const std::optional<QColor> picked = host_.chooseColour(colour_))
@@ -42,6 +44,7 @@ void ColourSwatch::paintEvent(QPaintEvent*) {
     painter.setBrush(colour_);
     painter.drawRoundedRect(QRectF(hole.x, hole.y, hole.width, hole.height), 3, 3);
     painter.drawPixmap(rect(), skin::skinPixmap("Col_F"));
+    paintFocusRing(painter, *this, 4);
 }
 
 }  // namespace gm::ui

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/pages/widgets/focus_ring.h"
+
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_pictures.h"
@@ -11,7 +13,7 @@ namespace gm::ui {
 SkinButton::SkinButton(std::string base, QWidget* parent)
     : QAbstractButton(parent), base_(std::move(base)) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    takeKeyboardFocus(*this);
 }
 
 void SkinButton::setCaptionLayout(Qt::Alignment alignment, int inset) {
@@ -71,11 +73,13 @@ void SkinButton::paintEvent(QPaintEvent*) {
         painter.setOpacity(skin::colour::kDisabledOpacity);
     if (base_.empty()) {
         paintFlat(painter, state);
+        paintFocusRing(painter, *this);
         return;
     }
     const QPixmap picture = skin::skinPixmap(skin::buttonPictureName(base_, state));
     if (!picture.isNull())
         painter.drawPixmap(rect(), picture);
+    paintFocusRing(painter, *this);
     if (text().isEmpty())
         return;
     const skin::Rgb ink = state == ButtonState::Normal ? skin::colour::kMuted : skin::colour::kText;
