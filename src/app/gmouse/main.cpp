@@ -5,10 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <chrono>
@@ -31,6 +29,7 @@
 #include "settings/image_state.h"
 #include "ui/text/text_table.h"
 #include "ui/window/main_window.h"
+#include "ui/window/tray_icon.h"
 
 namespace {
 
@@ -103,27 +102,6 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
         status = 1;
         QApplication::quit();
     });
-}
-
-void addTrayIcon(gm::ui::MainWindow& window) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    auto* tray = new QSystemTrayIcon(window.windowIcon(), &window);
-    tray->setToolTip(gm::ui::kWindowCaption);
-    auto* menu = new QMenu(&window);
-    menu->addAction(QStringLiteral("Show"), &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
-    menu->addAction(QStringLiteral("Exit"), &window, &QWidget::close);
-    tray->setContextMenu(menu);
-    QObject::connect(tray, &QSystemTrayIcon::activated, &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
-    tray->show();
 }
 
 }  // namespace
@@ -242,7 +220,7 @@ int main(int argc, char** argv) {
             }
             // The window has its icon once it has painted.
             QObject::connect(&window, &gm::ui::MainWindow::firstPainted, &window,
-                             [&window] { addTrayIcon(window); });
+                             [&window] { new gm::ui::TrayIcon(window); });
         }
         if (const QScreen* screen = QApplication::primaryScreen()) {
             const QRect area = screen->geometry();

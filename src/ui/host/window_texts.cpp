@@ -73,6 +73,12 @@ TextPair pairOf(WindowText which) {
             return {"Restore", "恢复"};
         case WindowText::Close:
             return {"Close", "关闭"};
+        case WindowText::Cancel:
+            return {"Cancel", "取消"};
+        case WindowText::TrayShow:
+            return {"Show", "显示"};
+        case WindowText::TrayExit:
+            return {"Exit", "退出"};
         case WindowText::NoBackups:
             return {"No backups yet", "尚无备份"};
         case WindowText::NoBackupFolder:

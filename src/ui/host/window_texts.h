@@ -35,6 +35,9 @@ enum class WindowText {
     BackupReason,
     Restore,
     Close,
+    Cancel,    // the answer of a question that changes nothing
+    TrayShow,  // the tray menu
+    TrayExit,
     NoBackups,
     NoBackupFolder,
     RestoreQuestion,  // %1 = time, %2 = reason

@@ -59,6 +59,7 @@ public:
 
     // Language 1..3: every caption is looked up again; the page stays.
     void setLanguage(int language);
+    int language() const { return host_.language(); }
 
     // Shows or hides the engineering page button (the access gesture decides; the screenshot
     // tool asks directly).
@@ -122,7 +123,8 @@ private:
 
     void onChange(device::session::ChangeKind kind, int value, const QString& text);
     void redrawSession();
-    int language() const { return host_.language(); }
+    // The window's title and the title bar's caption name the chip of the mouse it edits.
+    void retitle();
     QString caption(std::string_view id) const { return host_.caption(id); }
 
     void saveProfileClicked();
@@ -141,6 +143,8 @@ private:
     QLabel* logo_ = nullptr;
     QLabel* title_ = nullptr;
     std::array<SkinButton*, 3> languageButtons_{};
+    // The chip of the connected mouse ("4210A", "4230A"); empty until one is identified.
+    QString chip_;
     SkinButton* web_ = nullptr;
     std::array<SkinButton*, 3> chrome_{};  // maximise, minimise, exit
     std::map<Page, SkinButton*> pageButtons_;

@@ -1,12 +1,15 @@
 #include "ui/window/window_host.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
-#include <QMessageBox>
 
 #include "ui/host/window_texts.h"
+#include "ui/skin/style_sheets.h"
 #include "ui/text/text_ids.h"
+#include "ui/window/message_dialog.h"
 
 namespace gm::ui {
 
@@ -35,7 +38,8 @@ WindowHost::WindowHost(device::Workspace& workspace, QtPresenter& presenter, tex
       settings_(settings),
       window_(window),
       redraw_(std::move(redraw)),
-      termColumn_(text::termColumnFor(QLocale::system().name().toStdString())) {
+      termColumn_(text::termColumnFor(QLocale::system().name().toStdString())),
+      lastFolder_(QDir::homePath()) {
     QObject::connect(&events_, &PageEvents::modelChanged, &events_,
                      [this] { modelRefreshed_ = true; });
 }
@@ -119,18 +123,37 @@ void WindowHost::say(const QString& what, const device::Result& result, Notice n
 QString WindowHost::chooseFile(FileDialog kind) {
     if (chooseFile_)
         return chooseFile_(kind);
-    if (kind == FileDialog::SaveProfile)
-        return QFileDialog::getSaveFileName(&window_, caption(text::ids::kSaveProfile), {},
-                                            kSaveFilter);
-    const QString title =
-        kind == FileDialog::LoadProfile ? caption(text::ids::kLoadProfile) : QString();
-    return QFileDialog::getOpenFileName(&window_, title, {}, kLoadFilter);
+    // Qt's own dialog, not the desktop's: it takes the window's dark look, and it opens where the
+    // last profile was saved or loaded.
+    QFileDialog dialog(&window_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setStyleSheet(skin::styleSheet(skin::Look::StandardDialog));
+    dialog.setDirectory(lastFolder_);
+    if (kind == FileDialog::SaveProfile) {
+        dialog.setWindowTitle(caption(text::ids::kSaveProfile));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(kSaveFilter);
+        dialog.setDefaultSuffix("bin");
+    } else {
+        if (kind == FileDialog::LoadProfile)
+            dialog.setWindowTitle(caption(text::ids::kLoadProfile));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(kLoadFilter);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 bool WindowHost::confirm(const QString& question) {
     if (confirm_)
         return confirm_(question);
-    return QMessageBox::question(&window_, window_.windowTitle(), question) == QMessageBox::Yes;
+    const QString yes = caption(text::ids::kConfirm);
+    MessageDialog dialog(question, yes.isEmpty() ? QStringLiteral("OK") : yes,
+                         windowText(WindowText::Cancel, language()), &window_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int WindowHost::language() const {
@@ -140,11 +163,13 @@ int WindowHost::language() const {
 std::optional<QColor> WindowHost::chooseColour(const QColor& initial) {
     if (chooseColour_)
         return chooseColour_(initial);
-    const QColor chosen =
-        QColorDialog::getColor(initial, &window_, caption(text::ids::kChooseColour));
-    if (!chosen.isValid())
+    QColorDialog dialog(initial, &window_);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setStyleSheet(skin::styleSheet(skin::Look::StandardDialog));
+    dialog.setWindowTitle(caption(text::ids::kChooseColour));
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return chosen;
+    return dialog.selectedColor();
 }
 
 QString WindowHost::caption(std::string_view id) const {

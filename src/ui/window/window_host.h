@@ -29,6 +29,7 @@ public:
 
     using FileChooser = std::function<QString(FileDialog)>;
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    const QString& lastFolder() const { return lastFolder_; }
     using Confirmation = std::function<bool(const QString& question)>;
     void setConfirmation(Confirmation confirmation) { confirm_ = std::move(confirmation); }
     using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;
@@ -69,6 +70,8 @@ private:
     std::function<void()> redraw_;
     // Read once at start: the engineering page follows the user's locale, not the language.
     text::TermColumn termColumn_;
+    // Where the file dialog opens: the folder of the last file chosen, at first the home folder.
+    QString lastFolder_;
     PageEvents events_;
     buttons::ButtonState buttonState_;
     StatusLine* status_ = nullptr;

@@ -36,8 +36,9 @@ struct Shown {
 };
 
 struct WindowRig {
-    explicit WindowRig(image::settings::ProgramSettings settings = {}, bool attached = true)
-        : mouse(clock, image::ChipType::Chip4210A) {
+    explicit WindowRig(image::settings::ProgramSettings settings = {}, bool attached = true,
+                       image::ChipType chip = image::ChipType::Chip4210A)
+        : mouse(clock, chip) {
         if (attached)
             bus.attach(mouse);
         presenter.setMessageSink([this](const QString& id, const QString& text) {

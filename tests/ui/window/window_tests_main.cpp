@@ -1,5 +1,5 @@
 // One program for the window's suites: the frame and its pages, the update page's operations,
-// and a refused change said alike on every page. Each runs on its own window rig.
+// a refused change said alike on every page, and the dialogs. Each runs on its own window rig.
 
 #include <QApplication>
 
@@ -7,6 +7,7 @@ namespace gm::ui::testing {
 int runMainWindowTests(int argc, char** argv);
 int runUpdatePageTests(int argc, char** argv);
 int runRefusedChangeTests(int argc, char** argv);
+int runDialogTests(int argc, char** argv);
 }  // namespace gm::ui::testing
 
 int main(int argc, char** argv) {
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
     int failed = runMainWindowTests(argc, argv);
     failed += runUpdatePageTests(argc, argv);
     failed += runRefusedChangeTests(argc, argv);
+    failed += runDialogTests(argc, argv);
     return failed == 0 ? 0 : 1;
 }

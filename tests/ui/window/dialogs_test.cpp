@@ -1,0 +1,153 @@
+// The window's own dialogs from the keyboard, and Qt's dialogs in the window's ways: a question
+// answered with Enter, Space or Escape; the keyboard focus drawn on painted buttons; the file
+// dialog opening where the last file was; the tray menu and the title following the window.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+
+#include "image/geometry.h"
+#include "image/layout.h"
+#include "ui/pages/widgets/skin_button.h"
+#include "ui/support/window_rig.h"
+#include "ui/window/tray_icon.h"
+
+namespace gm::ui::testing {
+
+namespace {
+
+// Runs `act` on the modal dialog once it is open (inside its exec()), so a test can answer it.
+void whenModalOpens(std::function<void(QWidget&)> act) {
+    QTimer::singleShot(10, [act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            act(*modal);
+        else
+            whenModalOpens(act);
+    });
+}
+
+void pressKey(Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr)
+        target = QApplication::activeModalWidget();
+    QTest::keyClick(target, key);
+}
+
+}  // namespace
+
+class DialogsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aQuestionIsAnsweredFromTheKeyboard() {
+        struct Case {
+            const char* name;
+            std::vector<Qt::Key> keys;
+            bool written;
+        };
+        const Case cases[] = {
+            {"Escape declines", {Qt::Key_Escape}, false},
+            {"Tab to Cancel, then Space", {Qt::Key_Tab, Qt::Key_Space}, false},
+            {"Tab to Cancel, then Return", {Qt::Key_Tab, Qt::Key_Return}, false},
+            {"Return takes the default", {Qt::Key_Return}, true},
+            {"Space takes the default", {Qt::Key_Space}, true},
+        };
+        for (const Case& c : cases) {
+            WindowRig rig;
+            QTemporaryDir backups;
+            rig.workspace.setBackupFolder(backups.path().toStdString());
+            rig.window->setConfirmation({});  // the real question
+            QVERIFY(rig.connect());
+            rig.mouse.clearReports();
+            bool asked = false;
+            whenModalOpens([&](QWidget& dialog) {
+                asked = dialog.objectName() == "dlgMessage";
+                for (Qt::Key key : c.keys)
+                    pressKey(key);
+            });
+            rig.click("Btn_Reset_1");
+            QVERIFY2(asked, c.name);
+            QCOMPARE(rig.commandsSeen(device::command::kBlockWrite) > 0, c.written);
+        }
+    }
+
+    void theKeyboardFocusIsDrawnOnPaintedButtons() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        auto* button = rig.find<SkinButton>("Btn_SaveProfile_1");
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+        rig.window->activateWindow();
+        button->clearFocus();
+        const QImage unfocused = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(button->hasFocus());
+        QVERIFY(button->grab().toImage() != unfocused);
+        // A click does not take the focus away from where the keyboard left it.
+        QVERIFY(!(button->focusPolicy() & Qt::ClickFocus));
+    }
+
+    void theFileDialogOpensWhereTheLastFileWas() {
+        WindowRig rig;
+        rig.window->setFileChooser({});  // the real dialog
+        QVERIFY(rig.connect());
+        QTemporaryDir folder;
+        const QString file = QDir(folder.path()).absoluteFilePath("profile.bin");
+        std::ofstream(file.toStdString(), std::ios::binary) << std::string(image::kImageSize, '\0');
+        QStringList openedIn;
+        const auto chooseTheFile = [&](QWidget& modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(&modal);
+            QVERIFY(dialog != nullptr);
+            QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            openedIn << QDir(dialog->directory()).absolutePath();
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+        whenModalOpens(chooseTheFile);
+        rig.click("Btn_LoadProfile_1");
+        whenModalOpens(chooseTheFile);
+        rig.click("Btn_LoadProfile_1");
+        QCOMPARE(openedIn, (QStringList{QDir::homePath(), QDir(folder.path()).absolutePath()}));
+    }
+
+    void theTrayMenuSpeaksTheWindowsLanguage() {
+        WindowRig rig;
+        auto* tray = new TrayIcon(*rig.window);
+        const auto captions = [tray] {
+            QStringList texts;
+            for (const QAction* action : tray->menu()->actions())
+                texts << action->text();
+            return texts;
+        };
+        QCOMPARE(captions(), (QStringList{"Show", "Exit"}));
+        rig.window->setLanguage(2);
+        QCOMPARE(captions(), (QStringList{"显示", "退出"}));
+    }
+
+    void theTitleNamesTheConnectedChip() {
+        for (const auto chip : {image::ChipType::Chip4210A, image::ChipType::Chip4230A}) {
+            WindowRig rig({}, true, chip);
+            QVERIFY(rig.connect());
+            const QString name = QString::fromStdString(std::string(image::chipText(chip)));
+            QVERIFY(rig.window->windowTitle().contains(name));
+            QVERIFY(rig.find<QLabel>("lbl_Title")->text().contains(name));
+            rig.window->setLanguage(2);
+            QVERIFY(rig.find<QLabel>("lbl_Title")->text().contains(name));
+        }
+    }
+};
+
+int runDialogTests(int argc, char** argv) {
+    DialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace gm::ui::testing
+
+#include "dialogs_test.moc"
