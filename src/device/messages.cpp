@@ -15,6 +15,21 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.permission", "%1"},
     {"gm.fileNote", "%1"},
     {"gm.patchForOtherChip", "%1 was loaded for a different chip type; load it again."},
+    // What a read found: %1 names the sections.
+    {"gm.interrupted.completed",
+     "A write to the %1 section was cut off before its check byte; the check byte was written "
+     "now, and %2"},
+    {"gm.interrupted.rearm",
+     "The mouse was cut off while it took new key tables; profile %1 was set again, and the mouse "
+     "keeps the new settings."},
+    {"gm.interrupted.asked", "the mouse keeps the new settings."},
+    {"gm.interrupted.before", "the mouse keeps the settings it had before."},
+    {"gm.rebuilt.backup",
+     "The check byte of %1 does not fit its bytes, so it is rebuilt from defaults. Backup %2 "
+     "holds the image as it was read ('gmousectl backups restore %2')."},
+    {"gm.rebuilt.noBackup",
+     "The check byte of %1 does not fit its bytes, so it is rebuilt from defaults. No backup of "
+     "the image as it was read could be kept (%2)."},
     // Failures of a result: %1 is the step, %2 the detail.
     {"gm.failed.noDevice", "No mouse is connected; nothing was sent."},
     {"gm.failed.busy", "Another operation on the mouse is still running; nothing was sent."},
@@ -22,6 +37,7 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
      "The request does not fit the mouse's command (%2); nothing was sent."},
     {"gm.failed.commandRefused", "The mouse refused the command while %1."},
     {"gm.failed.transferIncomplete", "The mouse refused %3 of %4 reports while %1."},
+    {"gm.failed.deviceLeft", "The mouse left the bus while %1."},
     {"gm.failed.wrongIdentify", "RDXM421xData.bin file type error"},
     {"gm.failed.fileUnusable", "%2"},
     {"gm.failed.badMarker", "Loading .bin is error! (%2)"},
@@ -37,6 +53,11 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.holds.partial", "The mouse may now hold part of the new bytes."},
     {"gm.holds.backup",
      "Backup %1 holds the image it had before ('gmousectl backups restore %1')."},
+    {"gm.holds.nothingWritten", "Nothing was written to the mouse."},
+    // The steps that completed before a failure: %1.. are steps.
+    {"gm.completed.1", "Done before it: %1."},
+    {"gm.completed.2", "Done before it: %1, then %2."},
+    {"gm.completed.3", "Done before it: %1, %2, then %3."},
     {"gm.holds.noBackup", "No backup of the image it had before was kept."},
     // Steps, as they fill %1 of the failures.
     {"gm.step.none", "working"},
@@ -58,6 +79,8 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.step.liveWrite", "writing a setting"},
     {"gm.step.xdataWrite", "writing XDATA"},
     {"gm.step.saveFile", "saving the file"},
+    {"gm.step.writeLedType", "writing the LED type"},
+    {"gm.step.writeLedMode", "writing the LED mode"},
     {"gm.step.readFile", "reading the file"},
     {"gm.busyNotice", "Busy: the change was not sent."},
     {"gm.notSent", "The mouse refused the change; it keeps its previous value."},

@@ -10,6 +10,7 @@ trap 'rm -rf "$work"' EXIT
 eeprom="$work/eeprom.bin"
 # Backups of commands run without --backup-dir stay inside the scratch folder.
 export XDG_DATA_HOME="$work/data"
+export XDG_STATE_HOME="$work/state"
 
 fail() {
     echo "FAIL: $*" >&2

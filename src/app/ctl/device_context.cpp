@@ -4,7 +4,9 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/ctl/backup_folder.h"
 #include "device/trace.h"
+#include "host/files/user_folders.h"
 #include "image/hex_text.h"
 #include "settings/image_state.h"
 
@@ -126,6 +128,9 @@ std::unique_ptr<DeviceContext> DeviceContext::create(const DeviceOptions& option
         context->choice_->backend(), context->choice_->clock(), device::Timing{},
         *context->presenter_, context->files_);
     settings::followImageReads(*context->workspace_);
+    if (const auto journal = host::writeJournalFile(context->choice_->simulated());
+        !journal.empty())
+        context->workspace_->setJournalFile(journal);
     if (options.trace) {
         context->workspace_->transport().setTrace(
             [&err](device::ReportKind kind, std::span<const std::uint8_t> bytes) {
@@ -195,6 +200,10 @@ int runDeviceCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
         err << "gmousectl: " << error << "\n";
         return kExitUsage;
     }
+    // A section rebuilt on the read is kept first in the default backup folder (a command that
+    // keeps backups of its own sets its folder again).
+    if (std::string unused; const auto backups = backupFolder(args, unused))
+        context->workspace().setBackupFolder(*backups);
     int status = kExitOk;
     if (connect != Connect::No) {
         const device::Result connected = context->connect(connect);

@@ -3,7 +3,9 @@
 // shown, so output stays clean for pipes.
 
 #include <ostream>
+#include <string_view>
 
+#include "device/messages.h"
 #include "device/presenter.h"
 
 namespace gm::ctl {
@@ -12,13 +14,21 @@ class PrintingPresenter final : public device::Presenter {
 public:
     explicit PrintingPresenter(std::ostream& err) : err_(err) {}
     void showMessage(const device::Message& message) override {
-        if (!quiet_)
+        if (!quiet_ || foundOnTheRead(message.textId))
             err_ << "gmousectl: " << message.text << "\n" << std::flush;
     }
-    // While quiet, messages are dropped: the caller reports the outcome itself.
+    // While quiet, the session's own messages are dropped (the caller reports the outcome
+    // itself), but not what the read found and did to the mouse's sections.
     void setQuiet(bool quiet) { quiet_ = quiet; }
 
 private:
+    static bool foundOnTheRead(std::string_view textId) {
+        namespace text = device::text;
+        return textId == text::kInterruptedWriteCompleted ||
+               textId == text::kInterruptedRearmCompleted || textId == text::kRebuiltWithBackup ||
+               textId == text::kRebuiltWithoutBackup;
+    }
+
     std::ostream& err_;
     bool quiet_ = false;
 };

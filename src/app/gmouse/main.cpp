@@ -25,6 +25,7 @@
 #include "app/gmouse/single_instance.h"
 #include "device/session/workspace.h"
 #include "host/files/atomic_file_writer.h"
+#include "host/files/user_folders.h"
 #include "image/settings/program_settings.h"
 #include "settings/image_state.h"
 #include "ui/text/text_table.h"
@@ -197,6 +198,9 @@ int main(int argc, char** argv) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!data.isEmpty())
         workspace.setBackupFolder(QDir(data).filePath("backups").toStdString());
+    if (const auto journal = gm::host::writeJournalFile(device.choice->simulated());
+        !journal.empty())
+        workspace.setJournalFile(journal);
 
     int status = 0;
     {

@@ -37,6 +37,34 @@ image::Area sectionHolding(std::size_t address) {
     return address < image::kUser.offset ? image::kVendor : image::kUser;
 }
 
+// Whether the mouse's check byte of `section` fits its bytes (as the buffer holds them).
+bool checkByteFits(const image::ImageModel& model, image::Area section) {
+    return image::hasValidCheckByte(
+        std::span<const std::uint8_t>(model.buffer).subspan(section.offset, section.length));
+}
+
+// A live write of `section` starts: the journal learns what the mouse holds and what is asked.
+void journalWrite(Workspace& workspace, image::Area section) {
+    image::ImageModel& model = workspace.model();
+    const auto held = model.buffer.begin() + static_cast<std::ptrdiff_t>(section.offset);
+    JournalEntry entry{model.chip.value_or(image::ChipType::Chip4210A), section.offset,
+                       std::vector<std::uint8_t>(held, held + section.length),
+                       std::vector<std::uint8_t>(section.length)};
+    for (std::size_t i = 0; i < section.length; ++i)
+        entry.asked[i] = workingByte(model, section.offset + i);
+    image::setCheckByte(entry.asked);
+    workspace.journal().begin(std::move(entry));
+}
+
+// After a write of `section`: a check byte that fits ends the journal's entry; one that does
+// not (the write was cut off) keeps it for the next connection.
+void settleJournal(Workspace& workspace, image::Area section) {
+    if (checkByteFits(workspace.model(), section))
+        workspace.journal().finish(section.offset);
+    else
+        workspace.journal().keep(section.offset);
+}
+
 void tellChanged(Workspace& workspace, std::size_t address) {
     workspace.changes().notify({ChangeKind::SectionChanged, static_cast<int>(address), {}});
 }
@@ -98,6 +126,8 @@ Result writeLive(Workspace& workspace, std::size_t address, std::size_t count, C
     if (!maySend(workspace))
         return Result::done();
     image::ImageModel& model = workspace.model();
+    const image::Area section = sectionHolding(address);
+    journalWrite(workspace, section);
     Result written;
     std::size_t at = 0;
     for (; at < count && written; at += 3) {
@@ -120,12 +150,21 @@ Result writeLive(Workspace& workspace, std::size_t address, std::size_t count, C
     // What a refused report left unsent is not on the mouse either.
     for (std::size_t i = at; i < count; ++i)
         workingByte(model, address + i) = model.buffer[address + i];
-    if (written && check == CheckByte::Follows) {
-        auto batch = workspace.changes().batch();
-        tellChanged(workspace, address);
-        return writeCheckByte(workspace, address);
-    }
+    auto batch = workspace.changes().batch();
     tellChanged(workspace, address);
+    if (check == CheckByte::Later) {
+        if (!written)
+            settleJournal(workspace, section);
+        return written;
+    }
+    // The check byte follows what the mouse took, also when a later report was refused: a
+    // section whose check byte does not fit is rebuilt from defaults on the next read.
+    if (written || !checkByteFits(model, section)) {
+        Result checked = writeCheckByte(workspace, address);
+        if (written)
+            written = std::move(checked);
+    }
+    settleJournal(workspace, section);
     return written;
 }
 
@@ -138,9 +177,11 @@ Result writeCheckByte(Workspace& workspace, std::size_t address) {
     const std::uint8_t check = image::checkByteOf(
         std::span<const std::uint8_t>(model.buffer).subspan(section.offset, section.length - 1));
     workingByte(model, last) = check;
-    if (model.buffer[last] == check)
-        return Result::done();
-    return writeLive(workspace, last, 1, CheckByte::Later);
+    Result written;
+    if (model.buffer[last] != check)
+        written = writeLive(workspace, last, 1, CheckByte::Later);
+    settleJournal(workspace, section);
+    return written;
 }
 
 void settleRefusedArea(Workspace& workspace, image::Area area) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "device/session/image_writes.h"
 #include "image/fields.h"
@@ -25,17 +26,30 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
     CommandProtocol& protocol = workspace.protocol();
 
     // Refused data reports do not stop the push (the mouse expects the whole sequence); the
-    // first one is what the push reports. A refused command ends it, as no bytes followed.
+    // first failure is what the push reports, with the steps that completed before it. A refused
+    // command ends it, as no bytes followed.
+    std::vector<Step> done;
     Result pushed = writeArea(workspace, image::kProfiles, Step::WriteProfiles, ReadBack::ByCaller);
     if (endsThePush(pushed))
         return pushed;
+    if (pushed)
+        done.push_back(Step::WriteProfiles);
+    const auto firstFailure = [&](Result later) {
+        if (!pushed)
+            return pushed;
+        if (!later.ok())
+            later.completed.insert(later.completed.begin(), done.begin(), done.end());
+        return later;
+    };
     if (fireKeys == FireKeys::Written) {
         Result written =
             writeArea(workspace, image::kFireKeys, Step::WriteFireKeys, ReadBack::ByCaller);
         if (endsThePush(written))
-            return written;
-        if (pushed)
-            pushed = std::move(written);
+            return firstFailure(std::move(written));
+        if (pushed && !written)
+            pushed = firstFailure(std::move(written));
+        else if (written)
+            done.push_back(Step::WriteFireKeys);
     }
 
     // The User section is re-read into a scratch copy: a partial answer must not replace the
@@ -43,20 +57,27 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
     std::array<std::uint8_t, image::kUser.length> user{};
     const auto userAddress = static_cast<std::uint8_t>(image::kUser.offset);
     if (Result read = protocol.liveRead(0, userAddress, user); !read)
-        return pushed ? read.at(Step::ReadUser) : pushed;
+        return firstFailure(std::move(read.at(Step::ReadUser)));
     model.copies.user = user;
     std::copy(user.begin(), user.end(),
               model.buffer.begin() + static_cast<std::ptrdiff_t>(image::kUser.offset));
     workspace.changes().notify(
         {ChangeKind::SectionChanged, static_cast<int>(image::kUser.offset), {}});
 
+    // Cut off between its two writes, the rearm would leave User 0 at 15 and the section's
+    // check byte stale: the journal keeps the section as it is, for the next connection.
+    const std::vector<std::uint8_t> held(user.begin(), user.end());
+    workspace.journal().begin(
+        {model.chip.value_or(image::ChipType::Chip4210A), image::kUser.offset, held, held});
     const auto activeProfile = static_cast<std::uint8_t>(image::fields::kActiveProfile);
-    if (Result rearm = protocol.liveWrite(activeProfile, image::fields::kRearmKeyTables, 0, 0, 1);
-        !rearm) {
-        return pushed ? rearm.at(Step::RearmKeyTables) : pushed;
-    }
-    Result armed = protocol.liveWrite(activeProfile, user[0], 0, 0, 1).at(Step::RearmKeyTables);
-    return pushed ? armed : pushed;
+    Result armed = protocol.liveWrite(activeProfile, image::fields::kRearmKeyTables, 0, 0, 1);
+    if (armed)
+        armed = protocol.liveWrite(activeProfile, user[0], 0, 0, 1);
+    if (armed)
+        workspace.journal().finish(image::kUser.offset);
+    else
+        workspace.journal().keep(image::kUser.offset);
+    return firstFailure(std::move(armed.at(Step::RearmKeyTables)));
 }
 
 }  // namespace gm::device::session

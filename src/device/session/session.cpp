@@ -164,6 +164,9 @@ Result Session::readWholeImage() {
     presenter.showProgress(0, kImageChunks);
     Result read =
         parts_.protocol.readBlock(0, parts_.model.buffer, Progress::Shown).at(Step::ReadImage);
+    // Only an image read whole tells what the mouse holds.
+    if (read && sectionCheck_)
+        sectionCheck_();
     if (imageReadHook_)
         imageReadHook_(parts_.model);
     image::split(parts_.model);

@@ -80,6 +80,9 @@ public:
     // Reads the whole image into the model and tells every view. Fails when the mouse refused
     // the read or any of its data reports (the missing bytes are then 0xFF).
     Result readWholeImage();
+    // Runs on a whole image read before anything else sees it (the workspace repairs and keeps
+    // sections there whose check byte does not fit).
+    void setSectionCheck(std::function<void()> check) { sectionCheck_ = std::move(check); }
     // Called after every whole-image read, before the sections are checked and split: the
     // settings take the state they keep beside the image (LED type, package, report rate) from
     // the bytes just read, so a section rebuilt from defaults uses the mouse's LED type.
@@ -150,6 +153,7 @@ private:
     std::optional<std::uint8_t> currentProfile_;
     Message lastProblem_;
     StatusListener listener_;
+    std::function<void()> sectionCheck_;
     std::function<void(image::ImageModel&)> imageReadHook_;
 };
 

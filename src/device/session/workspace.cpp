@@ -1,5 +1,7 @@
 #include "device/session/workspace.h"
 
+#include "device/session/section_check.h"
+
 namespace gm::device {
 
 Workspace::Workspace(hid::Backend& backend, Clock& clock, const Timing& timing, Presenter& driver,
@@ -15,6 +17,7 @@ Workspace::Workspace(hid::Backend& backend, Clock& clock, const Timing& timing, 
       changes_(guard_) {
     session_ = std::make_unique<session::Session>(session::SessionParts{
         transport_, guard_, protocol_, clock_, timing_, presenter_, model_, changes_});
+    session_->setSectionCheck([this] { session::checkSectionsAsRead(*this); });
     // Operations of the status listener's thread are its own short reads: drivers hear only
     // of their own operations, and only on their thread.
     guard_.setBusyListener([this](bool busy) {

@@ -16,6 +16,7 @@
 #include "device/presenter.h"
 #include "device/session/changes.h"
 #include "device/session/session.h"
+#include "device/session/write_journal.h"
 #include "device/timing.h"
 #include "image/files/backup_store.h"
 #include "image/files/file_writer.h"
@@ -57,6 +58,11 @@ public:
                          image::files::WallClock now = std::chrono::system_clock::now);
     image::files::BackupStore* backups() { return backups_.get(); }
     BackupPolicy backupPolicy() const { return backupPolicy_; }
+
+    // Interrupted writes of a checked section, remembered for the next connection; kept in
+    // `file` (shared by every run of the programs) once it is set.
+    session::WriteJournal& journal() { return journal_; }
+    void setJournalFile(const std::filesystem::path& file) { journal_.setFile(file, files_); }
     void setBackupPolicy(BackupPolicy policy) { backupPolicy_ = policy; }
 
     // On the driver's thread, when the change hub woke it: applies what the status listener
@@ -77,6 +83,7 @@ private:
     session::ChangeHub changes_;
     std::unique_ptr<session::Session> session_;
     std::unique_ptr<image::files::BackupStore> backups_;
+    session::WriteJournal journal_;
     BackupPolicy backupPolicy_ = BackupPolicy::Required;
 };
 

@@ -70,8 +70,10 @@ reset)
     expect_out '^wrote factory configuration 2 for the 4210A'
     "$ctl" image new --chip 4210A --config 1 -o "$work/cfg1.bin" >/dev/null
     same "$eeprom" "$work/cfg1.bin"
-    # The backup holds the image the reset replaced.
-    backup="$(ls "$backups"/backup-*.bin)"
+    # The raw write left a section whose check byte does not fit: the image as read is kept
+    # before it is rebuilt, and the reset's own backup holds the image the reset replaced.
+    expect_err 'rebuilt from defaults. Backup 1 holds the image as it was read'
+    backup="$(ls "$backups"/backup-*-reset2.bin)"
     [ "$(bytes_at "$backup" 256 4)" = "deadbeef" ] ||
         fail "the backup does not hold the replaced image"
     ;;
