@@ -75,7 +75,7 @@ device::Result writeVendorAndPush(device::Workspace& workspace) {
             device::session::writeArea(workspace, image::kVendor, device::Step::WriteVendor);
         !written)
         return written;
-    return pushKeyTables(workspace);
+    return pushKeyTables(workspace).after({device::Step::WriteVendor});
 }
 
 bool profileHas(const image::ImageModel& model, const ButtonState& state, std::size_t profile,

@@ -9,7 +9,8 @@ device::Result pushKeyTables(device::Workspace& workspace, device::session::Fire
         return device::Result::done();
     auto batch = workspace.changes().batch();
     device::Result pushed = device::session::pushProfiles(workspace, fireKeys);
-    if (pushed.failure == device::Failure::TransferIncomplete) {
+    if (pushed.failure == device::Failure::TransferIncomplete ||
+        pushed.failure == device::Failure::DeviceLeft) {
         device::session::settleRefusedArea(workspace, image::kProfiles);
         if (fireKeys == device::session::FireKeys::Written)
             device::session::settleRefusedArea(workspace, image::kFireKeys);

@@ -1,5 +1,8 @@
 #include "device/result.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace gm::device {
 
 namespace {
@@ -34,6 +37,8 @@ std::string_view failureId(Failure failure) {
             return "gm.failed.unsupported";
         case Failure::OtherChip:
             return "gm.failed.otherChip";
+        case Failure::DeviceLeft:
+            return "gm.failed.deviceLeft";
     }
     return {};
 }
@@ -80,14 +85,29 @@ std::string_view stepId(Step step) {
             return "gm.step.saveFile";
         case Step::ReadFile:
             return "gm.step.readFile";
+        case Step::WriteLedType:
+            return "gm.step.writeLedType";
+        case Step::WriteLedMode:
+            return "gm.step.writeLedMode";
     }
     return "gm.step.none";
 }
 
+// Steps that only read the mouse: failing there, the operation wrote nothing (unless earlier steps
+// did).
+bool readsOnly(Step step) {
+    return step == Step::Identify || step == Step::ReadImage || step == Step::ReadUser;
+}
+
 // Failures after which the mouse may no longer hold what it held before the operation.
 bool mayHaveChangedTheMouse(const Result& result) {
+    if (!result.completed.empty())
+        return true;
+    if (readsOnly(result.step))
+        return false;
     switch (result.failure) {
         case Failure::TransferIncomplete:
+        case Failure::DeviceLeft:
         case Failure::NotBack:
         case Failure::ReadBackDiffers:
             return true;
@@ -99,6 +119,18 @@ bool mayHaveChangedTheMouse(const Result& result) {
         default:
             return false;
     }
+}
+
+// "Done first: ..." for the steps that completed, one pattern per count (the last names the
+// rest together).
+Message completedMessage(const std::vector<Step>& steps) {
+    static constexpr const char* kPatterns[] = {"gm.completed.1", "gm.completed.2",
+                                                "gm.completed.3"};
+    std::vector<std::string> args;
+    for (Step step : steps)
+        args.emplace_back(stepId(step));
+    const std::size_t count = std::min(args.size(), std::size(kPatterns));
+    return makeMessage(kPatterns[count - 1], std::move(args));
 }
 
 }  // namespace
@@ -113,12 +145,20 @@ Message messageOf(const Result& result) {
     Message message = makeMessage(failureId(result.failure),
                                   {std::string(stepId(result.step)), result.detail,
                                    std::to_string(result.refused), std::to_string(result.reports)});
-    if (!mayHaveChangedTheMouse(result))
-        return message;
-    Message holds = result.backup ? makeMessage("gm.holds.backup", {std::to_string(*result.backup)})
-                                  : makeMessage("gm.holds.partial");
-    message.text += " " + holds.text;
-    message.then.push_back(std::move(holds));
+    std::vector<Message> then;
+    if (!result.completed.empty())
+        then.push_back(completedMessage(result.completed));
+    if (mayHaveChangedTheMouse(result)) {
+        then.push_back(result.backup
+                           ? makeMessage("gm.holds.backup", {std::to_string(*result.backup)})
+                           : makeMessage("gm.holds.partial"));
+    } else if (readsOnly(result.step)) {
+        then.push_back(makeMessage("gm.holds.nothingWritten"));
+    }
+    for (Message& next : then) {
+        message.text += " " + next.text;
+        message.then.push_back(std::move(next));
+    }
     return message;
 }
 

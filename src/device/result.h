@@ -4,6 +4,7 @@
 // messageOf(), by text identifier) and never shows an operation that did not fully happen as done.
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,7 @@ enum class Failure {
     ReadBackDiffers,     // the write was accepted but the mouse holds other bytes afterwards
     Unsupported,         // a file or setting made for the other chip type
     OtherChip,           // an image file made for the other chip; written only when confirmed
+    DeviceLeft,          // the mouse left the bus during the step
 };
 
 // The step of a composite operation that failed, so the user learns how far it got.
@@ -52,6 +54,8 @@ enum class Step {
     XDataWrite,
     SaveFile,
     ReadFile,
+    WriteLedType,
+    WriteLedMode,
 };
 
 struct Result {
@@ -66,6 +70,8 @@ struct Result {
     std::optional<std::size_t> backup;
     // Things the user should know that did not make the operation fail (a short file, say).
     std::vector<Message> notes;
+    // The steps of a multi-step operation that completed before the one that failed, in order.
+    std::vector<Step> completed;
 
     bool ok() const { return failure == Failure::None; }
     explicit operator bool() const { return ok(); }
@@ -82,6 +88,12 @@ struct Result {
     Result& at(Step where) {
         if (!ok() && step == Step::None)
             step = where;
+        return *this;
+    }
+    // A failure records that `steps` completed before it (ahead of what it recorded itself).
+    Result& after(std::initializer_list<Step> steps) {
+        if (!ok())
+            completed.insert(completed.begin(), steps);
         return *this;
     }
 };

@@ -158,6 +158,18 @@ TEST_F(AimAndGestures, LightGestureTiesEveryBackButtonToComboKeyTwo) {
         EXPECT_EQ(b.mouseKey(ref), code("01080002")) << ref.profile << " " << ref.key;
 }
 
+TEST_F(AimAndGestures, AKeyTablePushCutOffAfterTheVendorWriteSaysTheVendorWriteWasDone) {
+    // The Vendor section's command and 24 data reports, then 2 reports of the key tables.
+    b.rig.mouse.vanishAfter(1 + 24 + 1 + 2);
+    const device::Result result = applyLightGesture(b.rig.workspace, b.state, false);
+    EXPECT_EQ(result.failure, device::Failure::DeviceLeft);
+    EXPECT_EQ(result.step, device::Step::WriteProfiles);
+    EXPECT_EQ(result.completed, std::vector<device::Step>{device::Step::WriteVendor});
+    const std::string said = device::messageOf(result).text;
+    EXPECT_NE(said.find("Done before it: writing the Vendor section."), std::string::npos) << said;
+    EXPECT_NE(said.find("may now hold part of the new bytes"), std::string::npos) << said;
+}
+
 TEST_F(AimAndGestures, FireMacrosCarryTheMaskOnlyWithTheOption) {
     ASSERT_TRUE(assignEngineeringKey(b.rig.workspace, {1, 10}, code("0B050200")).ok());
     ASSERT_TRUE(applyGameGesture(b.rig.workspace, b.state, 1).ok());

@@ -86,5 +86,15 @@ TEST_F(FireKeys, EqualSetsTheFirstWins) {
     EXPECT_EQ(b.mouseKey({2, 11}), code("06920064"));  // rewritten by set 1, continue of set 1
 }
 
+TEST_F(FireKeys, AMouseLeavingDuringTheKeyTablesIsNamedThereNotAtALaterStep) {
+    b.state.fire[0].repeat = 4;
+    b.rig.mouse.vanishAfter(5);  // inside the key tables' data reports
+    const device::Result result = applyFireKeys(b.rig.workspace, b.state);
+    EXPECT_EQ(result.failure, device::Failure::DeviceLeft);
+    EXPECT_EQ(result.step, device::Step::WriteProfiles);
+    EXPECT_TRUE(result.completed.empty());
+    EXPECT_EQ(b.rig.model.copies.fireKeys[2], 2) << "the view shows what the mouse held";
+}
+
 }  // namespace
 }  // namespace gm::buttons

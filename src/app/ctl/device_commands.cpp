@@ -78,15 +78,20 @@ int failure(std::ostream& err, const std::string& message) {
     return kExitFailure;
 }
 
-// A transfer's failure, named: the command refused, or how many of its reports were refused
-// (the mouse left, or stopped answering), since the bytes moved are then incomplete.
+// A transfer's failure, named: the command refused, how many of its reports were refused, or
+// the mouse left, since the bytes moved are then incomplete.
 int checkDone(const device::Result& result, std::ostream& err, const std::string& what) {
     if (result.ok())
         return kExitOk;
     if (result.failure == device::Failure::TransferIncomplete) {
         return failure(err, what + ": the mouse refused " + std::to_string(result.refused) +
                                 " of " + std::to_string(result.reports) +
-                                " report(s); the transfer is incomplete (mouse gone?)");
+                                " report(s); the transfer is incomplete");
+    }
+    if (result.failure == device::Failure::DeviceLeft) {
+        return failure(err, what + ": the mouse left the bus; " + std::to_string(result.refused) +
+                                " of " + std::to_string(result.reports) +
+                                " report(s) did not arrive and the transfer is incomplete");
     }
     if (result.failure == device::Failure::CommandRefused)
         return failure(err, what + ": the mouse refused the command");

@@ -78,7 +78,7 @@ Result CommandProtocol::writeBlock(std::uint16_t address, std::span<const std::u
     const auto length = static_cast<std::uint32_t>(source.size());
     if (!transport_.sendCommand(command::kBlockWrite, highByte(address), lowByte(address),
                                 highByte(length), lowByte(length))) {
-        return Result::fail(Failure::CommandRefused);
+        return leftOr(Result::fail(Failure::CommandRefused));
     }
     const std::size_t chunks = chunkCount(source.size(), kPayloadLength);
     int refused = 0;
@@ -90,7 +90,7 @@ Result CommandProtocol::writeBlock(std::uint16_t address, std::span<const std::u
         if (!transport_.sendData(staging))
             ++refused;
     }
-    return counted(refused, chunks);
+    return leftOr(counted(refused, chunks));
 }
 
 Result CommandProtocol::readBlock(std::uint16_t address, std::span<std::uint8_t> destination,
@@ -106,7 +106,7 @@ Result CommandProtocol::readBlock(std::uint16_t address, std::span<std::uint8_t>
     const auto length = static_cast<std::uint32_t>(destination.size());
     if (!transport_.sendCommand(command::kBlockRead, highByte(address), lowByte(address),
                                 highByte(length), lowByte(length))) {
-        return Result::fail(Failure::CommandRefused);
+        return leftOr(Result::fail(Failure::CommandRefused));
     }
     return receiveChunks(destination, progress);
 }
@@ -137,7 +137,7 @@ Result CommandProtocol::receiveChunks(std::span<std::uint8_t> destination, Progr
         std::copy_n(response.begin(), n,
                     destination.begin() + static_cast<long>(i * kPayloadLength));
     }
-    return counted(refused, chunks);
+    return leftOr(counted(refused, chunks));
 }
 
 Result CommandProtocol::liveWrite(std::uint8_t address, std::uint8_t d0, std::uint8_t d1,
@@ -177,7 +177,7 @@ Result CommandProtocol::sendLiveWrite(std::span<const std::uint8_t, kFeatureRepo
     waitPumping(clock_, timing_, presenter_, timing_.afterLiveWrite);
     presenter_.hideProgress();
     presenter_.pumpEvents();
-    return accepted ? Result::done() : Result::fail(Failure::CommandRefused);
+    return accepted ? Result::done() : leftOr(Result::fail(Failure::CommandRefused));
 }
 
 Result CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::uint8_t> source) {
@@ -203,7 +203,7 @@ Result CommandProtocol::liveWriteRange(std::uint8_t start, std::span<const std::
         if (!transport_.sendCommandReport(report))
             ++refused;
     }
-    return counted(refused, chunks);
+    return leftOr(counted(refused, chunks));
 }
 
 Result CommandProtocol::liveRead(std::uint8_t target, std::uint8_t address,
@@ -218,7 +218,7 @@ Result CommandProtocol::liveRead(std::uint8_t target, std::uint8_t address,
         return Result::done();
     const auto count = static_cast<std::uint8_t>(destination.size());
     if (!transport_.sendCommand(command::kLiveRead, target, address, 0x00, count))
-        return Result::fail(Failure::CommandRefused);
+        return leftOr(Result::fail(Failure::CommandRefused));
     return receiveChunks(destination, Progress::Hidden);
 }
 
@@ -230,12 +230,12 @@ Result CommandProtocol::xdataRead(std::uint16_t address, std::uint8_t& value) {
         return refused;
     if (!transport_.sendCommand(command::kXDataRead, highByte(address), lowByte(address), 0x00,
                                 0x01)) {
-        return Result::fail(Failure::CommandRefused);
+        return leftOr(Result::fail(Failure::CommandRefused));
     }
     if (!transport_.readData())
-        return counted(1, 1);
+        return leftOr(counted(1, 1));
     value = transport_.response()[0];
-    return counted(0, 1);
+    return leftOr(counted(0, 1));
 }
 
 Result CommandProtocol::xdataWrite(std::uint16_t address, std::uint8_t value) {
@@ -246,7 +246,7 @@ Result CommandProtocol::xdataWrite(std::uint16_t address, std::uint8_t value) {
     if (!transport_.hasCommandChannel())
         return Result::fail(Failure::NoDevice);
     if (!transport_.sendCommand(command::kXDataWrite, highByte(address), lowByte(address), value))
-        return Result::fail(Failure::CommandRefused);
+        return leftOr(Result::fail(Failure::CommandRefused));
     return Result::done();
 }
 
@@ -267,10 +267,16 @@ Result CommandProtocol::changeXData() {
         ++refused;
         refusedAddresses += (refusedAddresses.empty() ? "" : ", ") + image::hexText(address, 4);
     }
-    Result result = counted(refused, kWrites.size());
+    Result result = leftOr(counted(refused, kWrites.size()));
     if (!result)
         result.detail = refusedAddresses;
     return result.at(Step::XDataWrite);
+}
+
+Result CommandProtocol::leftOr(Result refused) const {
+    if (!refused.ok() && refused.failure != Failure::InvalidRequest && transport_.linkLost())
+        refused.failure = Failure::DeviceLeft;
+    return refused;
 }
 
 Result CommandProtocol::identify(IdentifyAnswer& answer) {
@@ -281,12 +287,12 @@ Result CommandProtocol::identify(IdentifyAnswer& answer) {
     if (Result refused = checkRead(1, 1); !refused)
         return refused.at(Step::Identify);
     if (!transport_.sendCommand(command::kIdentify))
-        return Result::fail(Failure::CommandRefused, Step::Identify);
+        return leftOr(Result::fail(Failure::CommandRefused, Step::Identify));
     // A refused data report leaves 0xFF, which is not a valid answer.
     const bool answered = transport_.readData();
     answer.payload = transport_.response();
     if (!answered)
-        return counted(1, 1).at(Step::Identify);
+        return leftOr(counted(1, 1)).at(Step::Identify);
     if (!answer.valid())
         return Result::fail(Failure::WrongIdentify, Step::Identify);
     return Result::done();
@@ -299,7 +305,7 @@ Result CommandProtocol::restart() {
     if (!transport_.hasCommandChannel())
         return Result::fail(Failure::NoDevice, Step::Restart);
     if (!transport_.sendCommand(command::kRestart))
-        return Result::fail(Failure::CommandRefused, Step::Restart);
+        return leftOr(Result::fail(Failure::CommandRefused, Step::Restart));
     return Result::done();
 }
 

@@ -74,6 +74,8 @@ private:
     Result sendLiveWrite(std::span<const std::uint8_t, kFeatureReportLength> report);
     // Busy, NoDevice or InvalidRequest before a read of `length` bytes; done when it may start.
     Result checkRead(std::size_t length, std::size_t maxLength) const;
+    // A refusal that came because the mouse left the bus becomes DeviceLeft.
+    Result leftOr(Result refused) const;
     // Reads the data reports of a sent read command into the destination, 7 bytes each.
     Result receiveChunks(std::span<std::uint8_t> destination, Progress progress);
 
