@@ -36,6 +36,14 @@ LedByte ledOf(const image::ImageModel& model) {
 }
 
 device::Result setLedType(device::Workspace& workspace, LedType type) {
+    // The new type rebuilds the image from defaults: the backup comes before the first write, so
+    // it holds the old type too.
+    device::Result backup;
+    if (device::session::maySend(workspace)) {
+        backup = device::session::keepBackup(workspace, "led-type");
+        if (!backup)
+            return backup;
+    }
     image::ImageModel& model = workspace.model();
     const bool rgb = type == LedType::Rgb;
     std::uint8_t& options = workingByte(model, kPackageAddress);
@@ -43,15 +51,26 @@ device::Result setLedType(device::Workspace& workspace, LedType type) {
                                         (rgb ? 1 : 0) << kKeyMatrixBit);
     model.packageItem = rgb ? 1 : 0;
     model.ledTypeText = std::string(ledTypeText(type));
+    // A refused write names its own step, the steps done before it and the backup.
+    const auto failed = [&backup](device::Result result, device::Step step,
+                                  std::initializer_list<device::Step> done) {
+        result.step = step;
+        result.backup = backup.backup;
+        return result.after(done);
+    };
     if (device::Result written = writeLive(workspace, kPackageAddress, 1); !written)
-        return written;
+        return failed(written, device::Step::WriteLedType, {});
     const int mode = kStartingModes[static_cast<std::size_t>(type)];
     if (device::Result written =
             writeLedByte(workspace, encodeLed(type, mode, ledOf(model).zkLamps));
-        !written || !maySend(workspace)) {
-        return written;
+        !written) {
+        return failed(written, device::Step::WriteLedMode, {device::Step::WriteLedType});
     }
-    return device::session::rebuildEngineeringDefaults(workspace);
+    if (!device::session::maySend(workspace))
+        return device::Result::done();
+    device::Result rebuilt = device::session::rebuildEngineeringDefaults(
+        workspace, device::session::KeptBackup{backup.backup});
+    return rebuilt.after({device::Step::WriteLedType, device::Step::WriteLedMode});
 }
 
 device::Result setLedMode(device::Workspace& workspace, int mode) {

@@ -3,6 +3,7 @@
 // from the built-in section defaults. Both replace the whole image and restart the mouse.
 
 #include "device/result.h"
+#include "device/session/whole_image_write.h"
 #include "device/session/workspace.h"
 
 namespace gm::device::session {
@@ -17,5 +18,7 @@ Result writeFactoryImage(Workspace& workspace, int config);
 // the macro area and the fire macro table, keeps the patch code and the tail, and writes the
 // image.
 Result rebuildEngineeringDefaults(Workspace& workspace);
+// The same, ending an operation that kept its backup before its first write.
+Result rebuildEngineeringDefaults(Workspace& workspace, KeptBackup kept);
 
 }  // namespace gm::device::session

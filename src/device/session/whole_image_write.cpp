@@ -59,14 +59,20 @@ void adoptImage(Workspace& workspace, const image::Image& image) {
 }
 
 Result replaceWholeImage(Workspace& workspace, const image::Image& image, std::string_view reason) {
-    Session& session = workspace.session();
-    const DeviceOperation operation = session.beginWithDevice();
+    const DeviceOperation operation = workspace.session().beginWithDevice();
     if (!operation.started())
         return operation.refusal;
     const Result backup = keepBackup(workspace, reason);
     if (!backup)
         return backup;
+    return replaceWholeImage(workspace, image, KeptBackup{backup.backup});
+}
 
+Result replaceWholeImage(Workspace& workspace, const image::Image& image, KeptBackup kept) {
+    Session& session = workspace.session();
+    const DeviceOperation operation = session.beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
     Result write;
     {
         ReadBusyScope busy(session);
@@ -75,7 +81,7 @@ Result replaceWholeImage(Workspace& workspace, const image::Image& image, std::s
         workspace.presenter().hideProgress();
     }
     Result result = restartAndVerify(workspace, image, write);
-    result.backup = backup.backup;
+    result.backup = kept.backup;
     return result;
 }
 

@@ -3,6 +3,8 @@
 // backup): a backup of what the mouse holds, the new image taken into the model, the write, the
 // restart, and a read-back compared with what was written.
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "device/result.h"
@@ -24,6 +26,13 @@ void adoptImage(Workspace& workspace, const image::Image& image);
 // reads it back. Fails naming the step: the write (reports refused), the restart, the read-back,
 // or ReadBackDiffers with the areas that differ. Result::backup names the backup kept.
 Result replaceWholeImage(Workspace& workspace, const image::Image& image, std::string_view reason);
+
+// The backup an operation kept itself, before its first write, when a whole-image write ends it:
+// that write keeps no second backup, and its result names this one.
+struct KeptBackup {
+    std::optional<std::size_t> backup;  // as keepBackup() returned it
+};
+Result replaceWholeImage(Workspace& workspace, const image::Image& image, KeptBackup kept);
 
 // Restarts the mouse after `written` was written to it (whole or in part), reads it back and
 // compares: the tail of every whole-area write. `write` is the write's own result, returned when
