@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 
+#include "image/factory_images.h"
 #include "image/geometry.h"
 #include "image/layout.h"
 #include "ui/pages/widgets/skin_button.h"
@@ -23,13 +24,15 @@ namespace gm::ui::testing {
 
 namespace {
 
-// Runs `act` on the modal dialog once it is open (inside its exec()), so a test can answer it.
-void whenModalOpens(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(10, [act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget())
+// Runs `act` on the modal dialog named `name` (object name or class) once it is the active
+// modal (inside its exec()), so a test can answer it; a progress window shown first is passed by.
+void whenModalOpens(const char* name, std::function<void(QWidget&)> act) {
+    QTimer::singleShot(10, [name, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && (modal->objectName() == name || modal->inherits(name)))
             act(*modal);
         else
-            whenModalOpens(act);
+            whenModalOpens(name, act);
     });
 }
 
@@ -67,8 +70,8 @@ private slots:
             QVERIFY(rig.connect());
             rig.mouse.clearReports();
             bool asked = false;
-            whenModalOpens([&](QWidget& dialog) {
-                asked = dialog.objectName() == "dlgMessage";
+            whenModalOpens("dlgMessage", [&](QWidget&) {
+                asked = true;
                 for (Qt::Key key : c.keys)
                     pressKey(key);
             });
@@ -98,8 +101,12 @@ private slots:
         rig.window->setFileChooser({});  // the real dialog
         QVERIFY(rig.connect());
         QTemporaryDir folder;
+        // A profile the mouse takes: a refused one would put a message box in the way of the
+        // second dialog.
         const QString file = QDir(folder.path()).absoluteFilePath("profile.bin");
-        std::ofstream(file.toStdString(), std::ios::binary) << std::string(image::kImageSize, '\0');
+        const image::Image& profile = image::factoryImageFor("4210A", 2);
+        std::ofstream(file.toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(profile.data()), std::ssize(profile));
         QStringList openedIn;
         const auto chooseTheFile = [&](QWidget& modal) {
             auto* dialog = qobject_cast<QFileDialog*>(&modal);
@@ -109,9 +116,9 @@ private slots:
             dialog->selectFile(file);
             QMetaObject::invokeMethod(dialog, "accept");
         };
-        whenModalOpens(chooseTheFile);
+        whenModalOpens("QFileDialog", chooseTheFile);
         rig.click("Btn_LoadProfile_1");
-        whenModalOpens(chooseTheFile);
+        whenModalOpens("QFileDialog", chooseTheFile);
         rig.click("Btn_LoadProfile_1");
         QCOMPARE(openedIn, (QStringList{QDir::homePath(), QDir(folder.path()).absolutePath()}));
     }
