@@ -128,6 +128,9 @@ TextPair pairOf(WindowText which) {
         case WindowText::NotReached:
             return {"did not reach the mouse; the page shows what the mouse still holds",
                     "未写入鼠标；页面显示鼠标中仍保存的设置"};
+        case WindowText::NotFullyReached:
+            return {"did not fully reach the mouse; the page shows what it is known to hold",
+                    "未完全写入鼠标；页面显示已知鼠标中保存的设置"};
         case WindowText::KeyHeading:
             return {"Key %1", "按键 %1"};
         case WindowText::KeepsLeftClick:

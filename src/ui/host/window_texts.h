@@ -60,7 +60,8 @@ enum class WindowText {
     McuLedStep,
     McuLedOtherType,
     McuLedOtherChip,
-    NotReached,  // a live change the mouse refused
+    NotReached,
+    NotFullyReached,  // a live change cut off (the mouse left, or took only some reports)
     // The key page and the engineering key sheet.
     KeyHeading,      // "Key %1"
     KeepsLeftClick,  // the last Left Click of profile 1 may not be reassigned

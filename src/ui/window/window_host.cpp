@@ -107,10 +107,13 @@ void WindowHost::say(const QString& what, const device::Result& result, Notice n
         if (!detail.isEmpty() && !said.contains(detail))
             said += " (" + detail + ")";
         const QString reason = said.section('\n', 0, 0);
-        // A live change says first that it did not land, then why.
-        line = notice == Notice::Dialog
-                   ? what + ": " + reason
-                   : what + ": " + windowText(WindowText::NotReached, lang) + " (" + reason + ")";
+        // A live change says first that it did not land (or only in part), then why.
+        const bool inPart = result.failure == device::Failure::DeviceLeft ||
+                            result.failure == device::Failure::TransferIncomplete;
+        const QString landed =
+            windowText(inPart ? WindowText::NotFullyReached : WindowText::NotReached, lang);
+        line = notice == Notice::Dialog ? what + ": " + reason
+                                        : what + ": " + landed + " (" + reason + ")";
         // A file for the other chip was the question just asked: the answer needs no box.
         if (notice == Notice::Dialog && result.failure != device::Failure::OtherChip)
             presenter_.showText(message.textId, said);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 
+#include "image/check_byte.h"
 #include "settings/image_state.h"
 #include "ui/support/key_rig.h"
 
@@ -67,6 +68,29 @@ private slots:
         emit level->activated(0);
         QCOMPARE(reasonSaid(rig), fromAdvancedPage);
         QVERIFY(copiesMatchTheMouse(rig));
+    }
+
+    void aChangeCutOffBeforeItsCheckByteIsSaidAndTheReplugShowsTheMouse() {
+        WindowRig rig;
+        settings::followImageReads(rig.workspace);
+        QVERIFY(rig.connect());
+        rig.click("Btn_Adv_1");
+        rig.mouse.vanishAfter(1);  // the level's byte arrives, the check byte does not
+        rig.click("Img_DPI1_12");
+        const QString said = rig.window->statusText();
+        QVERIFY2(said.contains("did not fully reach the mouse"), qPrintable(said));
+        QVERIFY2(said.contains("left the bus"), qPrintable(said));
+
+        rig.messages.clear();
+        rig.mouse.plugIn();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return rig.workspace.session().hasDevice() && rig.shown("gm.interrupted.completed");
+            },
+            5000));
+        QVERIFY(copiesMatchTheMouse(rig));
+        const image::Image held = rig.mouse.eeprom();
+        QVERIFY(image::hasValidCheckByte(std::span<const std::uint8_t>(held).first(164)));
     }
 };
 
