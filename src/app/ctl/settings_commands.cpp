@@ -386,7 +386,9 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
 void showUsbId(const image::ImageModel& model, std::ostream& out) {
     const st::UsbIdentity id = st::usbIdentityOf(model);
     out << "USB ids: vendor " << st::hexWord(id.vendorId) << ", product "
-        << st::hexWord(id.productId) << "\nproduct text: \"" << id.productText
+        << st::hexWord(id.productId) << "\nproduct text: \""
+        << st::productTextOf(std::span<const std::uint8_t>(model.copies.vendor)
+                                 .subspan(image::kVendorProductTextOffset, st::kProductTextLength))
         << "\"\nmanufacturer number: " << unsigned{id.manufacturerNumber}
         << ", product number: " << unsigned{id.productNumber} << "\n";
 }
@@ -407,8 +409,10 @@ int runUsbId(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         if (id && id->size() != 4)
             return usageError(err, "an id needs four hexadecimal digits, e.g. 12AB");
     }
-    if (text && text->size() > st::kProductTextLength)
-        return usageError(err, "the product text holds at most 16 characters");
+    if (text) {
+        if (const std::string problem = st::productTextProblem(*text); !problem.empty())
+            return usageError(err, problem);
+    }
     std::optional<int> makerNumber;
     std::optional<int> productNumber;
     if (maker && !(makerNumber = number(*maker, 0, 65535)))
@@ -563,9 +567,9 @@ void registerSettingsCommands(CommandRegistry& registry) {
          "[--vid XXXX] [--pid XXXX] [--text TEXT] [--maker-number N] [--product-number N] "
          "[DEVICE OPTIONS]",
          "show or change how the mouse presents itself",
-         withDeviceHelp("Ids take exactly four hex digits; the text at most 16 characters. "
-                        "Numbers above\n255 are written as 255. The mouse uses new ids "
-                        "after its next restart."),
+         withDeviceHelp("Ids take exactly four hex digits; the text at most 16 characters of "
+                        "printable\nASCII (space to ~). Numbers above 255 are written as 255. "
+                        "The mouse uses new ids\nafter its next restart."),
          withDeviceOptions({{{"--vid"}, OptionValue::Required},
                             {{"--pid"}, OptionValue::Required},
                             {{"--text"}, OptionValue::Required},

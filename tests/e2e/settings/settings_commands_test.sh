@@ -101,7 +101,20 @@ usb-id)
     cp "$eeprom" "$work/before.bin"
     run usb-id --pid 12A "${sim[@]}"
     expect_usage_error 'four hexadecimal digits'
+    # The text is what a USB string can hold: printable ASCII, counted in characters.
+    run usb-id --text $'\e[31mRed' "${sim[@]}"
+    expect_usage_error 'printable ASCII only \(space to ~\): character 1 is U\+001B, a control'
+    run usb-id --text $'Two\nlines' "${sim[@]}"
+    expect_usage_error 'character 4 is U\+000A'
+    run usb-id --text "Café" "${sim[@]}"
+    expect_usage_error 'character 4 is U\+00E9'
+    run usb-id --text "ééééééééé" "${sim[@]}"
+    expect_usage_error 'character 1 is U\+00E9'
+    run usb-id --text 12345678901234567 "${sim[@]}"
+    expect_usage_error 'at most 16 characters; this one has 17$'
     same "$eeprom" "$work/before.bin"
+    ok usb-id --text 'Say "hi" \o/'
+    expect_out '^product text: "Say \\x22hi\\x22 \\x5Co/"$'
     ;;
 sensor)
     ok sensor
