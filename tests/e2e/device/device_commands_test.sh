@@ -88,6 +88,10 @@ faults)
     run xdata-read 0 --simulate --sim-fault vanish-after=1
     expect_status 1
     expect_err 'XDATA read'
+    # A wrong identify answer: the system's own text, then the step and what was answered.
+    run info --simulate=4230A --sim-fault bad-identify
+    expect_status 1
+    expect_err '^gmousectl: RDXM421xData\.bin file type error: while identifying the mouse, the mouse answered 3F 00,'
     ;;
 leading-options)
     # Device options may come before the command, as with git-style tools.
