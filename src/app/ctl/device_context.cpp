@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "device/trace.h"
+#include "image/echoed_text.h"
 #include "image/hex_text.h"
 #include "settings/image_state.h"
 
@@ -50,14 +51,15 @@ bool addFault(const std::string& kind, host::SimFaults& faults, std::string& err
         if (startsWith(kind, prefix)) {
             const auto count = positiveCount(kind.substr(std::string(prefix).size()));
             if (!count) {
-                error = "--sim-fault " + kind + ": N must be a whole number of 1 or more";
+                error = "--sim-fault " + image::echoed(kind) +
+                        ": N must be a whole number of 1 or more";
                 return false;
             }
             *target = *count;
             return true;
         }
     }
-    error = "unknown --sim-fault '" + kind +
+    error = "unknown --sim-fault '" + image::echoed(kind) +
             "' (refuse-command, refuse-data=N, vanish-after=N, bad-identify)";
     return false;
 }
@@ -96,7 +98,8 @@ std::optional<DeviceOptions> deviceOptionsOf(const ParsedArgs& args, std::string
         if (!chipText->empty()) {
             const auto chip = image::chipFromText(*chipText);
             if (!chip) {
-                error = "unknown chip in --simulate=" + *chipText + " (4210A or 4230A)";
+                error =
+                    "unknown chip in --simulate=" + image::echoed(*chipText) + " (4210A or 4230A)";
                 return std::nullopt;
             }
             options.choice.simChip = *chip;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ctl/command.h"
+#include "image/echoed_text.h"
 
 namespace gm::ctl {
 namespace {
@@ -92,14 +93,14 @@ int run(const Args& given) {
         return args.empty() ? kExitUsage : kExitOk;
     }
     if (args[0].size() > 1 && args[0][0] == '-') {
-        std::cerr << "gmousectl: options but no command ('" << args[0] << "')\n";
+        std::cerr << "gmousectl: options but no command ('" << image::echoed(args[0]) << "')\n";
         printCommandList(registry, std::cerr);
         return kExitUsage;
     }
     size_t words = 0;
     const Command* command = findCommand(registry, args, words);
     if (command == nullptr) {
-        std::cerr << "gmousectl: unknown command '" << args[0] << "'\n";
+        std::cerr << "gmousectl: unknown command '" << image::echoed(args[0]) << "'\n";
         printCommandList(registry, std::cerr);
         return kExitUsage;
     }

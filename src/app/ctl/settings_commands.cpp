@@ -12,6 +12,7 @@
 #include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
+#include "image/echoed_text.h"
 #include "settings/cpi_levels.h"
 #include "settings/device_options.h"
 #include "settings/display.h"
@@ -97,7 +98,7 @@ int runCpi(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if ((what == "count" || what == "current") && p.size() == 2) {
         const auto level = number(p[1], 1, st::kCpiLevelCount);
         if (!level)
-            return usageError(err, "'" + p[1] + "' is not a level (1..8)");
+            return usageError(err, "'" + image::echoed(p[1]) + "' is not a level (1..8)");
         return changeOnMouse(
             args, out, err,
             [&](device::Workspace& w) {
@@ -109,12 +110,12 @@ int runCpi(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if ((what == "value" || what == "color") && p.size() == 3) {
         const auto level = number(p[1], 1, st::kCpiLevelCount);
         if (!level)
-            return usageError(err, "'" + p[1] + "' is not a level (1..8)");
+            return usageError(err, "'" + image::echoed(p[1]) + "' is not a level (1..8)");
         if (what == "value") {
             const auto cpi = number(p[2], 0, 100000);
             const auto index = cpi ? st::indexOfCpi(*cpi) : std::nullopt;
             if (!index) {
-                return usageError(err, "'" + p[2] +
+                return usageError(err, "'" + image::echoed(p[2]) +
                                            "' is not a CPI value (200 400 600 800 1000 "
                                            "1200 1600 2000 2400 3200 4800 6400)");
             }
@@ -125,7 +126,7 @@ int runCpi(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         }
         const auto colour = st::parseColour(p[2]);
         if (!colour)
-            return usageError(err, "'" + p[2] + "' is not a colour (RRGGBB)");
+            return usageError(err, "'" + image::echoed(p[2]) + "' is not a colour (RRGGBB)");
         return changeOnMouse(
             args, out, err,
             [&](device::Workspace& w) { return st::setLevelColour(w, *level, *colour); }, showCpi);
@@ -253,7 +254,8 @@ int runLed(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (what == "type" && p.size() == 2) {
         const auto type = st::ledTypeOfName(p[1]);
         if (!type)
-            return usageError(err, "'" + p[1] + "' is not an LED type (rgb, sync, zk, mcu)");
+            return usageError(
+                err, "'" + image::echoed(p[1]) + "' is not an LED type (rgb, sync, zk, mcu)");
         std::string error;
         const auto folder = backupFolder(args, error);
         if (!folder)
@@ -364,7 +366,7 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected: profile [1|2|3] [--color 1..10|fixed]");
     const auto profile = number(p[0], 1, 3);
     if (!profile)
-        return usageError(err, "'" + p[0] + "' is not a profile (1, 2, 3)");
+        return usageError(err, "'" + image::echoed(p[0]) + "' is not a profile (1, 2, 3)");
     std::optional<int> colour;
     if (const auto text = args.value("--color")) {
         colour =
@@ -463,11 +465,12 @@ int runSensor(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected: sensor [REGISTER VALUE] (VALUE in hex)");
     const auto address = st::registerAddressOf(p[0]);
     if (!address)
-        return usageError(err, "'" + p[0] + "' is not a sensor register (see 'gmousectl sensor')");
+        return usageError(
+            err, "'" + image::echoed(p[0]) + "' is not a sensor register (see 'gmousectl sensor')");
     const auto value = number(p[1], 0, 0xFFFF, 16);
     if (!value || p[1].size() > 4)
-        return usageError(err,
-                          "'" + p[1] + "' is not a hex value (up to 4 digits; above FF is FF)");
+        return usageError(err, "'" + image::echoed(p[1]) +
+                                   "' is not a hex value (up to 4 digits; above FF is FF)");
     return changeOnMouse(
         args, out, err,
         [&](device::Workspace& w) { return st::setSensorRegister(w, *address, *value); },
@@ -496,7 +499,8 @@ int runOption(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected: option NAME [VALUE] (names: option --list)");
     const st::OptionField* field = st::optionNamed(p[0]);
     if (field == nullptr)
-        return usageError(err, "'" + p[0] + "' is not an option (see 'gmousectl option --list')");
+        return usageError(
+            err, "'" + image::echoed(p[0]) + "' is not an option (see 'gmousectl option --list')");
     const Show show = [field](const image::ImageModel& model, std::ostream& o) {
         o << field->name << ": " << field->items[st::optionItemOf(*field, model)] << "\n";
     };
@@ -504,8 +508,8 @@ int runOption(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return showOnMouse(args, out, err, show);
     const auto item = st::optionItemNamed(*field, p[1]);
     if (!item)
-        return usageError(err,
-                          "'" + p[1] + "' is not a value of " + p[0] + ": " + itemList(*field));
+        return usageError(err, "'" + image::echoed(p[1]) + "' is not a value of " + p[0] + ": " +
+                                   itemList(*field));
     return changeOnMouse(
         args, out, err, [&](device::Workspace& w) { return st::setOption(w, *field, *item); },
         show);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "image/echoed_text.h"
 #include "image/geometry.h"
 
 namespace gm::app {
@@ -37,7 +38,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
     if (!parsed)
         return std::nullopt;
     if (!parsed->positional.empty()) {
-        error = "unexpected argument '" + parsed->positional.front() + "'";
+        error = "unexpected argument '" + image::echoed(parsed->positional.front()) + "'";
         return std::nullopt;
     }
     GmouseOptions options;
@@ -50,7 +51,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         if (!chip->empty()) {
             const auto type = image::chipFromText(*chip);
             if (!type) {
-                error = "unknown chip in --simulate=" + *chip + " (4210A or 4230A)";
+                error = "unknown chip in --simulate=" + image::echoed(*chip) + " (4210A or 4230A)";
                 return std::nullopt;
             }
             options.device.simChip = *type;

@@ -12,6 +12,7 @@
 #include "device/sim/virtual_mouse.h"
 #include "host/files/atomic_file_writer.h"
 #include "host/hidraw/hidraw_backend.h"
+#include "image/echoed_text.h"
 
 namespace gm::host {
 
@@ -23,13 +24,14 @@ int lockBeside(const std::filesystem::path& path, std::string& error) {
     const std::filesystem::path lockPath = path.string() + ".lock";
     const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
-        error = lockPath.string() + ": cannot create the lock file (" + std::strerror(errno) + ")";
+        error = image::echoed(lockPath.string()) + ": cannot create the lock file (" +
+                std::strerror(errno) + ")";
         return -1;
     }
     while (::flock(fd, LOCK_EX) != 0) {
         if (errno == EINTR)
             continue;
-        error = lockPath.string() + ": cannot lock (" + std::strerror(errno) + ")";
+        error = image::echoed(lockPath.string()) + ": cannot lock (" + std::strerror(errno) + ")";
         ::close(fd);
         return -1;
     }

@@ -155,6 +155,12 @@ bad-input)
     expect_usage_error 'speed step'
     run option nothing 1 "${sim[@]}"
     expect_usage_error 'not an option'
+    # An argument echoed in a refusal is cut, keeping its start and end and saying its length.
+    long="$(head -c 100000 /dev/zero | tr '\0' 9)"
+    run cpi count "$long" "${sim[@]}"
+    expect_usage_error "^gmousectl: '9{30}…9{30} \(100000 characters\)' is not a level \(1\.\.8\)$"
+    run load "$work/$long.bin" "${sim[@]}"
+    expect_usage_error "^gmousectl: $work/9+…9{26}\.bin \(1000[0-9]{2} characters\): no such file$"
     [ ! -e "$eeprom" ] || fail "a refused command touched the mouse"
     ;;
 image-show)
