@@ -385,6 +385,9 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
 
 // --- usb-id ---
 
+// The largest maker or product number taken; the mouse holds 0..255 and gets 255 above that.
+constexpr int kNumberInputMax = 65535;
+
 void showUsbId(const image::ImageModel& model, std::ostream& out) {
     const st::UsbIdentity id = st::usbIdentityOf(model);
     out << "USB ids: vendor " << st::hexWord(id.vendorId) << ", product "
@@ -417,10 +420,15 @@ int runUsbId(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     }
     std::optional<int> makerNumber;
     std::optional<int> productNumber;
-    if (maker && !(makerNumber = number(*maker, 0, 65535)))
-        return usageError(err, "--maker-number takes a number 0..255");
-    if (product && !(productNumber = number(*product, 0, 65535)))
-        return usageError(err, "--product-number takes a number 0..255");
+    const auto numberRefused = [&err](const std::string& option) {
+        return usageError(err, option + " takes a whole number 0.." +
+                                   std::to_string(kNumberInputMax) +
+                                   "; the mouse holds 0..255, so above 255 is written as 255");
+    };
+    if (maker && !(makerNumber = number(*maker, 0, kNumberInputMax)))
+        return numberRefused("--maker-number");
+    if (product && !(productNumber = number(*product, 0, kNumberInputMax)))
+        return numberRefused("--product-number");
     return changeOnMouse(
         args, out, err,
         [&](device::Workspace& w) {

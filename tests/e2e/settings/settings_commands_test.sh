@@ -161,6 +161,10 @@ bad-input)
     expect_usage_error "^gmousectl: '9{30}…9{30} \(100000 characters\)' is not a level \(1\.\.8\)$"
     run load "$work/$long.bin" "${sim[@]}"
     expect_usage_error "^gmousectl: $work/9+…9{26}\.bin \(1000[0-9]{2} characters\): no such file$"
+    run usb-id --maker-number 65536 "${sim[@]}"
+    expect_usage_error '^gmousectl: --maker-number takes a whole number 0\.\.65535; the mouse holds 0\.\.255, so above 255 is written as 255$'
+    run usb-id --product-number -1 "${sim[@]}"
+    expect_usage_error '^gmousectl: --product-number takes a whole number 0\.\.65535;'
     [ ! -e "$eeprom" ] || fail "a refused command touched the mouse"
     ;;
 image-show)
