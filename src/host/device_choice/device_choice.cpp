@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "device/sim/eeprom_file.h"
 #include "device/sim/virtual_bus.h"
@@ -82,18 +83,13 @@ DeviceChoice::~DeviceChoice() {
 void DeviceChoice::armFaults(device::Workspace& workspace) {
     if (!mouse_ || !options_.faults.any())
         return;
-    const SimFaults faults = options_.faults;
-    if (faults.badIdentify)
-        mouse_->setBadIdentify(true);
-    workspace.changes().subscribe([this, faults](const device::session::Change& change) {
+    armStartFaults(*mouse_, options_.faults);
+    auto identified = std::make_shared<bool>(false);
+    workspace.changes().subscribe([this, identified](const device::session::Change& change) {
         if (change.kind != device::session::ChangeKind::Identified)
             return;
-        if (faults.refuseCommand)
-            mouse_->refuseCommands(true);
-        if (faults.refuseDataFrom > 0)
-            mouse_->refuseDataFrom(faults.refuseDataFrom);
-        if (faults.vanishAfter > 0)
-            mouse_->vanishAfter(faults.vanishAfter);
+        armCountedFaults(*mouse_, options_.faults, !*identified);
+        *identified = true;
     });
 }
 
