@@ -38,7 +38,9 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.failed.commandRefused", "The mouse refused the command while %1."},
     {"gm.failed.transferIncomplete", "The mouse refused %3 of %4 reports while %1."},
     {"gm.failed.deviceLeft", "The mouse left the bus while %1."},
-    {"gm.failed.wrongIdentify", "RDXM421xData.bin file type error"},
+    {"gm.failed.wrongIdentify",
+     "RDXM421xData.bin file type error: while %1, the mouse answered %2, not its chip byte "
+     "followed by 3A."},
     {"gm.failed.fileUnusable", "%2"},
     {"gm.failed.badMarker", "Loading .bin is error! (%2)"},
     {"gm.failed.backupNotStored",

@@ -117,6 +117,38 @@ TEST(UsbIdentity, ProductTextIsSixWritesPaddedWithZeros) {
     EXPECT_EQ(rig.liveWrites().size(), 6u);
 }
 
+// What a USB string descriptor of this mouse can hold: one printable ASCII byte per character.
+// Anything else is refused before a byte is sent, naming the first character it cannot store.
+TEST(UsbIdentity, ProductTextTakesPrintableAsciiCountedInCharacters) {
+    SettingsRig rig;
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {"\x1b[31mRed", "character 1 is U+001B, a control character"},
+        {"Two\nlines", "character 4 is U+000A, a control character"},
+        {"Del\x7f", "character 4 is U+007F, a control character"},
+        {"Caf\xc3\xa9", "character 4 is U+00E9"},
+        {"\xf0\x9f\x96\xb1 Mouse", "character 1 is U+1F5B1"},
+        {"ab\xff", "not UTF-8: character 3 is the byte 0xFF"},
+        {"\xc3", "not UTF-8: character 1 is the byte 0xC3"},
+        // Sixteen characters of two bytes each: the character, not the length, is refused.
+        {"\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9",
+         "character 1 is U+00E9"},
+        {std::string(17, 'x'), "at most 16 characters; this one has 17"},
+    };
+    for (const auto& [text, why] : refused) {
+        const device::Result result = setProductText(rig.workspace, text);
+        EXPECT_EQ(result.failure, device::Failure::InvalidRequest) << text;
+        EXPECT_NE(result.detail.find(why), std::string::npos) << result.detail;
+        EXPECT_EQ(productTextProblem(text), result.detail);
+    }
+    EXPECT_TRUE(rig.liveWrites().empty());
+    EXPECT_EQ(usbIdentityOf(rig.model).productText, "HID Gaming Mouse");
+
+    const std::string everyKind = " ~\"\\Mouse 1.0!";
+    EXPECT_EQ(productTextProblem(everyKind), "");
+    ASSERT_TRUE(setProductText(rig.workspace, everyKind));
+    EXPECT_EQ(usbIdentityOf(rig.model).productText, everyKind) << "kept as typed, not escaped";
+}
+
 TEST(UsbIdentity, NumbersAbove255WriteFF) {
     SettingsRig rig;
     ASSERT_TRUE(setProductNumbers(rig.workspace, 300, 7));

@@ -66,6 +66,7 @@ struct Options {
 std::optional<Options> parse(int argc, char** argv) {
     Options options;
     options.mouse.simulate = true;
+    std::vector<std::string> faults;
     int i = 1;
     for (; i < argc && std::string(argv[i]) != "--"; ++i) {
         const std::string arg = argv[i];
@@ -83,11 +84,7 @@ std::optional<Options> parse(int argc, char** argv) {
         } else if (arg == "--record" && hasValue) {
             options.record = argv[++i];
         } else if (arg == "--fault" && hasValue) {
-            if (!gm::umockdev_mouse::addFault(argv[++i], options.mouse.faults)) {
-                std::cerr << "gm-umockdev-mouse: unknown fault '" << argv[i]
-                          << "' (refuse-command, refuse-data=N, vanish-after=N, bad-identify)\n";
-                return std::nullopt;
-            }
+            faults.emplace_back(argv[++i]);
         } else {
             return std::nullopt;
         }
@@ -95,6 +92,13 @@ std::optional<Options> parse(int argc, char** argv) {
     for (++i; i < argc; ++i) {
         options.command.emplace_back(argv[i]);
     }
+    std::string error;
+    const auto parsed = gm::host::parseSimFaults(faults, error);
+    if (!parsed) {
+        std::cerr << "gm-umockdev-mouse: " << error << "\n";
+        return std::nullopt;
+    }
+    options.mouse.faults = *parsed;
     if (options.command.empty()) {
         return std::nullopt;
     }
@@ -235,7 +239,7 @@ int main(int argc, char** argv) {
             record << gm::device::formatTraceLine(kind, bytes) << std::endl;
         });
     }
-    mouse.setBadIdentify(options->mouse.faults.badIdentify);
+    gm::host::armStartFaults(mouse, options->mouse.faults);
 
     gm::umockdev_mouse::MouseIdentity identity{gm::sim::VirtualMouse::kDefaultVendorId,
                                                gm::sim::VirtualMouse::kDefaultProductId,

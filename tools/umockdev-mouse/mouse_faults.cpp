@@ -1,42 +1,8 @@
 #include "mouse_faults.h"
 
-#include <charconv>
-
 #include "device/wire.h"
 
 namespace gm::umockdev_mouse {
-
-namespace {
-
-std::optional<int> countAfter(const std::string& kind, const std::string& prefix) {
-    if (kind.rfind(prefix, 0) != 0) {
-        return std::nullopt;
-    }
-    const std::string digits = kind.substr(prefix.size());
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc{} || end != digits.data() + digits.size() || value < 1) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-}  // namespace
-
-bool addFault(const std::string& kind, host::SimFaults& faults) {
-    if (kind == "refuse-command") {
-        faults.refuseCommand = true;
-    } else if (kind == "bad-identify") {
-        faults.badIdentify = true;
-    } else if (const auto data = countAfter(kind, "refuse-data=")) {
-        faults.refuseDataFrom = *data;
-    } else if (const auto vanish = countAfter(kind, "vanish-after=")) {
-        faults.vanishAfter = *vanish;
-    } else {
-        return false;
-    }
-    return true;
-}
 
 FaultArmingDevice::FaultArmingDevice(std::shared_ptr<hid::Device> inner, sim::VirtualMouse& mouse,
                                      host::SimFaults faults)
@@ -67,15 +33,8 @@ hid::TransferResult FaultArmingDevice::getFeature(std::span<std::uint8_t> report
 }
 
 void FaultArmingDevice::arm() {
-    if (faults_.refuseCommand) {
-        mouse_.refuseCommands(true);
-    }
-    if (faults_.refuseDataFrom > 0) {
-        mouse_.refuseDataFrom(faults_.refuseDataFrom);
-    }
-    if (faults_.vanishAfter > 0) {
-        mouse_.vanishAfter(faults_.vanishAfter);
-    }
+    host::armCountedFaults(mouse_, faults_, !armedOnce_);
+    armedOnce_ = true;
 }
 
 hid::ReadResult FaultArmingDevice::readInput(std::span<std::uint8_t> buffer,

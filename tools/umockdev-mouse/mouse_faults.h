@@ -1,21 +1,14 @@
 #pragma once
-// The faults the tool injects, named as gmousectl's --sim-fault names them, and the handle that
-// arms the counted ones each time the mouse has been identified, so counts start where they
-// start under gmousectl --simulate.
+// The handle that arms the counted faults (as gmousectl's --sim-fault names them) each time the
+// mouse has been identified, so counts start where they start under gmousectl --simulate.
 
 #include <memory>
-#include <optional>
-#include <string>
 
 #include "device/hid/hid_backend.h"
 #include "device/sim/virtual_mouse.h"
 #include "host/device_choice/device_choice.h"
 
 namespace gm::umockdev_mouse {
-
-// Adds one KIND (refuse-command, refuse-data=N, vanish-after=N, bad-identify) to `faults`;
-// false when it is not one.
-bool addFault(const std::string& kind, host::SimFaults& faults);
 
 // The mouse's vendor interface as the nodes reach it: passes every call on, and arms the faults
 // on the mouse before the first report that follows a valid identify answer and is not another
@@ -40,6 +33,7 @@ private:
     // Feature calls come from one thread at a time.
     bool identifyPending_ = false;  // an identify command was taken: its answer comes next
     bool armPending_ = false;       // the mouse was identified: arm before the next report
+    bool armedOnce_ = false;
 };
 
 }  // namespace gm::umockdev_mouse

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/ctl/command.h"
+#include "image/echoed_text.h"
 
 namespace gm::ctl {
 
@@ -59,14 +60,14 @@ std::optional<ParsedArgs> parseArgs(const Args& args, const OptionList& options,
         const std::string name = arg.substr(0, equals);
         const Option* option = find(options, name);
         if (option == nullptr) {
-            error = "unknown option " + name;
+            error = "unknown option " + image::echoed(name);
             return std::nullopt;
         }
         std::string value;
         if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
             if (option->value == OptionValue::None) {
-                error = name + " takes no value";
+                error = image::echoed(name) + " takes no value";
                 return std::nullopt;
             }
             if (value.empty()) {

@@ -19,6 +19,7 @@
 #include "buttons/key_name.h"
 #include "buttons/key_tables.h"
 #include "buttons/refresh.h"
+#include "image/echoed_text.h"
 
 namespace gm::ctl {
 namespace {
@@ -105,7 +106,8 @@ int runButton(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const std::string function = args.positional[2];
     // Names are checked before the mouse is reached; codes that read controls are built after.
     if (!functionCode(function, {}, image::ChipType::Chip4210A, b::MenuOrigin::UserPage, texts())) {
-        return usageError(err, "unknown function '" + function + "' (see button --list)");
+        return usageError(err,
+                          "unknown function '" + image::echoed(function) + "' (see button --list)");
     }
     const b::KeyRef ref{static_cast<std::size_t>(*profile - 1), static_cast<std::size_t>(*key - 1)};
     return runOnButtons(
@@ -204,7 +206,8 @@ int runCombo(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const std::string function = args.positional[1];
     if (!functionCode(function, {}, image::ChipType::Chip4210A, b::MenuOrigin::EngineeringCombo,
                       texts())) {
-        return usageError(err, "unknown function '" + function + "' (see button --list)");
+        return usageError(err,
+                          "unknown function '" + image::echoed(function) + "' (see button --list)");
     }
     return runOnButtons(
         args, out, err,
@@ -256,7 +259,7 @@ int runGesture(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
             which = i;
     }
     if (which == kGestureNames.size()) {
-        return usageError(err, "unknown gesture '" + args.positional[0] +
+        return usageError(err, "unknown gesture '" + image::echoed(args.positional[0]) +
                                    "' (light, hold-middle, hold-dpi-loop, hold-dpi-up, "
                                    "hold-dpi-down, right-back, right-forward, fire-macros)");
     }

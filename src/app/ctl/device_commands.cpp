@@ -14,6 +14,7 @@
 #include "app/ctl/device_context.h"
 #include "device/hid/mouse_reports.h"
 #include "device/hid/report_descriptor.h"
+#include "image/echoed_text.h"
 #include "image/hex_dump.h"
 #include "image/hex_text.h"
 
@@ -30,7 +31,7 @@ constexpr std::uint32_t kMaxLiveRead = 255;  // one count byte in the command
 std::optional<std::uint32_t> parseNumber(const std::string& text, const std::string& what,
                                          std::uint32_t min, std::uint32_t max, std::string& error) {
     if (!text.empty() && text[0] == '-') {
-        error = what + " " + text + " must be 0 or more";
+        error = what + " " + image::echoed(text) + " must be 0 or more";
         return std::nullopt;
     }
     const bool isHex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -39,12 +40,12 @@ std::optional<std::uint32_t> parseNumber(const std::string& text, const std::str
     unsigned long long value = 0;
     const auto [end, ec] = std::from_chars(first, last, value, isHex ? 16 : 10);
     if (text.empty() || ec == std::errc::invalid_argument || end != last) {
-        error = what + " '" + text + "' is not a number (decimal or 0x-hex)";
+        error = what + " '" + image::echoed(text) + "' is not a number (decimal or 0x-hex)";
         return std::nullopt;
     }
     if (ec == std::errc::result_out_of_range || value < min || value > max) {
-        error = what + " " + text + " is out of range (" + std::to_string(min) + ".." +
-                std::to_string(max) + ")";
+        error = what + " " + image::echoed(text) + " is out of range (" + std::to_string(min) +
+                ".." + std::to_string(max) + ")";
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(value);
@@ -55,14 +56,16 @@ std::optional<Bytes> parseHexBytes(const Args& words, std::string& error) {
     Bytes bytes;
     for (const std::string& word : words) {
         if (word.empty() || word.size() % 2 != 0) {
-            error = "'" + word + "' is not hex bytes (pairs of hex digits, e.g. 0A FF or 0AFF)";
+            error = "'" + image::echoed(word) +
+                    "' is not hex bytes (pairs of hex digits, e.g. 0A FF or 0AFF)";
             return std::nullopt;
         }
         for (std::size_t i = 0; i < word.size(); i += 2) {
             std::uint8_t byte = 0;
             const auto [end, ec] = std::from_chars(word.data() + i, word.data() + i + 2, byte, 16);
             if (ec != std::errc{} || end != word.data() + i + 2) {
-                error = "'" + word + "' is not hex bytes (pairs of hex digits, e.g. 0A FF or 0AFF)";
+                error = "'" + image::echoed(word) +
+                        "' is not hex bytes (pairs of hex digits, e.g. 0A FF or 0AFF)";
                 return std::nullopt;
             }
             bytes.push_back(byte);

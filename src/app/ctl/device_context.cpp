@@ -1,86 +1,31 @@
 #include "app/ctl/device_context.h"
 
-#include <charconv>
 #include <ostream>
 #include <sstream>
 
 #include "app/ctl/backup_folder.h"
 #include "device/trace.h"
+#include "host/device_choice/sim_options.h"
 #include "host/files/user_folders.h"
 #include "image/hex_text.h"
 #include "settings/image_state.h"
 
 namespace gm::ctl {
 
-const char* const kDeviceOptionsHelp =
+namespace {
+
+constexpr const char* kSimulateHelp =
     "Device options:\n"
     "  --simulate[=4210A|4230A]  use the virtual mouse (default chip 4210A)\n"
     "  --sim-eeprom FILE         the virtual mouse's EEPROM: loaded from FILE when it exists\n"
-    "                            (else the chip's factory image Cfg1), saved back on exit\n"
-    "  --sim-fault KIND          refuse-command, refuse-data=N, vanish-after=N, bad-identify;\n"
-    "                            repeatable or comma-separated. Counts start once the mouse is\n"
-    "                            open and identified\n"
-    "  --trace                   every report on standard error, one line each\n"
-    "Without --simulate the mouse is reached through its hidraw node.\n";
-
-namespace {
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
-std::optional<int> positiveCount(const std::string& text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 1)
-        return std::nullopt;
-    return value;
-}
-
-// One KIND of --sim-fault into `faults`; false with `error` set when unknown.
-bool addFault(const std::string& kind, host::SimFaults& faults, std::string& error) {
-    if (kind == "refuse-command") {
-        faults.refuseCommand = true;
-        return true;
-    }
-    if (kind == "bad-identify") {
-        faults.badIdentify = true;
-        return true;
-    }
-    for (auto [prefix, target] : {std::pair{"refuse-data=", &faults.refuseDataFrom},
-                                  std::pair{"vanish-after=", &faults.vanishAfter}}) {
-        if (startsWith(kind, prefix)) {
-            const auto count = positiveCount(kind.substr(std::string(prefix).size()));
-            if (!count) {
-                error = "--sim-fault " + kind + ": N must be a whole number of 1 or more";
-                return false;
-            }
-            *target = *count;
-            return true;
-        }
-    }
-    error = "unknown --sim-fault '" + kind +
-            "' (refuse-command, refuse-data=N, vanish-after=N, bad-identify)";
-    return false;
-}
-
-bool addFaults(const std::string& list, host::SimFaults& faults, std::string& error) {
-    std::istringstream kinds(list);
-    std::string kind;
-    bool any = false;
-    while (std::getline(kinds, kind, ',')) {
-        if (kind.empty())
-            continue;
-        if (!addFault(kind, faults, error))
-            return false;
-        any = true;
-    }
-    if (!any)
-        error = "--sim-fault needs a KIND";
-    return any;
-}
+    "                            (else the chip's factory image Cfg1), saved back on exit\n";
 
 }  // namespace
+
+const std::string kDeviceOptionsHelp =
+    std::string(kSimulateHelp) + host::kSimFaultHelp +
+    "  --trace                   every report on standard error, one line each\n"
+    "Without --simulate the mouse is reached through its hidraw node.\n";
 
 OptionList withDeviceOptions(OptionList own) {
     OptionList options{{{"--simulate"}, OptionValue::Optional},
@@ -92,29 +37,11 @@ OptionList withDeviceOptions(OptionList own) {
 }
 
 std::optional<DeviceOptions> deviceOptionsOf(const ParsedArgs& args, std::string& error) {
-    DeviceOptions options;
-    if (const auto chipText = args.value("--simulate")) {
-        options.choice.simulate = true;
-        if (!chipText->empty()) {
-            const auto chip = image::chipFromText(*chipText);
-            if (!chip) {
-                error = "unknown chip in --simulate=" + *chipText + " (4210A or 4230A)";
-                return std::nullopt;
-            }
-            options.choice.simChip = *chip;
-        }
-    }
-    options.trace = args.has("--trace");
-    options.choice.simEeprom = args.value("--sim-eeprom").value_or("");
-    for (const std::string& kinds : args.values("--sim-fault")) {
-        if (!addFaults(kinds, options.choice.faults, error))
-            return std::nullopt;
-    }
-    if (!options.choice.simulate && (args.has("--sim-eeprom") || args.has("--sim-fault"))) {
-        error = "--sim-eeprom and --sim-fault need --simulate";
+    auto choice = host::deviceChoiceOf(
+        {args.value("--simulate"), args.value("--sim-eeprom"), args.values("--sim-fault")}, error);
+    if (!choice)
         return std::nullopt;
-    }
-    return options;
+    return DeviceOptions{std::move(*choice), args.has("--trace")};
 }
 
 std::unique_ptr<DeviceContext> DeviceContext::create(const DeviceOptions& options,

@@ -25,7 +25,7 @@ struct DeviceOptions {
 };
 
 // The help paragraph on the shared options, for each device command's --help.
-extern const char* const kDeviceOptionsHelp;
+extern const std::string kDeviceOptionsHelp;
 
 // The shared device options followed by a command's own.
 OptionList withDeviceOptions(OptionList own = {});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/echoed_text.h"
 #include "image/files/file_io.h"
 
 namespace gm::ctl {
@@ -37,7 +38,7 @@ std::optional<image::ChipType> chipOption(const ParsedArgs& args, std::string& e
         return std::nullopt;
     const auto chip = image::chipFromText(*text);
     if (!chip)
-        error = "--chip must be 4210A or 4230A, not '" + *text + "'";
+        error = "--chip must be 4210A or 4230A, not '" + image::echoed(*text) + "'";
     return chip;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ctl/image_cli.h"
 #include "host/files/atomic_file_writer.h"
+#include "image/echoed_text.h"
 #include "image/factory_images.h"
 #include "image/files/file_io.h"
 
@@ -11,7 +12,7 @@ int runImageNew(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
     const auto chip = chipOption(args, error);
     if (error.empty() && !args.positional.empty())
-        error = "unexpected argument '" + args.positional.front() + "'";
+        error = "unexpected argument '" + image::echoed(args.positional.front()) + "'";
     if (error.empty() && !chip)
         error = "--chip 4210A|4230A is required";
 
@@ -21,7 +22,7 @@ int runImageNew(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         if (!config) {
             error = "--config 1|2|3 is required";
         } else if (config->size() != 1 || !image::isFactoryConfig((*config)[0] - '0')) {
-            error = "--config must be 1, 2 or 3, not '" + *config + "'";
+            error = "--config must be 1, 2 or 3, not '" + image::echoed(*config) + "'";
         } else {
             configNumber = (*config)[0] - '0';
         }

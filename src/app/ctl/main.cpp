@@ -3,22 +3,53 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/ctl/command.h"
+#include "image/echoed_text.h"
 
 namespace gm::ctl {
 namespace {
 
+// One command of a list: its usage line and, indented below, its summary.
+void printEntry(const Command& command, std::ostream& out) {
+    out << "  " << command.name << (command.usage.empty() ? "" : " " + command.usage) << "\n"
+        << "      " << command.summary << "\n";
+}
+
 void printCommandList(const CommandRegistry& registry, std::ostream& out) {
     out << "usage: gmousectl COMMAND [ARGS...]\n\ncommands:\n";
-    for (const Command& command : registry.commands()) {
-        out << "  " << command.name << (command.usage.empty() ? "" : " " + command.usage) << "\n"
-            << "      " << command.summary << "\n";
-    }
+    for (const Command& command : registry.commands())
+        printEntry(command, out);
     out << "\nRun 'gmousectl COMMAND --help' for the details of one command.\n";
 }
 
-void printHelp(const Command& command, std::ostream& out) {
+// The two-word commands under `word`: "image check", "image new" and "image show" for "image".
+std::vector<const Command*> subcommandsOf(const CommandRegistry& registry,
+                                          const std::string& word) {
+    std::vector<const Command*> found;
+    for (const Command& command : registry.commands()) {
+        if (command.name.starts_with(word + " "))
+            found.push_back(&command);
+    }
+    return found;
+}
+
+void printSubcommands(const std::vector<const Command*>& subcommands, std::ostream& out) {
+    out << "\nsubcommands:\n";
+    for (const Command* command : subcommands)
+        printEntry(*command, out);
+}
+
+// What a group word alone prints ("gmousectl image --help").
+void printGroup(const std::string& word, const std::vector<const Command*>& subcommands,
+                std::ostream& out) {
+    out << "usage: gmousectl " << word << " SUBCOMMAND [ARGS...]\n";
+    printSubcommands(subcommands, out);
+    out << "\nRun 'gmousectl " << word << " SUBCOMMAND --help' for the details of one.\n";
+}
+
+void printHelp(const CommandRegistry& registry, const Command& command, std::ostream& out) {
     out << "usage: gmousectl " << command.name << (command.usage.empty() ? "" : " " + command.usage)
         << "\n\n"
         << command.summary << "\n";
@@ -27,6 +58,12 @@ void printHelp(const Command& command, std::ostream& out) {
         if (command.help.back() != '\n')
             out << "\n";
     }
+    if (const auto subcommands = subcommandsOf(registry, command.name); !subcommands.empty())
+        printSubcommands(subcommands, out);
+}
+
+bool isHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
 }
 
 // The longest registered name (one or two words) that the arguments start with.
@@ -87,27 +124,40 @@ int run(const Args& given) {
     registerButtonCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty() || isHelp(args[0]) || args[0] == "help") {
         printCommandList(registry, std::cout);
         return args.empty() ? kExitUsage : kExitOk;
     }
     if (args[0].size() > 1 && args[0][0] == '-') {
-        std::cerr << "gmousectl: options but no command ('" << args[0] << "')\n";
+        std::cerr << "gmousectl: options but no command ('" << image::echoed(args[0]) << "')\n";
         printCommandList(registry, std::cerr);
         return kExitUsage;
     }
     size_t words = 0;
     const Command* command = findCommand(registry, args, words);
     if (command == nullptr) {
-        std::cerr << "gmousectl: unknown command '" << args[0] << "'\n";
-        printCommandList(registry, std::cerr);
+        const auto subcommands = subcommandsOf(registry, args[0]);
+        if (subcommands.empty()) {
+            std::cerr << "gmousectl: unknown command '" << image::echoed(args[0]) << "'\n";
+            printCommandList(registry, std::cerr);
+            return kExitUsage;
+        }
+        if (std::any_of(args.begin() + 1, args.end(), isHelp)) {
+            printGroup(args[0], subcommands, std::cout);
+            return kExitOk;
+        }
+        std::cerr << "gmousectl: "
+                  << (args.size() == 1
+                          ? args[0] + " needs a subcommand"
+                          : "unknown " + args[0] + " subcommand '" + image::echoed(args[1]) + "'")
+                  << "\n";
+        printGroup(args[0], subcommands, std::cerr);
         return kExitUsage;
     }
     const Args rest(args.begin() + static_cast<long>(words), args.end());
     // --help anywhere wins, so a half-written command line still gets its help.
-    if (std::any_of(rest.begin(), rest.end(),
-                    [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
-        printHelp(*command, std::cout);
+    if (std::any_of(rest.begin(), rest.end(), isHelp)) {
+        printHelp(registry, *command, std::cout);
         return kExitOk;
     }
     std::string error;

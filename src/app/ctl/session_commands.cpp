@@ -16,6 +16,7 @@
 #include "device/session/patch_update.h"
 #include "device/session/profile_transfer.h"
 #include "host/files/atomic_file_writer.h"
+#include "image/echoed_text.h"
 #include "image/files/file_io.h"
 #include "image/files/profile_file.h"
 
@@ -82,7 +83,8 @@ int runSave(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (file->empty())
         return usageError(err, "FILE must not be empty");
     if (std::error_code ec; fs::is_directory(image::files::profileSaveName(*file), ec))
-        return usageError(err, image::files::profileSaveName(*file).string() + " is a folder");
+        return usageError(
+            err, image::echoed(image::files::profileSaveName(*file).string()) + " is a folder");
     return runDeviceCommand(args, out, err, Connect::Identify,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 fs::path saved;
@@ -102,7 +104,8 @@ int runLoad(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (!profile.ok())
         return usageError(err, profile.error);
     if (!image::files::hasProfileMarker(profile)) {
-        return usageError(err, device::messages::kLoadingBinError.text + " (" + *file +
+        return usageError(err, device::messages::kLoadingBinError.text + " (" +
+                                   image::echoed(*file) +
                                    ": byte 495 is not 0xE0, so it is not a profile file)");
     }
     const auto backups = requiredBackupFolder(args, err);
@@ -123,7 +126,8 @@ int runReset(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     const auto config = wholeNumber(*text, 1, dev::kFactoryConfigCount);
     if (!config)
-        return usageError(err, "'" + *text + "' is not a factory configuration (1, 2, 3)");
+        return usageError(
+            err, "'" + image::echoed(*text) + "' is not a factory configuration (1, 2, 3)");
     const auto backups = requiredBackupFolder(args, err);
     if (!backups)
         return kExitUsage;
@@ -214,8 +218,9 @@ int runBackupRestore(const ParsedArgs& args, std::ostream& out, std::ostream& er
         return usageError(err, error);
     const auto number = wholeNumber(*text, 1, static_cast<int>(std::max<std::size_t>(count, 1)));
     if (!number || count == 0) {
-        return usageError(err, "'" + *text + "' is not a backup number; " + folder->string() +
-                                   " holds " + std::to_string(count) + " backup(s)");
+        return usageError(err, "'" + image::echoed(*text) + "' is not a backup number; " +
+                                   image::echoed(folder->string()) + " holds " +
+                                   std::to_string(count) + " backup(s)");
     }
     const image::files::BackupLoadResult backup = store.load(static_cast<std::size_t>(*number));
     if (!backup.ok())

@@ -14,6 +14,7 @@
 
 #include "app/ctl/device_context.h"
 #include "device/sim/virtual_mouse.h"
+#include "image/echoed_text.h"
 
 namespace gm::ctl {
 namespace {
@@ -68,7 +69,8 @@ std::optional<std::vector<StatusButton>> parsePresses(const std::string& list, s
         } else if (name == "profile") {
             presses.push_back(StatusButton::Profile);
         } else {
-            error = "unknown button '" + name + "' in --sim-press (cpi, cpi-up, cpi-down, profile)";
+            error = "unknown button '" + image::echoed(name) +
+                    "' in --sim-press (cpi, cpi-up, cpi-down, profile)";
             return std::nullopt;
         }
     }

@@ -12,6 +12,7 @@
 #include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
+#include "image/echoed_text.h"
 #include "settings/cpi_levels.h"
 #include "settings/device_options.h"
 #include "settings/display.h"
@@ -97,7 +98,7 @@ int runCpi(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if ((what == "count" || what == "current") && p.size() == 2) {
         const auto level = number(p[1], 1, st::kCpiLevelCount);
         if (!level)
-            return usageError(err, "'" + p[1] + "' is not a level (1..8)");
+            return usageError(err, "'" + image::echoed(p[1]) + "' is not a level (1..8)");
         return changeOnMouse(
             args, out, err,
             [&](device::Workspace& w) {
@@ -109,12 +110,12 @@ int runCpi(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if ((what == "value" || what == "color") && p.size() == 3) {
         const auto level = number(p[1], 1, st::kCpiLevelCount);
         if (!level)
-            return usageError(err, "'" + p[1] + "' is not a level (1..8)");
+            return usageError(err, "'" + image::echoed(p[1]) + "' is not a level (1..8)");
         if (what == "value") {
             const auto cpi = number(p[2], 0, 100000);
             const auto index = cpi ? st::indexOfCpi(*cpi) : std::nullopt;
             if (!index) {
-                return usageError(err, "'" + p[2] +
+                return usageError(err, "'" + image::echoed(p[2]) +
                                            "' is not a CPI value (200 400 600 800 1000 "
                                            "1200 1600 2000 2400 3200 4800 6400)");
             }
@@ -125,7 +126,7 @@ int runCpi(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         }
         const auto colour = st::parseColour(p[2]);
         if (!colour)
-            return usageError(err, "'" + p[2] + "' is not a colour (RRGGBB)");
+            return usageError(err, "'" + image::echoed(p[2]) + "' is not a colour (RRGGBB)");
         return changeOnMouse(
             args, out, err,
             [&](device::Workspace& w) { return st::setLevelColour(w, *level, *colour); }, showCpi);
@@ -253,7 +254,8 @@ int runLed(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (what == "type" && p.size() == 2) {
         const auto type = st::ledTypeOfName(p[1]);
         if (!type)
-            return usageError(err, "'" + p[1] + "' is not an LED type (rgb, sync, zk, mcu)");
+            return usageError(
+                err, "'" + image::echoed(p[1]) + "' is not an LED type (rgb, sync, zk, mcu)");
         std::string error;
         const auto folder = backupFolder(args, error);
         if (!folder)
@@ -364,7 +366,7 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected: profile [1|2|3] [--color 1..10|fixed]");
     const auto profile = number(p[0], 1, 3);
     if (!profile)
-        return usageError(err, "'" + p[0] + "' is not a profile (1, 2, 3)");
+        return usageError(err, "'" + image::echoed(p[0]) + "' is not a profile (1, 2, 3)");
     std::optional<int> colour;
     if (const auto text = args.value("--color")) {
         colour =
@@ -383,10 +385,15 @@ int runProfile(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
 
 // --- usb-id ---
 
+// The largest maker or product number taken; the mouse holds 0..255 and gets 255 above that.
+constexpr int kNumberInputMax = 65535;
+
 void showUsbId(const image::ImageModel& model, std::ostream& out) {
     const st::UsbIdentity id = st::usbIdentityOf(model);
     out << "USB ids: vendor " << st::hexWord(id.vendorId) << ", product "
-        << st::hexWord(id.productId) << "\nproduct text: \"" << id.productText
+        << st::hexWord(id.productId) << "\nproduct text: \""
+        << st::productTextOf(std::span<const std::uint8_t>(model.copies.vendor)
+                                 .subspan(image::kVendorProductTextOffset, st::kProductTextLength))
         << "\"\nmanufacturer number: " << unsigned{id.manufacturerNumber}
         << ", product number: " << unsigned{id.productNumber} << "\n";
 }
@@ -407,14 +414,21 @@ int runUsbId(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         if (id && id->size() != 4)
             return usageError(err, "an id needs four hexadecimal digits, e.g. 12AB");
     }
-    if (text && text->size() > st::kProductTextLength)
-        return usageError(err, "the product text holds at most 16 characters");
+    if (text) {
+        if (const std::string problem = st::productTextProblem(*text); !problem.empty())
+            return usageError(err, problem);
+    }
     std::optional<int> makerNumber;
     std::optional<int> productNumber;
-    if (maker && !(makerNumber = number(*maker, 0, 65535)))
-        return usageError(err, "--maker-number takes a number 0..255");
-    if (product && !(productNumber = number(*product, 0, 65535)))
-        return usageError(err, "--product-number takes a number 0..255");
+    const auto numberRefused = [&err](const std::string& option) {
+        return usageError(err, option + " takes a whole number 0.." +
+                                   std::to_string(kNumberInputMax) +
+                                   "; the mouse holds 0..255, so above 255 is written as 255");
+    };
+    if (maker && !(makerNumber = number(*maker, 0, kNumberInputMax)))
+        return numberRefused("--maker-number");
+    if (product && !(productNumber = number(*product, 0, kNumberInputMax)))
+        return numberRefused("--product-number");
     return changeOnMouse(
         args, out, err,
         [&](device::Workspace& w) {
@@ -459,11 +473,12 @@ int runSensor(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected: sensor [REGISTER VALUE] (VALUE in hex)");
     const auto address = st::registerAddressOf(p[0]);
     if (!address)
-        return usageError(err, "'" + p[0] + "' is not a sensor register (see 'gmousectl sensor')");
+        return usageError(
+            err, "'" + image::echoed(p[0]) + "' is not a sensor register (see 'gmousectl sensor')");
     const auto value = number(p[1], 0, 0xFFFF, 16);
     if (!value || p[1].size() > 4)
-        return usageError(err,
-                          "'" + p[1] + "' is not a hex value (up to 4 digits; above FF is FF)");
+        return usageError(err, "'" + image::echoed(p[1]) +
+                                   "' is not a hex value (up to 4 digits; above FF is FF)");
     return changeOnMouse(
         args, out, err,
         [&](device::Workspace& w) { return st::setSensorRegister(w, *address, *value); },
@@ -492,7 +507,8 @@ int runOption(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected: option NAME [VALUE] (names: option --list)");
     const st::OptionField* field = st::optionNamed(p[0]);
     if (field == nullptr)
-        return usageError(err, "'" + p[0] + "' is not an option (see 'gmousectl option --list')");
+        return usageError(
+            err, "'" + image::echoed(p[0]) + "' is not an option (see 'gmousectl option --list')");
     const Show show = [field](const image::ImageModel& model, std::ostream& o) {
         o << field->name << ": " << field->items[st::optionItemOf(*field, model)] << "\n";
     };
@@ -500,8 +516,8 @@ int runOption(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return showOnMouse(args, out, err, show);
     const auto item = st::optionItemNamed(*field, p[1]);
     if (!item)
-        return usageError(err,
-                          "'" + p[1] + "' is not a value of " + p[0] + ": " + itemList(*field));
+        return usageError(err, "'" + image::echoed(p[1]) + "' is not a value of " + p[0] + ": " +
+                                   itemList(*field));
     return changeOnMouse(
         args, out, err, [&](device::Workspace& w) { return st::setOption(w, *field, *item); },
         show);
@@ -563,9 +579,9 @@ void registerSettingsCommands(CommandRegistry& registry) {
          "[--vid XXXX] [--pid XXXX] [--text TEXT] [--maker-number N] [--product-number N] "
          "[DEVICE OPTIONS]",
          "show or change how the mouse presents itself",
-         withDeviceHelp("Ids take exactly four hex digits; the text at most 16 characters. "
-                        "Numbers above\n255 are written as 255. The mouse uses new ids "
-                        "after its next restart."),
+         withDeviceHelp("Ids take exactly four hex digits; the text at most 16 characters of "
+                        "printable\nASCII (space to ~). Numbers above 255 are written as 255. "
+                        "The mouse uses new ids\nafter its next restart."),
          withDeviceOptions({{{"--vid"}, OptionValue::Required},
                             {{"--pid"}, OptionValue::Required},
                             {{"--text"}, OptionValue::Required},

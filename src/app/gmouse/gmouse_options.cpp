@@ -2,17 +2,26 @@
 
 #include <charconv>
 
-#include "image/geometry.h"
+#include "host/device_choice/sim_options.h"
+#include "image/echoed_text.h"
 
 namespace gm::app {
 
-const char* const kGmouseUsage =
-    "usage: gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]\n"
+namespace {
+
+constexpr const char* kUsageLines =
+    "usage: gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE] [--sim-fault KIND]...\n"
     "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]\n"
     "                                  [--key-menu 1..12]]\n"
     "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
     "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
-    "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led).\n";
+    "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led).\n"
+    "  --sim-eeprom FILE         the virtual mouse's EEPROM: loaded from FILE when it exists,\n"
+    "                            saved back on exit\n";
+
+}  // namespace
+
+const std::string kGmouseUsage = std::string(kUsageLines) + host::kSimFaultHelp;
 
 namespace {
 
@@ -28,16 +37,20 @@ std::optional<int> numberIn(const std::string& text, int low, int high) {
 
 std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::string& error) {
     using ctl::OptionValue;
-    const ctl::OptionList known{
-        {{"--simulate"}, OptionValue::Optional},   {{"--sim-eeprom"}, OptionValue::Required},
-        {{"--screenshot"}, OptionValue::Required}, {{"--page"}, OptionValue::Required},
-        {{"--lang"}, OptionValue::Required},       {{"--tab"}, OptionValue::Required},
-        {{"--key-menu"}, OptionValue::Required},   {{"--help", "-h"}, OptionValue::None}};
+    const ctl::OptionList known{{{"--simulate"}, OptionValue::Optional},
+                                {{"--sim-eeprom"}, OptionValue::Required},
+                                {{"--sim-fault"}, OptionValue::Required, true},
+                                {{"--screenshot"}, OptionValue::Required},
+                                {{"--page"}, OptionValue::Required},
+                                {{"--lang"}, OptionValue::Required},
+                                {{"--tab"}, OptionValue::Required},
+                                {{"--key-menu"}, OptionValue::Required},
+                                {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
     if (!parsed)
         return std::nullopt;
     if (!parsed->positional.empty()) {
-        error = "unexpected argument '" + parsed->positional.front() + "'";
+        error = "unexpected argument '" + image::echoed(parsed->positional.front()) + "'";
         return std::nullopt;
     }
     GmouseOptions options;
@@ -45,22 +58,12 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
         options.help = true;
         return options;
     }
-    if (const auto chip = parsed->value("--simulate")) {
-        options.device.simulate = true;
-        if (!chip->empty()) {
-            const auto type = image::chipFromText(*chip);
-            if (!type) {
-                error = "unknown chip in --simulate=" + *chip + " (4210A or 4230A)";
-                return std::nullopt;
-            }
-            options.device.simChip = *type;
-        }
-    }
-    options.device.simEeprom = parsed->value("--sim-eeprom").value_or("");
-    if (!options.device.simulate && parsed->has("--sim-eeprom")) {
-        error = "--sim-eeprom needs --simulate";
+    auto device = host::deviceChoiceOf(
+        {parsed->value("--simulate"), parsed->value("--sim-eeprom"), parsed->values("--sim-fault")},
+        error);
+    if (!device)
         return std::nullopt;
-    }
+    options.device = std::move(*device);
     options.screenshot = parsed->value("--screenshot").value_or("");
     if (options.screenshot.empty() && (parsed->has("--page") || parsed->has("--lang") ||
                                        parsed->has("--tab") || parsed->has("--key-menu"))) {

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of the editor:
-//   gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE]
+//   gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE] [--sim-fault KIND]...
 //          [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME] [--key-menu 1..12]]
 
 #include <optional>
@@ -21,7 +21,7 @@ struct GmouseOptions {
     bool help = false;  // print the usage and end
 };
 
-extern const char* const kGmouseUsage;
+extern const std::string kGmouseUsage;
 
 // nullopt with `error` set on a bad command line.
 std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::string& error);

@@ -293,8 +293,12 @@ Result CommandProtocol::identify(IdentifyAnswer& answer) {
     answer.payload = transport_.response();
     if (!answered)
         return leftOr(counted(1, 1)).at(Step::Identify);
-    if (!answer.valid())
-        return Result::fail(Failure::WrongIdentify, Step::Identify);
+    if (!answer.valid()) {
+        // The two bytes that matter: the chip byte and the marker.
+        return Result::fail(
+            Failure::WrongIdentify, Step::Identify,
+            image::hexText(answer.payload[0], 2) + " " + image::hexText(answer.payload[1], 2));
+    }
     return Result::done();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/echoed_text.h"
 #include "image/files/file_io.h"
 
 namespace gm::sim {
@@ -14,7 +15,7 @@ EepromFileResult readEepromFile(const std::filesystem::path& path) {
     }
     if (read.bytes.size() != image::kImageSize) {
         return {std::nullopt,
-                path.string() + ": not an EEPROM file (expected " +
+                image::echoed(path.string()) + ": not an EEPROM file (expected " +
                     std::to_string(image::kImageSize) + " bytes, found " +
                     (read.bytes.size() > image::kImageSize ? "more"
                                                            : std::to_string(read.bytes.size())) +

@@ -88,9 +88,24 @@ void VirtualMouse::State::recordLocked(device::ReportKind kind, std::span<const 
     }
     if (reportsBeforeVanish && --*reportsBeforeVanish <= 0) {
         reportsBeforeVanish.reset();
-        vanished = true;
+        if (backAfterVanish) {
+            backOnBusAt = clock.now() + *backAfterVanish;
+        } else {
+            vanished = true;
+        }
         leaveBusLocked();
     }
+}
+
+bool VirtualMouse::State::takeAnswerLocked() {
+    if (!answersBeforeGarbage) {
+        return false;
+    }
+    if (*answersBeforeGarbage > 0) {
+        --*answersBeforeGarbage;
+        return false;
+    }
+    return true;
 }
 
 bool VirtualMouse::State::takeDataOperationLocked() {
@@ -155,7 +170,14 @@ hid::TransferResult VirtualMouse::State::getFeature(MouseInterface which,
     bool accepted = false;
     if (which == MouseInterface::Vendor && report.size() == kFeatureReportLength &&
         report[0] == kDataReportId && takeDataOperationLocked()) {
-        const auto payload = firmware.nextDataReport();
+        auto payload = firmware.nextDataReport();
+        if (takeAnswerLocked()) {
+            // Never zero, so every byte is wrong; shifted per answer, so no two repeat.
+            for (std::size_t i = 0; i < payload.size(); ++i) {
+                payload[i] ^= static_cast<std::uint8_t>(1 + (garbledAnswers * 7 + i) % 255);
+            }
+            ++garbledAnswers;
+        }
         std::copy(payload.begin(), payload.end(), report.begin() + 1);
         accepted = true;
     }

@@ -28,6 +28,8 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
     void recordLocked(device::ReportKind kind, std::span<const std::uint8_t> bytes, bool accepted);
     // Counts one data-report operation; false when it must be refused.
     bool takeDataOperationLocked();
+    // Counts one answer; true when it must carry wrong bytes.
+    bool takeAnswerLocked();
 
     // The three report paths of a handle.
     hid::TransferResult setFeature(MouseInterface which, std::uint64_t generation,
@@ -70,6 +72,9 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
     bool refuseCommands = false;
     std::optional<int> dataOperationsBeforeRefusal;
     std::optional<int> reportsBeforeVanish;
+    std::optional<device::Micros> backAfterVanish;  // empty: gone until plugIn()
+    std::optional<int> answersBeforeGarbage;
+    std::uint32_t garbledAnswers = 0;  // varies the wrong bytes from answer to answer
     device::Micros reportCost{0};
     std::string openDeniedMessage;
 

@@ -120,9 +120,15 @@ void VirtualMouse::refuseDataFrom(int n) {
     state_->dataOperationsBeforeRefusal = n > 0 ? std::optional<int>(n - 1) : std::optional<int>();
 }
 
-void VirtualMouse::vanishAfter(int n) {
+void VirtualMouse::vanishAfter(int n, std::optional<device::Micros> back) {
     std::lock_guard lock(state_->mutex);
     state_->reportsBeforeVanish = n > 0 ? std::optional<int>(n) : std::optional<int>();
+    state_->backAfterVanish = back;
+}
+
+void VirtualMouse::garbleAnswersFrom(int n) {
+    std::lock_guard lock(state_->mutex);
+    state_->answersBeforeGarbage = n > 0 ? std::optional<int>(n - 1) : std::optional<int>();
 }
 
 void VirtualMouse::setBadIdentify(bool bad) {
@@ -145,6 +151,8 @@ void VirtualMouse::clearFaults() {
     state_->refuseCommands = false;
     state_->dataOperationsBeforeRefusal.reset();
     state_->reportsBeforeVanish.reset();
+    state_->backAfterVanish.reset();
+    state_->answersBeforeGarbage.reset();
     state_->firmware.setBadIdentify(false);
     state_->reportCost = device::Micros{0};
     state_->openDeniedMessage.clear();

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,8 +88,13 @@ public:
     void refuseDataFrom(int n);
     // Leaves the bus right after the n-th report counted from this call (feature reports and
     // delivered input reports); every later call fails. n <= 0 lifts the fault. plugIn() brings
-    // the mouse back.
-    void vanishAfter(int n);
+    // the mouse back; with `back`, it comes back by itself that long after it left, its EEPROM
+    // as it was, as a cable pulled and plugged in again (handles from before stay dead).
+    void vanishAfter(int n, std::optional<device::Micros> back = std::nullopt);
+    // The n-th answer (a data report the host gets) counted from this call and every later one
+    // carry wrong bytes: each payload byte differs from what the firmware answered. n <= 0 lifts
+    // the fault.
+    void garbleAnswersFrom(int n);
     void setBadIdentify(bool bad);
     // Every feature report costs this much time on the clock (slow mode); zero turns it off.
     void setReportCost(device::Micros cost);

@@ -6,12 +6,14 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "device/sim/eeprom_file.h"
 #include "device/sim/virtual_bus.h"
 #include "device/sim/virtual_mouse.h"
 #include "host/files/atomic_file_writer.h"
 #include "host/hidraw/hidraw_backend.h"
+#include "image/echoed_text.h"
 
 namespace gm::host {
 
@@ -23,13 +25,14 @@ int lockBeside(const std::filesystem::path& path, std::string& error) {
     const std::filesystem::path lockPath = path.string() + ".lock";
     const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
-        error = lockPath.string() + ": cannot create the lock file (" + std::strerror(errno) + ")";
+        error = image::echoed(lockPath.string()) + ": cannot create the lock file (" +
+                std::strerror(errno) + ")";
         return -1;
     }
     while (::flock(fd, LOCK_EX) != 0) {
         if (errno == EINTR)
             continue;
-        error = lockPath.string() + ": cannot lock (" + std::strerror(errno) + ")";
+        error = image::echoed(lockPath.string()) + ": cannot lock (" + std::strerror(errno) + ")";
         ::close(fd);
         return -1;
     }
@@ -80,18 +83,13 @@ DeviceChoice::~DeviceChoice() {
 void DeviceChoice::armFaults(device::Workspace& workspace) {
     if (!mouse_ || !options_.faults.any())
         return;
-    const SimFaults faults = options_.faults;
-    if (faults.badIdentify)
-        mouse_->setBadIdentify(true);
-    workspace.changes().subscribe([this, faults](const device::session::Change& change) {
+    armStartFaults(*mouse_, options_.faults);
+    auto identified = std::make_shared<bool>(false);
+    workspace.changes().subscribe([this, identified](const device::session::Change& change) {
         if (change.kind != device::session::ChangeKind::Identified)
             return;
-        if (faults.refuseCommand)
-            mouse_->refuseCommands(true);
-        if (faults.refuseDataFrom > 0)
-            mouse_->refuseDataFrom(faults.refuseDataFrom);
-        if (faults.vanishAfter > 0)
-            mouse_->vanishAfter(faults.vanishAfter);
+        armCountedFaults(*mouse_, options_.faults, !*identified);
+        *identified = true;
     });
 }
 

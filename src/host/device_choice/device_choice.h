@@ -11,6 +11,7 @@
 #include "device/clock.h"
 #include "device/hid/hid_backend.h"
 #include "device/session/workspace.h"
+#include "host/device_choice/sim_faults.h"
 #include "image/geometry.h"
 
 namespace gm::sim {
@@ -19,18 +20,6 @@ class VirtualMouse;
 }  // namespace gm::sim
 
 namespace gm::host {
-
-// Faults the virtual mouse injects. bad-identify applies to the identification itself; the
-// counts number the reports of the work after the mouse was identified.
-struct SimFaults {
-    bool refuseCommand = false;  // refuse every command report
-    int refuseDataFrom = 0;      // refuse the N-th data report and every later one
-    int vanishAfter = 0;         // leave the bus after N reports
-    bool badIdentify = false;    // answer identify without the marker
-    bool any() const {
-        return refuseCommand || refuseDataFrom > 0 || vanishAfter > 0 || badIdentify;
-    }
-};
 
 struct DeviceChoiceOptions {
     bool simulate = false;
@@ -56,8 +45,9 @@ public:
     sim::VirtualMouse* simulatedMouse() { return mouse_.get(); }
     bool simulated() const { return mouse_ != nullptr; }
 
-    // Arms the faults on the workspace's mouse: bad-identify at once, the counted faults once
-    // the mouse has been identified. The workspace must be destroyed before this object.
+    // Arms the faults on the workspace's mouse: bad-identify and slow at once, the counted
+    // faults whenever the mouse has been identified (see armCountedFaults). The workspace must
+    // be destroyed before this object.
     void armFaults(device::Workspace& workspace);
 
     // Writes the virtual mouse's EEPROM back to its file (nothing to do without one); an empty

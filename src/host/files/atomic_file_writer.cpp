@@ -1,4 +1,5 @@
 #include "host/files/atomic_file_writer.h"
+#include "image/echoed_text.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -80,13 +81,13 @@ std::string AtomicFileWriter::write(const fs::path& path, std::span<const std::u
     std::string pattern = (folder / hidden).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
-        return path.string() + ": cannot create a file in " + folder.string() + " (" +
-               systemError(errno) + ")";
+        return image::echoed(path.string()) + ": cannot create a file in " +
+               image::echoed(folder.string()) + " (" + systemError(errno) + ")";
     const fs::path temporary(pattern);
     const auto fail = [&](const std::string& what, int error) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return path.string() + ": " + what + " (" + systemError(error) + ")";
+        return image::echoed(path.string()) + ": " + what + " (" + systemError(error) + ")";
     };
 
     // A replaced file keeps its permissions; a new one gets the usual 0666 less the umask.
@@ -112,21 +113,22 @@ std::string AtomicFileWriter::write(const fs::path& path, std::span<const std::u
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return path.string() + ": write failed (" + systemError(error) + ")";
+        return image::echoed(path.string()) + ": write failed (" + systemError(error) + ")";
     }
     // The new file's name is on disk before it replaces the old one.
     if (const int error = syncFolder(folder); error != 0) {
         ::unlink(temporary.c_str());
-        return path.string() + ": cannot flush " + folder.string() + " (" + systemError(error) +
-               ")";
+        return image::echoed(path.string()) + ": cannot flush " + image::echoed(folder.string()) +
+               " (" + systemError(error) + ")";
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return path.string() + ": cannot replace the file (" + systemError(error) + ")";
+        return image::echoed(path.string()) + ": cannot replace the file (" + systemError(error) +
+               ")";
     }
     if (const int error = syncFolder(folder); error != 0)
-        return path.string() + ": written, but its folder could not be flushed (" +
+        return image::echoed(path.string()) + ": written, but its folder could not be flushed (" +
                systemError(error) + ")";
     return {};
 }

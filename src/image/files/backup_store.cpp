@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "image/echoed_text.h"
 #include "image/files/file_io.h"
 
 namespace gm::image::files {
@@ -101,7 +102,7 @@ BackupStoreResult BackupStore::store(const Image& image, std::string_view reason
     std::error_code ec;
     fs::create_directories(folder_, ec);
     if (ec || !fs::is_directory(folder_, ec)) {
-        result.error = folder_.string() + ": cannot create the backup folder" +
+        result.error = echoed(folder_.string()) + ": cannot create the backup folder" +
                        (ec ? " (" + ec.message() + ")" : std::string());
         return result;
     }
@@ -114,7 +115,7 @@ BackupStoreResult BackupStore::store(const Image& image, std::string_view reason
         }
     }
     if (sequence > kMaxSequence) {
-        result.error = folder_.string() + ": too many backups within one millisecond";
+        result.error = echoed(folder_.string()) + ": too many backups within one millisecond";
         return result;
     }
     const std::string sequenceText{static_cast<char>('0' + sequence / 10),
@@ -137,12 +138,12 @@ std::vector<BackupEntry> BackupStore::list(std::string& error) const {
     if (!fs::exists(folder_, ec) && !ec)
         return {};
     if (!fs::is_directory(folder_, ec)) {
-        error = folder_.string() + ": is not a folder";
+        error = echoed(folder_.string()) + ": is not a folder";
         return {};
     }
     fs::directory_iterator it(folder_, ec);
     if (ec) {
-        error = folder_.string() + ": cannot be read (" + ec.message() + ")";
+        error = echoed(folder_.string()) + ": cannot be read (" + ec.message() + ")";
         return {};
     }
     for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
@@ -154,7 +155,7 @@ std::vector<BackupEntry> BackupStore::list(std::string& error) const {
             {name, BackupEntry{it->path(), readableStamp(parsed.stamp), parsed.reason}});
     }
     if (ec)
-        error = folder_.string() + ": cannot be read (" + ec.message() + ")";
+        error = echoed(folder_.string()) + ": cannot be read (" + ec.message() + ")";
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<BackupEntry> entries;
@@ -168,8 +169,8 @@ BackupLoadResult BackupStore::load(std::size_t number) const {
     BackupLoadResult result;
     const std::vector<BackupEntry> entries = list();
     if (number == 0 || number > entries.size()) {
-        result.error = "no backup number " + std::to_string(number) + " in " + folder_.string() +
-                       " (" + std::to_string(entries.size()) + " kept)";
+        result.error = "no backup number " + std::to_string(number) + " in " +
+                       echoed(folder_.string()) + " (" + std::to_string(entries.size()) + " kept)";
         return result;
     }
     const fs::path& path = entries[number - 1].path;
@@ -179,7 +180,7 @@ BackupLoadResult BackupStore::load(std::size_t number) const {
         return result;
     }
     if (read.bytes.size() != kImageSize) {
-        result.error = path.string() + ": holds " + std::to_string(read.bytes.size()) +
+        result.error = echoed(path.string()) + ": holds " + std::to_string(read.bytes.size()) +
                        (read.bytes.size() > kImageSize ? " or more" : "") + " bytes, not " +
                        std::to_string(kImageSize);
         return result;

@@ -1,4 +1,5 @@
 #include "image/files/file_io.h"
+#include "image/echoed_text.h"
 
 #include <fstream>
 #include <system_error>
@@ -12,25 +13,25 @@ ReadResult readFile(const fs::path& path, std::size_t maxBytes) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status)) {
-        result.error = path.string() + ": no such file";
+        result.error = echoed(path.string()) + ": no such file";
         return result;
     }
     if (fs::is_directory(status)) {
-        result.error = path.string() + ": is a folder, not a file";
+        result.error = echoed(path.string()) + ": is a folder, not a file";
         return result;
     }
     if (!fs::is_regular_file(status)) {
-        result.error = path.string() + ": is not a regular file (a pipe or a device?)";
+        result.error = echoed(path.string()) + ": is not a regular file (a pipe or a device?)";
         return result;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        result.error = path.string() + ": cannot be opened for reading";
+        result.error = echoed(path.string()) + ": cannot be opened for reading";
         return result;
     }
     const auto size = fs::file_size(path, ec);
     if (ec) {
-        result.error = path.string() + ": cannot read its size (" + ec.message() + ")";
+        result.error = echoed(path.string()) + ": cannot read its size (" + ec.message() + ")";
         return result;
     }
     const std::size_t wanted =
@@ -39,7 +40,7 @@ ReadResult readFile(const fs::path& path, std::size_t maxBytes) {
     if (wanted > 0 && !in.read(reinterpret_cast<char*>(result.bytes.data()),
                                static_cast<std::streamsize>(wanted))) {
         result.bytes.clear();
-        result.error = path.string() + ": read failed";
+        result.error = echoed(path.string()) + ": read failed";
     }
     return result;
 }

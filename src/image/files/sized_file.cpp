@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/echoed_text.h"
 #include "image/files/file_io.h"
 
 namespace gm::image::files {
@@ -28,13 +29,13 @@ std::string sizeNote(const std::filesystem::path& path, const SizedFile& file,
                      const std::string& area) {
     const std::string expected = std::to_string(file.expected);
     if (file.longer) {
-        return path.string() + " is longer than " + expected + " bytes; only its first " +
+        return echoed(path.string()) + " is longer than " + expected + " bytes; only its first " +
                expected + " bytes were used.";
     }
     if (file.shorter()) {
         const std::string held = std::to_string(file.bytes.size());
-        return path.string() + " holds only " + held + " of " + expected + " bytes; " + area +
-               " bytes " + held + ".." + std::to_string(file.expected - 1) +
+        return echoed(path.string()) + " holds only " + held + " of " + expected + " bytes; " +
+               area + " bytes " + held + ".." + std::to_string(file.expected - 1) +
                " keep their previous values.";
     }
     return {};

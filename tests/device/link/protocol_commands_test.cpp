@@ -68,6 +68,10 @@ TEST_F(DeviceCommands, IdentifyFailuresAreTold) {
     Result result = protocol.identify(answer);
     EXPECT_EQ(result.failure, Failure::WrongIdentify);
     EXPECT_FALSE(answer.valid());
+    // The system's own text stays first; the step and the answer follow.
+    EXPECT_EQ(messageOf(result).text,
+              "RDXM421xData.bin file type error: while identifying the mouse, the mouse answered "
+              "40 00, not its chip byte followed by 3A. Nothing was written to the mouse.");
 
     mouse.clearFaults();
     mouse.refuseDataFrom(1);

@@ -142,6 +142,61 @@ TEST_F(VirtualMouseTest, VanishAfterNReportsFailsEveryLaterCall) {
     EXPECT_EQ(bus.countPresent(), 4);
 }
 
+// A cable pulled and plugged back: gone after N reports, back by itself after the delay with the
+// EEPROM it had, and only new handles work.
+TEST_F(VirtualMouseTest, AnUnpluggedMouseComesBackAfterItsDelayWithItsEeprom) {
+    auto handle = vendor();
+    mouse.vanishAfter(2, Micros{3'000'000});
+    ASSERT_TRUE(handle->setFeature(Report{0x40, 0x05, 0x00, 0x07, 0x55, 0x66, 0x77, 0x03}));
+    ASSERT_TRUE(handle->setFeature(Report{0x40, 0x0D}));
+    EXPECT_EQ(handle->setFeature(Report{0x40, 0x0D}).status, hid::TransferStatus::Gone);
+    EXPECT_EQ(bus.countPresent(), 1);
+    clock.advance(Micros{2'999'999});
+    EXPECT_FALSE(mouse.present());
+    clock.advance(Micros{1});
+    EXPECT_EQ(bus.countPresent(), 4);
+    EXPECT_EQ(handle->setFeature(Report{0x40, 0x0D}).status, hid::TransferStatus::Gone);
+    handle = vendor();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(handle->setFeature(Report{0x40, 0x0D})) << "it leaves only once";
+    const image::Image eeprom = mouse.eeprom();
+    EXPECT_EQ(std::vector<int>(eeprom.begin() + 6, eeprom.begin() + 11),
+              (std::vector<int>{6, 0x55, 0x66, 0x77, 10}))
+        << "the live write before it left is kept";
+}
+
+// Answers from the N-th on are wrong in every byte, differently each time; what the host sends
+// still lands as sent.
+TEST_F(VirtualMouseTest, GarbledAnswersFromTheNthOnDifferInEveryByte) {
+    const auto handle = vendor();
+    ASSERT_TRUE(handle->setFeature(Report{0x40, 0x09, 0x00, 0x00, 0x00, 0x15}));
+    mouse.garbleAnswersFrom(2);
+    std::vector<Report> answers(3, Report{0x41});
+    for (Report& answer : answers)
+        ASSERT_TRUE(handle->getFeature(answer));
+    EXPECT_EQ(answers[0], (Report{0x41, 0, 1, 2, 3, 4, 5, 6}));
+    for (std::size_t chunk = 1; chunk < 3; ++chunk) {
+        EXPECT_EQ(answers[chunk][0], 0x41);
+        for (std::size_t i = 1; i < 8; ++i)
+            EXPECT_NE(answers[chunk][i], 7 * chunk + i - 1) << chunk << " " << i;
+    }
+    const int firstWrongBits = answers[1][1] ^ 7;
+    const int secondWrongBits = answers[2][1] ^ 14;
+    EXPECT_NE(firstWrongBits, secondWrongBits) << "the same wrong bytes twice";
+    EXPECT_EQ(mouse.reports().back().bytes,
+              std::vector<std::uint8_t>(answers[2].begin(), answers[2].end()))
+        << "the record shows what was answered";
+
+    ASSERT_TRUE(handle->setFeature(Report{0x40, 0x07, 0x00, 0x00, 0x00, 0x07}));
+    ASSERT_TRUE(handle->setFeature(Report{0x41, 9, 9, 9, 9, 9, 9, 9}));
+    EXPECT_EQ(mouse.eeprom()[6], 9);
+    mouse.clearFaults();
+    Report answer{0x41};
+    ASSERT_TRUE(handle->setFeature(Report{0x40, 0x09, 0x00, 0x00, 0x00, 0x07}));
+    ASSERT_TRUE(handle->getFeature(answer));
+    EXPECT_EQ(answer, (Report{0x41, 9, 9, 9, 9, 9, 9, 9}));
+}
+
 TEST_F(VirtualMouseTest, RefusesDataReportsFromTheNthOn) {
     const auto handle = vendor();
     ASSERT_TRUE(handle->setFeature(Report{0x40, 0x07, 0x00, 0x00, 0x00, 0x15}));

@@ -88,6 +88,21 @@ faults)
     run xdata-read 0 --simulate --sim-fault vanish-after=1
     expect_status 1
     expect_err 'XDATA read'
+    # Answers with wrong bytes: the tool cannot tell, but what it reads is not what the mouse holds.
+    run read 0 8 --simulate --sim-fault garbage
+    expect_status 0
+    expect_out '^0000: '
+    ! grep -q '^0000: 7A 3E 08 B8 BF 1F 7F 4F$' "$work/out" || fail "garbage answered the right bytes"
+    # Each of the 5 reports (identify, its answer, the read command and its 2 answers) takes 60 ms.
+    started="$(date +%s%N)"
+    run read 0 8 --simulate --sim-fault slow=60
+    expect_status 0
+    took=$((($(date +%s%N) - started) / 1000000))
+    [ "$took" -ge 300 ] || fail "slow=60 read 8 bytes in $took ms"
+    # A wrong identify answer: the system's own text, then the step and what was answered.
+    run info --simulate=4230A --sim-fault bad-identify
+    expect_status 1
+    expect_err '^gmousectl: RDXM421xData\.bin file type error: while identifying the mouse, the mouse answered 3F 00,'
     ;;
 leading-options)
     # Device options may come before the command, as with git-style tools.

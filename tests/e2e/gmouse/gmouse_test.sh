@@ -87,9 +87,29 @@ bad-options)
         expect_status 2
         expect_err "usage: gmouse"
     done
+    # --sim-fault as gmousectl takes it, with the same refusals.
+    for args in "--sim-fault garbage" "--simulate --sim-fault sometimes" \
+        "--simulate --sim-fault unplug-after=5"; do
+        # shellcheck disable=SC2086
+        run_gmouse $args
+        expect_status 2
+        expect_err "usage: gmouse"
+    done
+    expect_err "unplug-after=N and replug-after=MS go together"
     run_gmouse --help
     expect_status 0
     expect_out "usage: gmouse"
+    expect_out "garbage\[=N\]"
+    ;;
+sim-fault)
+    # The faults reach the window: with every answer garbled the Advanced page shows other
+    # values than on the same mouse answering right.
+    run_gmouse --simulate --screenshot "$work/right.png" --page 4
+    expect_status 0
+    run_gmouse --simulate --sim-fault garbage --screenshot "$work/garbled.png" --page 4
+    expect_status 0
+    [ "$(png_size "$work/garbled.png")" = "980x620" ] || fail "no page under the fault"
+    ! cmp -s "$work/right.png" "$work/garbled.png" || fail "the garbled answers did not show"
     ;;
 single-instance)
     start_editor first

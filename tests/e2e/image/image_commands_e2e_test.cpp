@@ -289,6 +289,22 @@ TEST_F(ImageCommands, EveryCommandHasHelp) {
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out.rfind(std::string("usage: gmousectl image ") + command, 0), 0u) << r.out;
     }
+    // The group word lists its subcommands: as help on standard output, or with the refusal of
+    // a missing or unknown subcommand on standard error.
+    const RunResult help = run({"image", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: gmousectl image SUBCOMMAND", 0), 0u) << help.out;
+    for (const char* line : {"\n  image new --chip", "\n  image check FILE", "\n  image show FILE"})
+        EXPECT_NE(help.out.find(line), std::string::npos) << line << "\n" << help.out;
+    const RunResult bare = run({"image"});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.err.rfind("gmousectl: image needs a subcommand\n", 0), 0u) << bare.err;
+    EXPECT_NE(bare.err.find("\n  image show FILE"), std::string::npos) << bare.err;
+    const RunResult unknown = run({"image", "shwo", "a.bin"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("gmousectl: unknown image subcommand 'shwo'\n", 0), 0u)
+        << unknown.err;
+    EXPECT_TRUE(unknown.out.empty());
 }
 
 }  // namespace

@@ -215,6 +215,16 @@ watch-faults)
     expect_out '^error page shown$'
     if grep -q '^image read' "$work/out"; then fail "an image was read after a bad identify"; fi
     ;;
+watch-replug)
+    # The mouse leaves during the first image read and comes back 300 ms later: a later poll
+    # (every 3.5 s, then 2.1 s for the population to settle) finds it again and reads it whole.
+    run watch --simulate --for 9 --sim-fault unplug-after=200,replug-after=300
+    expect_status 0
+    expect_out '^image read incompletely$'
+    expect_out '^disconnected: Waiting for the device reconnect$'
+    [ "$(grep -c '^connected' "$work/out")" -eq 2 ] || fail "not connected twice: $(cat "$work/out")"
+    [ "$(tail -3 "$work/out" | head -1)" = "image read" ] || fail "not read whole: $(cat "$work/out")"
+    ;;
 bad-input)
     head -c 10 /dev/zero >"$work/not-a-folder"
     run backups --backup-dir "$work/not-a-folder"

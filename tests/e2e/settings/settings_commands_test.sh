@@ -101,7 +101,20 @@ usb-id)
     cp "$eeprom" "$work/before.bin"
     run usb-id --pid 12A "${sim[@]}"
     expect_usage_error 'four hexadecimal digits'
+    # The text is what a USB string can hold: printable ASCII, counted in characters.
+    run usb-id --text $'\e[31mRed' "${sim[@]}"
+    expect_usage_error 'printable ASCII only \(space to ~\): character 1 is U\+001B, a control'
+    run usb-id --text $'Two\nlines' "${sim[@]}"
+    expect_usage_error 'character 4 is U\+000A'
+    run usb-id --text "Café" "${sim[@]}"
+    expect_usage_error 'character 4 is U\+00E9'
+    run usb-id --text "ééééééééé" "${sim[@]}"
+    expect_usage_error 'character 1 is U\+00E9'
+    run usb-id --text 12345678901234567 "${sim[@]}"
+    expect_usage_error 'at most 16 characters; this one has 17$'
     same "$eeprom" "$work/before.bin"
+    ok usb-id --text 'Say "hi" \o/'
+    expect_out '^product text: "Say \\x22hi\\x22 \\x5Co/"$'
     ;;
 sensor)
     ok sensor
@@ -142,6 +155,16 @@ bad-input)
     expect_usage_error 'speed step'
     run option nothing 1 "${sim[@]}"
     expect_usage_error 'not an option'
+    # An argument echoed in a refusal is cut, keeping its start and end and saying its length.
+    long="$(head -c 100000 /dev/zero | tr '\0' 9)"
+    run cpi count "$long" "${sim[@]}"
+    expect_usage_error "^gmousectl: '9{30}…9{30} \(100000 characters\)' is not a level \(1\.\.8\)$"
+    run load "$work/$long.bin" "${sim[@]}"
+    expect_usage_error "^gmousectl: $work/9+…9{26}\.bin \(1000[0-9]{2} characters\): no such file$"
+    run usb-id --maker-number 65536 "${sim[@]}"
+    expect_usage_error '^gmousectl: --maker-number takes a whole number 0\.\.65535; the mouse holds 0\.\.255, so above 255 is written as 255$'
+    run usb-id --product-number -1 "${sim[@]}"
+    expect_usage_error '^gmousectl: --product-number takes a whole number 0\.\.65535;'
     [ ! -e "$eeprom" ] || fail "a refused command touched the mouse"
     ;;
 image-show)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "image/echoed_text.h"
 #include "support/plain_file_writer.h"
 #include "support/temp_folder.h"
 
@@ -131,7 +132,7 @@ TEST(BackupStore, ListingTellsAFolderThatIsNoFolderFromAnEmptyOne) {
 
     const auto file = temp.write("file", std::vector<std::uint8_t>{1});
     EXPECT_TRUE(BackupStore(file, clock.source(), files).list(error).empty());
-    EXPECT_NE(error.find(file.string()), std::string::npos) << error;
+    EXPECT_EQ(error, echoed(file.string()) + ": is not a folder");
 }
 
 }  // namespace

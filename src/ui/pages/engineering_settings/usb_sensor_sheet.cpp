@@ -163,7 +163,12 @@ void UsbSensorSheet::refresh() {
     const settings::UsbIdentity id = settings::usbIdentityOf(model);
     showValue(vendorId_, id.vendorId, kIdDigits, true);
     showValue(productId_, id.productId, kIdDigits, true);
-    showText(productText_, QString::fromStdString(id.productText));
+    // The field shows the characters themselves; a byte it cannot take (not printable ASCII,
+    // written by another tool) shows as '?'.
+    QString text;
+    for (const char c : id.productText)
+        text += c >= ' ' && c <= '~' ? QChar::fromLatin1(c) : QChar('?');
+    showText(productText_, text);
     showValue(manufacturerNumber_, id.manufacturerNumber);
     showValue(productNumber_, id.productNumber);
     showText(manufacturerHeld_, QString::number(id.manufacturerNumber));

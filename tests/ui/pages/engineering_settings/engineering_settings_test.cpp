@@ -257,6 +257,29 @@ private slots:
         QCOMPARE(held(rig, 114), std::uint8_t{0});
     }
 
+    void theProductTextShowsItsCharactersAsStored() {
+        WindowRig rig;
+        image::Image eeprom = rig.mouse.eeprom();
+        const std::string stored = "Say \"hi\" \\o/\x1b";
+        std::fill_n(eeprom.begin() + 111, 16, 0);
+        std::copy(stored.begin(), stored.end(), eeprom.begin() + 111);
+        image::setCheckByte(
+            std::span(eeprom).subspan(image::kVendor.offset, image::kVendor.length));
+        rig.mouse.loadEeprom(eeprom);
+        QVERIFY(openEngineering(rig));
+        auto* edit = rig.find<QLineEdit>("edt_USBDesc");
+        // Quote and backslash as they are; the byte the field cannot take as '?'.
+        QCOMPARE(edit->text(), QString("Say \"hi\" \\o/?"));
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, "!");
+        QCOMPARE(held(rig, 111 + 3), std::uint8_t{' '});
+        QCOMPARE(held(rig, 111 + 4), std::uint8_t{'"'});
+        QCOMPARE(held(rig, 111 + 9), std::uint8_t{'\\'});
+        QCOMPARE(held(rig, 111 + 12), std::uint8_t{'!'});
+        QCOMPARE(held(rig, 111 + 13), std::uint8_t{0});
+    }
+
     void sensorRegistersWriteHexAndClampAboveFF() {
         WindowRig rig;
         QVERIFY(openEngineering(rig));
