@@ -37,6 +37,8 @@ inline constexpr std::string_view kNoSuchConfig = "gm.noSuchConfig";
 inline constexpr std::string_view kPermission = "gm.permission";
 inline constexpr std::string_view kFileNote = "gm.fileNote";
 inline constexpr std::string_view kPatchForOtherChip = "gm.patchForOtherChip";
+inline constexpr std::string_view kMacroAreaFull = "Str103";
+inline constexpr std::string_view kMacroExists = "Str106";
 }  // namespace text
 
 namespace messages {

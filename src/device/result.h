@@ -42,6 +42,8 @@ enum class Step {
     WritePatchHeader,
     WritePatchCode,
     WriteMacroArea,
+    WriteMacroFirstHalf,
+    WriteMacroSecondHalf,
     WriteFireMacros,
     WriteProfiles,
     WriteFireKeys,

@@ -94,6 +94,13 @@ void VirtualMouse::State::recordLocked(device::ReportKind kind, std::span<const 
 }
 
 bool VirtualMouse::State::takeDataOperationLocked() {
+    if (dataOperationsBeforeOneRefusal) {
+        if (*dataOperationsBeforeOneRefusal <= 0) {
+            dataOperationsBeforeOneRefusal.reset();
+            return false;
+        }
+        --*dataOperationsBeforeOneRefusal;
+    }
     if (!dataOperationsBeforeRefusal) {
         return true;
     }

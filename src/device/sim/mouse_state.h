@@ -69,6 +69,7 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
 
     bool refuseCommands = false;
     std::optional<int> dataOperationsBeforeRefusal;
+    std::optional<int> dataOperationsBeforeOneRefusal;
     std::optional<int> reportsBeforeVanish;
     device::Micros reportCost{0};
     std::string openDeniedMessage;

@@ -120,6 +120,12 @@ void VirtualMouse::refuseDataFrom(int n) {
     state_->dataOperationsBeforeRefusal = n > 0 ? std::optional<int>(n - 1) : std::optional<int>();
 }
 
+void VirtualMouse::refuseOneData(int n) {
+    std::lock_guard lock(state_->mutex);
+    state_->dataOperationsBeforeOneRefusal =
+        n > 0 ? std::optional<int>(n - 1) : std::optional<int>();
+}
+
 void VirtualMouse::vanishAfter(int n) {
     std::lock_guard lock(state_->mutex);
     state_->reportsBeforeVanish = n > 0 ? std::optional<int>(n) : std::optional<int>();
@@ -144,6 +150,7 @@ void VirtualMouse::clearFaults() {
     std::lock_guard lock(state_->mutex);
     state_->refuseCommands = false;
     state_->dataOperationsBeforeRefusal.reset();
+    state_->dataOperationsBeforeOneRefusal.reset();
     state_->reportsBeforeVanish.reset();
     state_->firmware.setBadIdentify(false);
     state_->reportCost = device::Micros{0};
