@@ -1,5 +1,6 @@
 #include "macros/macro_events.h"
 
+#include <algorithm>
 #include <array>
 
 #include "buttons/key_usages.h"
@@ -111,6 +112,13 @@ std::string describeEvent(const MacroEvent& event) {
             return "end repeat";
     }
     return {};
+}
+
+std::array<std::uint8_t, 3> moveItem(int x, int y) {
+    const auto low = [](int value) {
+        return static_cast<std::uint8_t>(std::clamp(value, -128, 127) & 0xFF);
+    };
+    return {opcode::kMove, low(x), low(y)};
 }
 
 }  // namespace gm::macros

@@ -2,6 +2,7 @@
 // The events of a body, one per item up to the terminator, and how each reads as a line
 // ("A down", "50 ms", "left up", "move 5 -3", "repeat 3").
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -22,5 +23,8 @@ std::vector<MacroEvent> eventsOf(std::span<const std::uint8_t> body);
 
 // The event as one line of text.
 std::string describeEvent(const MacroEvent& event);
+
+// The movement item for x and y, each clamped to -128..127 and stored as its low 8 bits.
+std::array<std::uint8_t, 3> moveItem(int x, int y);
 
 }  // namespace gm::macros

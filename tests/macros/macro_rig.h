@@ -12,6 +12,7 @@
 #include "macros/macro_area.h"
 #include "macros/macro_name.h"
 #include "support/seen_commands.h"
+#include "support/temp_folder.h"
 
 namespace gm::macros::testing {
 
@@ -89,6 +90,8 @@ struct MacroRig : device::session::testing::SessionRig {
         const std::size_t at = image::kProfiles.offset + profile * 49 + key * 4;
         return {eeprom[at], eeprom[at + 1], eeprom[at + 2], eeprom[at + 3]};
     }
+
+    gm::testing::TempFolder temp;
 };
 
 }  // namespace gm::macros::testing

@@ -26,6 +26,7 @@
 #include "device/session/workspace.h"
 #include "host/files/atomic_file_writer.h"
 #include "image/settings/program_settings.h"
+#include "macros/device_tables.h"
 #include "settings/image_state.h"
 #include "ui/text/text_table.h"
 #include "ui/window/main_window.h"
@@ -194,6 +195,8 @@ int main(int argc, char** argv) {
     device.choice->armFaults(workspace);
     // Every read of the image sets the LED type, package and report rate the settings keep.
     gm::settings::followImageReads(workspace);
+    // ... and the device macro tables follow the Macro area.
+    gm::macros::followMacroArea(workspace);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!data.isEmpty())
         workspace.setBackupFolder(QDir(data).filePath("backups").toStdString());

@@ -465,7 +465,7 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
     if (kind == ChangeKind::ImageReplaced || kind == ChangeKind::SectionChanged ||
-        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile) {
+        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile || kind == ChangeKind::Macros) {
         emit host_.events().modelChanged();
     }
     redrawSession();

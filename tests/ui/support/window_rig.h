@@ -13,6 +13,7 @@
 #include "device/timing.h"
 #include "device/wire.h"
 #include "image/settings/program_settings.h"
+#include "macros/device_tables.h"
 #include "support/plain_file_writer.h"
 #include "support/seen_commands.h"
 #include "ui/text/text_table.h"
@@ -41,6 +42,7 @@ struct WindowRig {
         : mouse(clock, chip) {
         if (attached)
             bus.attach(mouse);
+        macros::followMacroArea(workspace);
         presenter.setMessageSink([this](const QString& id, const QString& text) {
             messages.push_back({id, text});
         });
