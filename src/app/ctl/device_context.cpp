@@ -6,6 +6,7 @@
 
 #include "device/trace.h"
 #include "image/hex_text.h"
+#include "macros/device_tables.h"
 #include "settings/image_state.h"
 
 namespace gm::ctl {
@@ -126,6 +127,7 @@ std::unique_ptr<DeviceContext> DeviceContext::create(const DeviceOptions& option
         context->choice_->backend(), context->choice_->clock(), device::Timing{},
         *context->presenter_, context->files_);
     settings::followImageReads(*context->workspace_);
+    macros::followMacroArea(*context->workspace_);
     if (options.trace) {
         context->workspace_->transport().setTrace(
             [&err](device::ReportKind kind, std::span<const std::uint8_t> bytes) {

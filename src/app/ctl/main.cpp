@@ -85,6 +85,7 @@ int run(const Args& given) {
     registerSessionCommands(registry);
     registerSettingsCommands(registry);
     registerButtonCommands(registry);
+    registerMacroCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
