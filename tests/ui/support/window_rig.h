@@ -3,7 +3,9 @@
 // their object names, and the messages the window would have shown are recorded instead.
 
 #include <QAbstractButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "device/clock.h"
@@ -47,6 +49,8 @@ struct WindowRig {
             messages.push_back({id, text});
         });
         window = std::make_unique<MainWindow>(workspace, presenter, texts, settings);
+        // The PC macro list in a folder of the test's own.
+        window->useMacroFile(macroFile());
         window->setConfirmation([this](const QString& question) {
             questions.push_back(question);
             return answer;
@@ -79,11 +83,16 @@ struct WindowRig {
         return false;
     }
 
+    std::filesystem::path macroFile() const {
+        return std::filesystem::path(macroFolder.path().toStdString()) / "RDXM4210A-Macro.bin";
+    }
+
     // Command reports the mouse received with this command code.
     int commandsSeen(std::uint8_t code) const {
         return static_cast<int>(gm::testing::commandReports(mouse, code).size());
     }
 
+    QTemporaryDir macroFolder;
     device::ManualClock clock;
     sim::VirtualBus bus;
     sim::VirtualMouse mouse;

@@ -9,10 +9,9 @@ MacroListView::MacroListView(const char* name, QWidget* parent) : QListWidget(pa
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        // Keyboard and left-button choices arrive here; a cleared selection reads as -1.
-        emit rowChosen(selectedItems().isEmpty() ? -1 : row);
-    });
+    // Keyboard and left-button choices arrive here; a cleared selection reads as -1.
+    connect(this, &QListWidget::itemSelectionChanged, this,
+            [this] { emit rowChosen(selectedRow()); });
 }
 
 int MacroListView::selectedRow() const {

@@ -7,14 +7,17 @@
 
 namespace gm::ui {
 
-MacroNameDialog::MacroNameDialog(OperationHost& host, const QString& initial, QWidget* window)
-    : SkinDialog("TForm3", "Edt_MacroName", window) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setCaptions(host.caption(text::ids::kMacroName), host.caption(text::ids::kConfirm),
-                host.caption(text::ids::kClear));
+MacroNameDialog::MacroNameDialog(OperationHost& host, QWidget* window)
+    : SkinDialog("TForm3", "Edt_MacroName", window), host_(host) {
     field()->setMaxLength(static_cast<int>(image::kMacroNameUnits));
+}
+
+void MacroNameDialog::ask(const QString& initial) {
+    setCaptions(host_.caption(text::ids::kMacroName), host_.caption(text::ids::kConfirm),
+                host_.caption(text::ids::kClear));
     field()->setText(initial);
     field()->selectAll();
+    openCentred();
 }
 
 }  // namespace gm::ui

@@ -10,8 +10,13 @@ namespace gm::ui {
 class MacroNameDialog final : public SkinDialog {
     Q_OBJECT
 public:
-    // `initial`: the name shown first (a rename starts from the macro's name).
-    MacroNameDialog(OperationHost& host, const QString& initial, QWidget* window);
+    MacroNameDialog(OperationHost& host, QWidget* window);
+    // Opens the dialog with `initial` in the field (a rename starts from the macro's name), in
+    // the current language.
+    void ask(const QString& initial);
+
+private:
+    OperationHost& host_;
 };
 
 }  // namespace gm::ui

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <utility>
 
 #include "host/files/macro_exchange.h"
 #include "macros/body_scan.h"
@@ -292,8 +293,7 @@ void MacroPage::newMacro() {
     if (!host_.mouseReady() ||
         macros::listedRecords(host_.workspace().pcMacros()).size() >= image::kPcMacroRecords)
         return;
-    auto* dialog = new MacroNameDialog(host_, {}, window_);
-    connect(dialog, &SkinDialog::confirmed, this, [this](const QString& name) {
+    askName({}, [this](const QString& name) {
         const auto outcome = runLibrary(host_.caption(ids::kNewMacro), [&] {
             return macros::newPcMacro(host_.workspace(), name.toStdString());
         });
@@ -303,17 +303,25 @@ void MacroPage::newMacro() {
             refresh();
         }
     });
-    dialog->openCentred();
+}
+
+void MacroPage::askName(const QString& initial, std::function<void(const QString&)> named) {
+    if (nameDialog_ == nullptr) {
+        nameDialog_ = new MacroNameDialog(host_, window_);
+        connect(nameDialog_, &SkinDialog::confirmed, this, [this](const QString& text) {
+            if (named_)
+                std::exchange(named_, nullptr)(text);
+        });
+    }
+    named_ = std::move(named);
+    nameDialog_->ask(initial);
 }
 
 void MacroPage::renameMacro() {
     if (!pcRecord_ || !host_.mouseReady())
         return;
-    const std::size_t record = *pcRecord_;
-    auto* dialog = new MacroNameDialog(
-        host_, nameText(host_.workspace().pcMacros().records[record].name), window_);
-    const image::MacroName old = host_.workspace().pcMacros().records[record].name;
-    connect(dialog, &SkinDialog::confirmed, this, [this, old](const QString& name) {
+    const image::MacroName old = host_.workspace().pcMacros().records[*pcRecord_].name;
+    askName(nameText(old), [this, old](const QString& name) {
         runLibrary(host_.caption(ids::kRename), [&] {
             // Found again by its name: the file may have changed since the dialog opened.
             const auto again =
@@ -323,7 +331,6 @@ void MacroPage::renameMacro() {
             return macros::renamePcMacro(host_.workspace(), *again, name.toStdString());
         });
     });
-    dialog->openCentred();
 }
 
 void MacroPage::deletePcMacro() {

@@ -23,6 +23,7 @@ class QWidget;
 namespace gm::ui {
 
 class MacroListView;
+class MacroNameDialog;
 class MacroPopup;
 class PageCard;
 class SkinButton;
@@ -45,6 +46,8 @@ private:
     void chooseDeviceRow(int row);
     std::optional<std::size_t> selectedRecord() const;
 
+    // Opens TForm3 with `initial`; `named` gets the confirmed text.
+    void askName(const QString& initial, std::function<void(const QString&)> named);
     void newMacro();
     void renameMacro();
     void deletePcMacro();
@@ -80,6 +83,8 @@ private:
     SkinButton* deleteFromMouse_ = nullptr;
     MacroPopup* pcPopup_ = nullptr;
     MacroPopup* devicePopup_ = nullptr;
+    MacroNameDialog* nameDialog_ = nullptr;
+    std::function<void(const QString&)> named_;
     std::array<PageCard*, 3> cards_{};
     // What is selected: a PC record or a device slot (never both).
     std::optional<std::size_t> pcRecord_;
