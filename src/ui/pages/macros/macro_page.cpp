@@ -227,10 +227,6 @@ void MacroPage::showEvents() {
     noEvents_->setVisible((pcRecord_ || deviceSlot_) && events.empty());
 }
 
-std::optional<std::size_t> MacroPage::selectedRecord() const {
-    return pcRecord_;
-}
-
 void MacroPage::choosePcRow(int row) {
     const std::vector<std::size_t> listed = macros::listedRecords(host_.workspace().pcMacros());
     pcRecord_.reset();

@@ -44,7 +44,6 @@ private:
 
     void choosePcRow(int row);
     void chooseDeviceRow(int row);
-    std::optional<std::size_t> selectedRecord() const;
 
     // Opens TForm3 with `initial`; `named` gets the confirmed text.
     void askName(const QString& initial, std::function<void(const QString&)> named);
