@@ -41,6 +41,8 @@ inline constexpr std::string_view kInterruptedWriteCompleted = "gm.interrupted.c
 inline constexpr std::string_view kInterruptedRearmCompleted = "gm.interrupted.rearm";
 inline constexpr std::string_view kRebuiltWithBackup = "gm.rebuilt.backup";
 inline constexpr std::string_view kRebuiltWithoutBackup = "gm.rebuilt.noBackup";
+inline constexpr std::string_view kMacroAreaFull = "Str103";
+inline constexpr std::string_view kMacroExists = "Str106";
 }  // namespace text
 
 namespace messages {

@@ -86,6 +86,10 @@ public:
         host_.setColourChooser(std::move(chooser));
     }
 
+    // The macro file of the PC macro list, read now (made when missing). A file of the wrong
+    // size is said once, in a message.
+    void useMacroFile(const std::filesystem::path& path);
+
     // The events the pages refresh on.
     PageEvents& events() { return host_.events(); }
     // The button and profile-switch values every page shares.
