@@ -21,6 +21,9 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.interrupted.completed",
      "A write to the %1 section was cut off before its check byte; the check byte was written "
      "now, and %2"},
+    {"gm.interrupted.rewritten",
+     "A write to the %1 section was cut off midway; the section was written again whole, and "
+     "the mouse keeps the new settings."},
     {"gm.interrupted.rearm",
      "The mouse was cut off while it took new key tables; profile %1 was set again, and the mouse "
      "keeps the new settings."},

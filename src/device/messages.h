@@ -38,6 +38,7 @@ inline constexpr std::string_view kPermission = "gm.permission";
 inline constexpr std::string_view kFileNote = "gm.fileNote";
 inline constexpr std::string_view kPatchForOtherChip = "gm.patchForOtherChip";
 inline constexpr std::string_view kInterruptedWriteCompleted = "gm.interrupted.completed";
+inline constexpr std::string_view kInterruptedWriteRewritten = "gm.interrupted.rewritten";
 inline constexpr std::string_view kInterruptedRearmCompleted = "gm.interrupted.rearm";
 inline constexpr std::string_view kRebuiltWithBackup = "gm.rebuilt.backup";
 inline constexpr std::string_view kRebuiltWithoutBackup = "gm.rebuilt.noBackup";

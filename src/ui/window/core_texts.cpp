@@ -13,6 +13,8 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.fileNote", "%1"},
     {"gm.patchForOtherChip", "%1 是为另一种芯片载入的；请重新载入。"},
     {"gm.interrupted.completed", "对 %1 区的写入在校验字节之前被中断；现已写入校验字节，%2"},
+    {"gm.interrupted.rewritten",
+     "对 %1 区的写入在中途被中断；已重新完整写入该区，鼠标保留新的设置。"},
     {"gm.interrupted.rearm", "鼠标在载入新按键表时被中断；已重新设置配置 %1，鼠标保留新的设置。"},
     {"gm.interrupted.asked", "鼠标保留新的设置。"},
     {"gm.interrupted.before", "鼠标保留原来的设置。"},
