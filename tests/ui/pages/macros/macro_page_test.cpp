@@ -77,6 +77,14 @@ QPoint rowCentre(QListWidget* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
+// The PC list holds `macro` alone, selected by a click, on the Macro page.
+void selectOnlyPcMacro(WindowRig& rig, const image::PcMacroRecord& macro) {
+    giveLibrary(rig, {macro});
+    showMacroPage(rig);
+    auto* pcList = rig.find<QListWidget>("LB_PCMacroName");
+    QTest::mouseClick(pcList->viewport(), Qt::LeftButton, {}, rowCentre(pcList, 0));
+}
+
 // Types `name` into the open TForm3 and confirms it.
 void nameIt(WindowRig& rig, const QString& name) {
     auto* dialog = rig.find<QWidget>("TForm3");
@@ -185,10 +193,7 @@ private slots:
     void addToMouseWritesTheKeyTablesAndBothHalves() {
         WindowRig rig;
         QVERIFY(rig.connect());
-        giveLibrary(rig, {record("Jump", kJump)});
-        showMacroPage(rig);
-        auto* pcList = rig.find<QListWidget>("LB_PCMacroName");
-        QTest::mouseClick(pcList->viewport(), Qt::LeftButton, {}, rowCentre(pcList, 0));
+        selectOnlyPcMacro(rig, record("Jump", kJump));
         rig.mouse.clearReports();
         rig.click("Btn_Add_Mouse");
         QCOMPARE(blockWrites(rig),
@@ -200,6 +205,7 @@ private slots:
         QCOMPARE(rows(rig.find<QListWidget>("LB_MacroName")), QStringList{"Jump"});
         QCOMPARE(rig.find<QLabel>("lbl_MacroAreaUsed")->text(), QString("24 of 512 bytes used"));
         // The same name again: refused, nothing written.
+        auto* pcList = rig.find<QListWidget>("LB_PCMacroName");
         QTest::mouseClick(pcList->viewport(), Qt::LeftButton, {}, rowCentre(pcList, 0));
         rig.mouse.clearReports();
         rig.click("Btn_Add_Mouse");
@@ -248,10 +254,7 @@ private slots:
     void aRefusedReportInTheSecondHalfShowsWhatTheMouseHolds() {
         WindowRig rig;
         QVERIFY(rig.connect());
-        giveLibrary(rig, {record("Jump", kJump)});
-        showMacroPage(rig);
-        auto* pcList = rig.find<QListWidget>("LB_PCMacroName");
-        QTest::mouseClick(pcList->viewport(), Qt::LeftButton, {}, rowCentre(pcList, 0));
+        selectOnlyPcMacro(rig, record("Jump", kJump));
         rig.mouse.refuseOneData(21 + 37 + 3);
         rig.click("Btn_Add_Mouse");
         QVERIFY(rig.shown("second half of the macro area"));
