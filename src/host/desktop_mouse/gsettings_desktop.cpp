@@ -44,11 +44,11 @@ struct GSettingsDesktop::Schema {
     GSettingsSchema* schema = nullptr;
     GSettings* settings = nullptr;
 
-    Schema() {
+    explicit Schema(const std::string& id) {
         GSettingsSchemaSource* source = g_settings_schema_source_get_default();
         if (source == nullptr)
             return;
-        schema = g_settings_schema_source_lookup(source, kMouseSchema, TRUE);
+        schema = g_settings_schema_source_lookup(source, id.c_str(), TRUE);
         if (schema != nullptr)
             settings = g_settings_new_full(schema, nullptr, nullptr);
     }
@@ -69,7 +69,8 @@ struct GSettingsDesktop::Schema {
     }
 };
 
-GSettingsDesktop::GSettingsDesktop() : schema_(std::make_unique<Schema>()) {}
+GSettingsDesktop::GSettingsDesktop(std::string schemaId)
+    : schemaId_(std::move(schemaId)), schema_(std::make_unique<Schema>(schemaId_)) {}
 
 GSettingsDesktop::~GSettingsDesktop() = default;
 
@@ -95,10 +96,9 @@ std::optional<Refusal> GSettingsDesktop::apply(Setting setting, const PointerVal
     if (key == nullptr)
         return Refusal{setting, Refusal::Reason::NotOffered, {}};
     if (schema_->schema == nullptr)
-        return Refusal{setting, Refusal::Reason::NotInstalled, kMouseSchema};
+        return Refusal{setting, Refusal::Reason::NotInstalled, schemaId_};
     if (!schema_->has(key))
-        return Refusal{setting, Refusal::Reason::NotInstalled,
-                       std::string(kMouseSchema) + " " + key};
+        return Refusal{setting, Refusal::Reason::NotInstalled, schemaId_ + " " + key};
     GSettings* settings = schema_->settings;
     gboolean taken = FALSE;
     switch (setting) {
@@ -117,7 +117,7 @@ std::optional<Refusal> GSettingsDesktop::apply(Setting setting, const PointerVal
     }
     if (!taken)
         return Refusal{setting, Refusal::Reason::Failed,
-                       std::string(kMouseSchema) + " " + key + " may not be changed here"};
+                       schemaId_ + " " + key + " may not be changed here"};
     g_settings_sync();
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 // is refused by name, never a crash.
 
 #include <memory>
+#include <string>
 
 #include "host/desktop_mouse/desktop_mouse.h"
 
@@ -19,7 +20,8 @@ int speedOfGSettings(double speed);
 
 class GSettingsDesktop final : public DesktopMouse {
 public:
-    GSettingsDesktop();
+    // `schemaId` names another schema with the same keys (tests use a partial one).
+    explicit GSettingsDesktop(std::string schemaId = kMouseSchema);
     ~GSettingsDesktop() override;
     GSettingsDesktop(const GSettingsDesktop&) = delete;
     GSettingsDesktop& operator=(const GSettingsDesktop&) = delete;
@@ -30,6 +32,7 @@ public:
 
 private:
     struct Schema;
+    std::string schemaId_;
     std::unique_ptr<Schema> schema_;
 };
 
