@@ -32,6 +32,8 @@ public:
     virtual ~DesktopMouse() = default;
     // Which desktop applies the settings, e.g. "GNOME (GSettings)".
     virtual std::string name() const = 0;
+    // No desktop at all: every setting is only stored (no_desktop.h).
+    virtual bool appliesNothing() const { return false; }
     // What the desktop uses now, in the stored values' units; absent where it has no value.
     virtual PointerReadings read() = 0;
     // Applies `setting` from `values`; nothing when the desktop took it.

@@ -12,6 +12,7 @@ public:
     explicit NoDesktop(std::string name = "none (the settings are only stored)")
         : name_(std::move(name)) {}
     std::string name() const override { return name_; }
+    bool appliesNothing() const override { return true; }
     PointerReadings read() override { return {}; }
     std::optional<Refusal> apply(Setting setting, const PointerValues&) override {
         return Refusal{setting, Refusal::Reason::NotOffered, {}};

@@ -16,6 +16,11 @@ constexpr std::size_t kMaxStoreBytes = 64 * 1024;
 
 }  // namespace
 
+std::string MemoryPointerStore::write(const PointerValues& values) {
+    readings_ = {values.speed, values.precision, values.doubleClickMs, values.wheelLines};
+    return {};
+}
+
 std::filesystem::path pointerStoreFile() {
     const std::filesystem::path folder = configFolder();
     return folder.empty() ? folder : folder / "desktop-mouse.ini";

@@ -23,6 +23,17 @@ public:
     virtual std::string write(const PointerValues& values) = 0;
 };
 
+// Keeps the values for this run only: the store of a window no program gave one (tests, the
+// screenshots), which must not touch the user's own.
+class MemoryPointerStore final : public PointerStore {
+public:
+    PointerReadings read() override { return readings_; }
+    std::string write(const PointerValues& values) override;
+
+private:
+    PointerReadings readings_;
+};
+
 // The store's file in the user's configuration folder; empty when neither XDG_CONFIG_HOME nor
 // HOME is known.
 std::filesystem::path pointerStoreFile();

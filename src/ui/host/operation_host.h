@@ -13,6 +13,7 @@
 #include "buttons/button_state.h"
 #include "device/result.h"
 #include "device/session/workspace.h"
+#include "host/desktop_mouse/desktop_mouse_settings.h"
 #include "image/settings/program_settings.h"
 #include "ui/text/term_ids.h"
 #include "ui/text/text_ids.h"
@@ -69,6 +70,9 @@ public:
     // The values of the button and profile-switch controls that operations read (fire-key
     // fields, gesture choice, button effect, switch options, offset): one set for every page.
     virtual buttons::ButtonState& buttonState() = 0;
+    // The desktop mouse settings of the Pointer card (the running desktop and the user's store;
+    // nothing reaches the mouse).
+    virtual host::desktop_mouse::DesktopMouseSettings& desktopMouse() = 0;
 };
 
 }  // namespace gm::ui

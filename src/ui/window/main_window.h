@@ -86,6 +86,12 @@ public:
         host_.setColourChooser(std::move(chooser));
     }
 
+    // The desktop the Pointer card applies to (WindowHost::setDesktopMouse); before the Advanced
+    // page is first shown.
+    void setDesktopMouse(host::desktop_mouse::DesktopMouseSettings& settings) {
+        host_.setDesktopMouse(settings);
+    }
+
     // The events the pages refresh on.
     PageEvents& events() { return host_.events(); }
     // The button and profile-switch values every page shares.

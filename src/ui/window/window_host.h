@@ -53,6 +53,12 @@ public:
     const image::settings::ProgramSettings& programSettings() const override { return settings_; }
     PageEvents& events() override { return events_; }
     buttons::ButtonState& buttonState() override { return buttonState_; }
+    host::desktop_mouse::DesktopMouseSettings& desktopMouse() override { return *desktopMouse_; }
+    // The desktop the Pointer card applies to; until one is given, none and a store for this run
+    // only, so a window nobody gave the user's desktop never changes it.
+    void setDesktopMouse(host::desktop_mouse::DesktopMouseSettings& settings) {
+        desktopMouse_ = &settings;
+    }
 
 private:
     // How a failed result is said: a message dialog too, or only the status line.
@@ -74,6 +80,8 @@ private:
     QString lastFolder_;
     PageEvents events_;
     buttons::ButtonState buttonState_;
+    host::desktop_mouse::DesktopMouseSettings ownDesktopMouse_;
+    host::desktop_mouse::DesktopMouseSettings* desktopMouse_ = &ownDesktopMouse_;
     StatusLine* status_ = nullptr;
     // The pages redrew during the operation that runs (a change notification arrived).
     bool modelRefreshed_ = false;
