@@ -75,5 +75,6 @@ void registerDeviceCommands(CommandRegistry& registry);
 void registerSessionCommands(CommandRegistry& registry);
 void registerSettingsCommands(CommandRegistry& registry);
 void registerButtonCommands(CommandRegistry& registry);
+void registerDesktopCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

@@ -122,6 +122,7 @@ int run(const Args& given) {
     registerSessionCommands(registry);
     registerSettingsCommands(registry);
     registerButtonCommands(registry);
+    registerDesktopCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);
     if (args.empty() || isHelp(args[0]) || args[0] == "help") {
