@@ -16,6 +16,7 @@ packages=(
     gsettings-desktop-schemas # the GNOME mouse schema the tests apply settings to
     libx11-dev                # desktop mouse settings through the X server's pointer control
     xvfb x11-xserver-utils    # tests: a private X server and xset to read the pointer control
+    libkf5config-bin dbus-daemon # tests: KConfig's tools on a private kdeglobals, a private bus
 )
 
 missing=()

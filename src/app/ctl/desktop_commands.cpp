@@ -143,8 +143,9 @@ void registerDesktopCommands(CommandRegistry& registry) {
          "Speed levels 1..11 are the speeds 1 2 4 6 8 10 12 14 16 18 20 (10 is the usual\n"
          "one); double-click levels 1..11 are 900 ms down to 200 ms in 70 ms steps; wheel\n"
          "levels are lines per notch.\n"
-         "GMOUSE_DESKTOP=gsettings|x11|none chooses the desktop; otherwise GNOME-based\n"
-         "desktops use GSettings, other X11 sessions the X server's pointer control.",
+         "GMOUSE_DESKTOP=gsettings|kde|x11|none chooses the desktop; otherwise GNOME-based\n"
+         "desktops use GSettings, KDE Plasma kdeglobals and KWin, other X11 sessions the X\n"
+         "server's pointer control.",
          {},
          runDesktop});
 }

@@ -2,8 +2,7 @@
 
 #include <gio/gio.h>
 
-#include <algorithm>
-#include <cmath>
+#include "host/desktop_mouse/libinput_speed.h"
 
 namespace gm::host::desktop_mouse {
 
@@ -12,7 +11,6 @@ namespace {
 constexpr const char* kSpeedKey = "speed";
 constexpr const char* kProfileKey = "accel-profile";
 constexpr const char* kDoubleClickKey = "double-click";
-constexpr int kUsualSpeed = 10;
 
 const char* keyOf(Setting setting) {
     switch (setting) {
@@ -29,15 +27,6 @@ const char* keyOf(Setting setting) {
 }
 
 }  // namespace
-
-double gsettingsSpeedOf(int speed) {
-    return std::clamp((speed - kUsualSpeed) / 10.0, -1.0, 1.0);
-}
-
-int speedOfGSettings(double speed) {
-    return std::clamp(static_cast<int>(std::lround(speed * 10.0)) + kUsualSpeed, 0,
-                      settings::desktop::kMaxPointerSpeed);
-}
 
 // The installed schema and its settings object; both null when the schema is not installed.
 struct GSettingsDesktop::Schema {
@@ -78,7 +67,7 @@ PointerReadings GSettingsDesktop::read() {
     PointerReadings readings;
     GSettings* settings = schema_->settings;
     if (schema_->has(kSpeedKey))
-        readings.speed = speedOfGSettings(g_settings_get_double(settings, kSpeedKey));
+        readings.speed = speedOfLibinput(g_settings_get_double(settings, kSpeedKey));
     if (schema_->has(kProfileKey)) {
         gchar* profile = g_settings_get_string(settings, kProfileKey);
         const bool flat = g_strcmp0(profile, "flat") == 0;
@@ -103,7 +92,7 @@ std::optional<Refusal> GSettingsDesktop::apply(Setting setting, const PointerVal
     gboolean taken = FALSE;
     switch (setting) {
         case Setting::PointerSpeed:
-            taken = g_settings_set_double(settings, key, gsettingsSpeedOf(values.speed));
+            taken = g_settings_set_double(settings, key, libinputSpeedOf(values.speed));
             break;
         case Setting::Precision:
             taken =

@@ -14,10 +14,6 @@ namespace gm::host::desktop_mouse {
 
 inline constexpr const char* kMouseSchema = "org.gnome.desktop.peripherals.mouse";
 
-// The pointer speed value (0..20, 10 the usual speed) as GSettings' speed and back.
-double gsettingsSpeedOf(int speed);
-int speedOfGSettings(double speed);
-
 class GSettingsDesktop final : public DesktopMouse {
 public:
     // `schemaId` names another schema with the same keys (tests use a partial one).

@@ -8,6 +8,7 @@
 #include "host/desktop_mouse/no_desktop.h"
 #ifdef GM_HAVE_GSETTINGS
 #include "host/desktop_mouse/gsettings_desktop.h"
+#include "host/desktop_mouse/kde_desktop.h"
 #endif
 #ifdef GM_HAVE_X11
 #include "host/desktop_mouse/x11_desktop.h"
@@ -41,6 +42,14 @@ std::unique_ptr<DesktopMouse> gsettingsDesktop() {
 #endif
 }
 
+std::unique_ptr<DesktopMouse> kdeDesktop() {
+#ifdef GM_HAVE_GSETTINGS
+    return std::make_unique<KdeDesktop>();
+#else
+    return std::make_unique<NoDesktop>("none (this build has no GIO for KDE's D-Bus)");
+#endif
+}
+
 std::unique_ptr<DesktopMouse> x11Desktop() {
 #ifdef GM_HAVE_X11
     if (std::unique_ptr<X11Desktop> x11 = X11Desktop::open())
@@ -53,19 +62,24 @@ std::unique_ptr<DesktopMouse> x11Desktop() {
 
 }  // namespace
 
-bool usesGnomeMouseSettings(std::string_view currentDesktops) {
-    static constexpr std::array<std::string_view, 7> kGnomeBased{
-        "gnome", "gnome-classic", "gnome-flashback", "unity", "budgie", "pantheon", "ubuntu"};
+bool namesDesktop(std::string_view currentDesktops, std::string_view desktop) {
     const std::string list = lowerCase(currentDesktops);
     std::string_view rest = list;
     while (!rest.empty()) {
         const std::size_t colon = rest.find(':');
-        const std::string_view name = rest.substr(0, colon);
-        if (std::ranges::find(kGnomeBased, name) != kGnomeBased.end())
+        if (rest.substr(0, colon) == desktop)
             return true;
         rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
     }
     return false;
+}
+
+bool usesGnomeMouseSettings(std::string_view currentDesktops) {
+    static constexpr std::array<std::string_view, 7> kGnomeBased{
+        "gnome", "gnome-classic", "gnome-flashback", "unity", "budgie", "pantheon", "ubuntu"};
+    return std::ranges::any_of(kGnomeBased, [&](std::string_view desktop) {
+        return namesDesktop(currentDesktops, desktop);
+    });
 }
 
 std::unique_ptr<PointerStore> userPointerStore(image::files::FileWriter& writer) {
@@ -86,6 +100,8 @@ std::unique_ptr<DesktopMouse> runningDesktop() {
         return std::make_unique<NoDesktop>();
     if (chosen == "gsettings")
         return gsettingsDesktop();
+    if (chosen == "kde")
+        return kdeDesktop();
     if (chosen == "x11") {
         if (std::unique_ptr<DesktopMouse> x11 = x11Desktop())
             return x11;
@@ -93,9 +109,12 @@ std::unique_ptr<DesktopMouse> runningDesktop() {
     }
     if (!chosen.empty())
         return std::make_unique<NoDesktop>("none (GMOUSE_DESKTOP=" + chosen +
-                                           " is not gsettings, x11 or none)");
-    if (usesGnomeMouseSettings(environment("XDG_CURRENT_DESKTOP")))
+                                           " is not gsettings, kde, x11 or none)");
+    const std::string current = environment("XDG_CURRENT_DESKTOP");
+    if (usesGnomeMouseSettings(current))
         return gsettingsDesktop();
+    if (namesDesktop(current, "kde"))
+        return kdeDesktop();
     if (!environment("DISPLAY").empty()) {
         if (std::unique_ptr<DesktopMouse> x11 = x11Desktop())
             return x11;

@@ -115,6 +115,24 @@ x11)
     run desktop speed 3
     expect_status 1
     ;;
+kde)
+    export GMOUSE_DESKTOP=kde
+    # A private session bus without KWin: kdeglobals takes its two, KWin's two are refused.
+    bus="$(dbus-daemon --session --fork --print-address=1 --print-pid=1)"
+    trap 'kill "$(sed -n 2p <<<"$bus")" 2>/dev/null; rm -rf "$work"' EXIT
+    export DBUS_SESSION_BUS_ADDRESS="$(head -1 <<<"$bus")"
+    ok double-click 3
+    expect_out '^desktop: KDE Plasma \(kdeglobals, KWin\)$'
+    expect_err 'not applied: pointer speed: KWin.s input devices .* is not installed'
+    ok wheel 8
+    [ "$(kreadconfig5 --file kdeglobals --group KDE --key DoubleClickInterval)" = 760 ] ||
+        fail "DoubleClickInterval: $(cat "$XDG_CONFIG_HOME/kdeglobals")"
+    [ "$(kreadconfig5 --file kdeglobals --group KDE --key WheelScrollLines)" = 8 ] ||
+        fail "WheelScrollLines: $(cat "$XDG_CONFIG_HOME/kdeglobals")"
+    run desktop wheel screen
+    expect_status 1
+    expect_err 'wheel lines: one screen per notch is not offered by this desktop'
+    ;;
 bad-input)
     run desktop speed 12
     expect_usage_error "'12' is not a speed level \(1..11\)"

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "host/desktop_mouse/desktop_mouse_settings.h"
+#include "host/desktop_mouse/libinput_speed.h"
 #include "run_tool.h"
 #include "support/fake_desktop.h"
 
@@ -58,12 +59,12 @@ TEST(GSettingsDesktop, AppliesSpeedProfileAndDoubleClickAndRefusesWheelLines) {
 }
 
 TEST(GSettingsDesktop, EveryLevelsSpeedTravelsThereAndBack) {
-    EXPECT_EQ(gsettingsSpeedOf(10), 0.0);
-    EXPECT_EQ(gsettingsSpeedOf(20), 1.0);
-    EXPECT_EQ(speedOfGSettings(-1.0), 0);
+    EXPECT_EQ(libinputSpeedOf(10), 0.0);
+    EXPECT_EQ(libinputSpeedOf(20), 1.0);
+    EXPECT_EQ(speedOfLibinput(-1.0), 0);
     for (int level = 1; level <= kLevels; ++level) {
         const int speed = kPointerSpeeds[static_cast<std::size_t>(level - 1)];
-        EXPECT_EQ(speedOfGSettings(gsettingsSpeedOf(speed)), speed);
+        EXPECT_EQ(speedOfLibinput(libinputSpeedOf(speed)), speed);
     }
 }
 

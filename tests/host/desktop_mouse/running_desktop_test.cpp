@@ -17,6 +17,8 @@ TEST(RunningDesktop, GnomeBasedDesktopsAreFoundInTheColonSeparatedList) {
     EXPECT_FALSE(usesGnomeMouseSettings("XFCE"));
     EXPECT_FALSE(usesGnomeMouseSettings("GNOMEISH"));
     EXPECT_FALSE(usesGnomeMouseSettings(""));
+    EXPECT_TRUE(namesDesktop("KDE", "kde"));
+    EXPECT_FALSE(namesDesktop("KDEish:GNOME", "kde"));
 }
 
 TEST(RunningDesktop, TheExplicitChoiceWinsAndWhatCannotServeIsNamed) {
@@ -24,7 +26,8 @@ TEST(RunningDesktop, TheExplicitChoiceWinsAndWhatCannotServeIsNamed) {
     setenv("GMOUSE_DESKTOP", "none", 1);
     EXPECT_EQ(runningDesktop()->name(), "none (the settings are only stored)");
     setenv("GMOUSE_DESKTOP", "kwin", 1);
-    EXPECT_EQ(runningDesktop()->name(), "none (GMOUSE_DESKTOP=kwin is not gsettings, x11 or none)");
+    EXPECT_EQ(runningDesktop()->name(),
+              "none (GMOUSE_DESKTOP=kwin is not gsettings, kde, x11 or none)");
     unsetenv("DISPLAY");
     setenv("GMOUSE_DESKTOP", "X11", 1);
     EXPECT_EQ(runningDesktop()->name(), "none (GMOUSE_DESKTOP=x11, but no X display opens)");
