@@ -10,6 +10,8 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"Str022", "Finding the specified device"},
     {"Str100", "Waiting for the device reconnect"},
     {"Str102", "RDXM421xData.bin file type error"},
+    {"Str103", "Macro bin length out of range"},
+    {"Str106", "This macro already exists"},
     {"gm.loadingBinError", "Loading .bin is error!"},
     {"gm.noSuchConfig", "There is no factory configuration %1; choose 1, 2 or 3."},
     {"gm.permission", "%1"},
@@ -19,6 +21,9 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.interrupted.completed",
      "A write to the %1 section was cut off before its check byte; the check byte was written "
      "now, and %2"},
+    {"gm.interrupted.rewritten",
+     "A write to the %1 section was cut off midway; the section was written again whole, and "
+     "the mouse keeps the new settings."},
     {"gm.interrupted.rearm",
      "The mouse was cut off while it took new key tables; profile %1 was set again, and the mouse "
      "keeps the new settings."},
@@ -72,6 +77,8 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.step.writePatchHeader", "writing the patch header"},
     {"gm.step.writePatchCode", "writing the patch code"},
     {"gm.step.writeMacroArea", "writing the macro area"},
+    {"gm.step.writeMacroFirstHalf", "writing the first half of the macro area"},
+    {"gm.step.writeMacroSecondHalf", "writing the second half of the macro area"},
     {"gm.step.writeFireMacros", "writing the fire macros"},
     {"gm.step.writeProfiles", "writing the key tables"},
     {"gm.step.writeFireKeys", "writing the fire keys"},
@@ -86,6 +93,18 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.step.readFile", "reading the file"},
     {"gm.busyNotice", "Busy: the change was not sent."},
     {"gm.notSent", "The mouse refused the change; it keeps its previous value."},
+    // Macros: %1 is a macro's name or a file.
+    {"gm.macro.slotsFull", "The mouse already holds 15 macros."},
+    {"gm.macro.libraryFull", "The macro list already holds 100 macros."},
+    {"gm.macro.notFound", "There is no macro named \"%1\"."},
+    {"gm.macro.badName",
+     "\"%1\" cannot be a macro name: it needs 1 to 8 characters, and the first may not be "
+     "one the mouse reads as an empty slot (U+00FF, U+FFxx)."},
+    {"gm.macro.unended", "The macro \"%1\" has no end within 256 bytes."},
+    {"gm.macro.noRecord", "%1 holds no macro."},
+    {"gm.macro.imageIncomplete",
+     "The mouse's image was not read whole, so its macros are not known; nothing was written. "
+     "Read the mouse again (unplug and plug it in) before changing its macros."},
 };
 
 }  // namespace

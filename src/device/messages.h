@@ -38,9 +38,12 @@ inline constexpr std::string_view kPermission = "gm.permission";
 inline constexpr std::string_view kFileNote = "gm.fileNote";
 inline constexpr std::string_view kPatchForOtherChip = "gm.patchForOtherChip";
 inline constexpr std::string_view kInterruptedWriteCompleted = "gm.interrupted.completed";
+inline constexpr std::string_view kInterruptedWriteRewritten = "gm.interrupted.rewritten";
 inline constexpr std::string_view kInterruptedRearmCompleted = "gm.interrupted.rearm";
 inline constexpr std::string_view kRebuiltWithBackup = "gm.rebuilt.backup";
 inline constexpr std::string_view kRebuiltWithoutBackup = "gm.rebuilt.noBackup";
+inline constexpr std::string_view kMacroAreaFull = "Str103";
+inline constexpr std::string_view kMacroExists = "Str106";
 }  // namespace text
 
 namespace messages {

@@ -65,6 +65,10 @@ std::string_view stepId(Step step) {
             return "gm.step.writePatchCode";
         case Step::WriteMacroArea:
             return "gm.step.writeMacroArea";
+        case Step::WriteMacroFirstHalf:
+            return "gm.step.writeMacroFirstHalf";
+        case Step::WriteMacroSecondHalf:
+            return "gm.step.writeMacroSecondHalf";
         case Step::WriteFireMacros:
             return "gm.step.writeFireMacros";
         case Step::WriteProfiles:

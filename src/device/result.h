@@ -44,6 +44,8 @@ enum class Step {
     WritePatchHeader,
     WritePatchCode,
     WriteMacroArea,
+    WriteMacroFirstHalf,
+    WriteMacroSecondHalf,
     WriteFireMacros,
     WriteProfiles,
     WriteFireKeys,

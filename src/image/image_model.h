@@ -12,6 +12,7 @@
 
 #include "image/geometry.h"
 #include "image/layout.h"
+#include "image/macro_tables.h"
 
 namespace gm::image {
 
@@ -40,6 +41,9 @@ struct ImageModel {
     int reportRateHz = 0;     // the rate the mouse runs at: 0 until read, else 125..1000
     WorkingCopies copies;
     std::array<std::string, kCodeTextCount> codeTexts;
+    // The device macros as parsed from the Macro area working copy (src/macros keeps them in
+    // step with it).
+    DeviceMacroTables macros;
 
     ImageModel();
     // Sets the chip and resizes the chip-dependent working copies (patch code, tail, records).

@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+#include "device/session/image_writes.h"
 #include "device/session/write_journal.h"
 #include "image/check_byte.h"
 #include "image/factory_images.h"
@@ -102,6 +103,35 @@ TEST(InterruptedWrite, TheNextConnectionKeepsWhatWasAskedWithAFittingCheckByte) 
                   std::string::npos);
         EXPECT_TRUE(run.workspace.backups()->list().empty()) << "nothing was rebuilt";
     }
+}
+
+TEST(InterruptedWrite, AKeyTableBlockCutOffMidwayIsWrittenAgainWhole) {
+    gm::testing::TempFolder folder;
+    ProgramRun run(folder.path(), factoryImage());
+    run.connect();
+    // Every byte of the three profiles changes, so a cut block mixes old and new bytes.
+    for (std::size_t i = 0; i < run.model.copies.profiles.size(); ++i)
+        run.model.copies.profiles[i] ^= 0x01;
+    device::session::setCheckBytes(run.model, image::kProfiles);
+    const std::vector<std::uint8_t> asked(run.model.copies.profiles.begin(),
+                                          run.model.copies.profiles.end());
+    run.mouse.vanishAfter(1 + 10);  // the command and 10 of the 21 data reports
+    EXPECT_FALSE(
+        device::session::writeArea(run.workspace, image::kProfiles, device::Step::WriteProfiles));
+    ASSERT_FALSE(checkByteFits(run.mouse.eeprom(), image::kProfile2));
+
+    run.mouse.plugIn();
+    run.session.poll();
+    ASSERT_TRUE(run.session.hasDevice());
+    // Profile1 arrived whole, Profile2 in part and is written again, Profile3 was never reached
+    // and keeps what it held: each section holds what it held or what was asked.
+    const image::Image held = run.mouse.eeprom();
+    const std::size_t twoProfiles = image::kProfile3.offset - image::kProfiles.offset;
+    EXPECT_TRUE(std::equal(asked.begin(), asked.begin() + twoProfiles,
+                           held.begin() + image::kProfiles.offset));
+    EXPECT_TRUE(checkByteFits(held, image::kProfile3));
+    EXPECT_NE(said(run, "gm.interrupted.rewritten").find("Profile2"), std::string::npos);
+    EXPECT_TRUE(run.workspace.backups()->list().empty()) << "nothing was rebuilt";
 }
 
 TEST(InterruptedWrite, ALaterRunOfAnyProgramRepairsFromTheJournalFile) {

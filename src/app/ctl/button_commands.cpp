@@ -20,6 +20,7 @@
 #include "buttons/key_tables.h"
 #include "buttons/refresh.h"
 #include "image/echoed_text.h"
+#include "macros/device_macro_catalogue.h"
 
 namespace gm::ctl {
 namespace {
@@ -31,8 +32,21 @@ const ui::text::TextTable& texts() {
     return table;
 }
 
-std::string nameOfCode(const image::KeyCode& code, const b::ButtonState& state) {
-    return englishName(b::nameOf(code, {state.rememberedFire, nullptr}), texts());
+// The name of a code; macro codes by the name of the device macro they run.
+std::string nameOfCode(const image::KeyCode& code, const b::ButtonState& state,
+                       const image::ImageModel& model) {
+    const macros::DeviceMacroCatalogue catalogue(model);
+    return englishName(b::nameOf(code, {state.rememberedFire, &catalogue}), texts());
+}
+
+// The code of the device macro named `name`, as the key menu's "Base Macro" entries give it.
+std::optional<image::KeyCode> deviceMacroCode(const std::string& name,
+                                              const image::ImageModel& model) {
+    for (const b::MacroEntry& entry : macros::DeviceMacroCatalogue(model).deviceMacros()) {
+        if (entry.name == name)
+            return entry.code;
+    }
+    return std::nullopt;
 }
 
 // Runs `body` on the workspace with the button controls filled from the image just read.
@@ -41,7 +55,9 @@ int runOnButtons(const ParsedArgs& args, std::ostream& out, std::ostream& err, B
     return runDeviceCommand(args, out, err, Connect::ReadImage,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 b::ButtonState state;
-                                b::refreshButtonState(context.workspace().model(), state);
+                                const image::ImageModel& model = context.workspace().model();
+                                const macros::DeviceMacroCatalogue catalogue(model);
+                                b::refreshButtonState(model, state, &catalogue);
                                 return body(context, state, o, e);
                             });
 }
@@ -52,14 +68,14 @@ void printTables(const image::ImageModel& model, const b::ButtonState& state, st
         for (std::size_t k = 0; k < image::kKeysPerProfile; ++k) {
             const image::KeyCode code = b::profileKeyCode(model, {p, k});
             out << "  Key" << k + 1 << (k < 9 ? "   " : "  ") << image::codeTextOf(code) << "  "
-                << nameOfCode(code, state) << "\n";
+                << nameOfCode(code, state, model) << "\n";
         }
     }
     out << "combo keys\n";
     for (std::size_t slot = 0; slot < image::kComboKeyCount; ++slot) {
         const image::KeyCode code = b::comboKeyCode(model, slot);
         out << "  Combo Key" << slot + 1 << "  " << image::codeTextOf(code) << "  "
-            << nameOfCode(code, state) << "\n";
+            << nameOfCode(code, state, model) << "\n";
     }
 }
 
@@ -104,18 +120,25 @@ int runButton(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (!key)
         return usageError(err, "KEY must be 1..12");
     const std::string function = args.positional[2];
-    // Names are checked before the mouse is reached; codes that read controls are built after.
-    if (!functionCode(function, {}, image::ChipType::Chip4210A, b::MenuOrigin::UserPage, texts())) {
-        return usageError(err,
-                          "unknown function '" + image::echoed(function) + "' (see button --list)");
-    }
+    // Menu names are checked before the mouse is reached; a device macro's name only after its
+    // image was read. Codes that read controls are built after.
+    const bool menuName =
+        functionCode(function, {}, image::ChipType::Chip4210A, b::MenuOrigin::UserPage, texts())
+            .has_value();
     const b::KeyRef ref{static_cast<std::size_t>(*profile - 1), static_cast<std::size_t>(*key - 1)};
     return runOnButtons(
         args, out, err,
         [&](DeviceContext& context, b::ButtonState& state, std::ostream& o, std::ostream& e) {
-            const image::KeyCode code =
-                *functionCode(function, state, context.chip(), b::MenuOrigin::UserPage, texts());
-            const b::Assignment assigned = b::assignUserKey(context.workspace(), state, ref, code);
+            const image::ImageModel& model = context.workspace().model();
+            const std::optional<image::KeyCode> code =
+                menuName ? functionCode(function, state, context.chip(), b::MenuOrigin::UserPage,
+                                        texts())
+                         : deviceMacroCode(function, model);
+            if (!code) {
+                return usageError(e, "unknown function '" + image::echoed(function) +
+                                         "' (see button --list, or a macro of 'macro list')");
+            }
+            const b::Assignment assigned = b::assignUserKey(context.workspace(), state, ref, *code);
             if (assigned.refused) {
                 e << "gmousectl: refused: profile 1 keeps at least one Left Click button\n";
                 return kExitFailure;
@@ -123,8 +146,8 @@ int runButton(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
             if (const int status = report(assigned.pushed, e); status != kExitOk)
                 return status;
             o << "profile " << *profile << " Key" << *key << " = "
-              << image::codeTextOf(b::profileKeyCode(context.workspace().model(), ref)) << "  "
-              << nameOfCode(code, state) << "\n";
+              << image::codeTextOf(b::profileKeyCode(model, ref)) << "  "
+              << nameOfCode(*code, state, model) << "\n";
             return kExitOk;
         });
 }
@@ -220,7 +243,7 @@ int runCombo(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
                 return status;
             }
             o << "Combo Key" << *slot << " = " << image::codeTextOf(code) << "  "
-              << nameOfCode(code, state) << "\n";
+              << nameOfCode(code, state, context.workspace().model()) << "\n";
             return kExitOk;
         });
 }
@@ -302,8 +325,10 @@ void registerButtonCommands(CommandRegistry& registry) {
              "PROFILE (1..3) the function FUNCTION, named as in the key menu (\"Left Click\",\n"
              "\"DPI Up\", \"Fire Key1\", \"Volume Up\"), as a chord (\"Ctrl+Shift+A\") or as "
              "eight\n"
-             "hex digits. Profile 1 keeps at least one Left Click. --list prints every name;\n"
-             "a name two categories share carries its category: \"Stop (Media)\".\n"
+             "hex digits, or by the name of a macro stored in the mouse (a \"Base Macro\" of\n"
+             "the key menu; macro codes are shown by that name). Profile 1 keeps at least one\n"
+             "Left Click. --list prints every name; a name two categories share carries its\n"
+             "category: \"Stop (Media)\".\n"
              "--effect 0|1 turns the button effect (User 3) off or on."),
          withDeviceOptions({{{"--list"}}, {{"--effect"}, OptionValue::Required}}), runButton});
     registry.add({"fire-key", "N [--repeat R] [--interval MS] [--continue on|off] [DEVICE OPTIONS]",

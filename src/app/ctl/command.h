@@ -75,6 +75,7 @@ void registerDeviceCommands(CommandRegistry& registry);
 void registerSessionCommands(CommandRegistry& registry);
 void registerSettingsCommands(CommandRegistry& registry);
 void registerButtonCommands(CommandRegistry& registry);
+void registerMacroCommands(CommandRegistry& registry);
 void registerDesktopCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

@@ -8,6 +8,7 @@
 #include "host/device_choice/sim_options.h"
 #include "host/files/user_folders.h"
 #include "image/hex_text.h"
+#include "macros/device_tables.h"
 #include "settings/image_state.h"
 
 namespace gm::ctl {
@@ -58,6 +59,7 @@ std::unique_ptr<DeviceContext> DeviceContext::create(const DeviceOptions& option
     if (const auto journal = host::writeJournalFile(context->choice_->simulated());
         !journal.empty())
         context->workspace_->setJournalFile(journal);
+    macros::followMacroArea(*context->workspace_);
     if (options.trace) {
         context->workspace_->transport().setTrace(
             [&err](device::ReportKind kind, std::span<const std::uint8_t> bytes) {

@@ -122,6 +122,7 @@ int run(const Args& given) {
     registerSessionCommands(registry);
     registerSettingsCommands(registry);
     registerButtonCommands(registry);
+    registerMacroCommands(registry);
     registerDesktopCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);

@@ -25,6 +25,7 @@ private:
     static bool foundOnTheRead(std::string_view textId) {
         namespace text = device::text;
         return textId == text::kInterruptedWriteCompleted ||
+               textId == text::kInterruptedWriteRewritten ||
                textId == text::kInterruptedRearmCompleted || textId == text::kRebuiltWithBackup ||
                textId == text::kRebuiltWithoutBackup;
     }

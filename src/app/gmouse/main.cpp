@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -27,8 +29,10 @@
 #include "host/desktop_mouse/desktop_mouse_settings.h"
 #include "host/desktop_mouse/running_desktop.h"
 #include "host/files/atomic_file_writer.h"
+#include "host/files/macro_folder.h"
 #include "host/files/user_folders.h"
 #include "image/settings/program_settings.h"
+#include "macros/device_tables.h"
 #include "settings/image_state.h"
 #include "ui/text/text_table.h"
 #include "ui/window/main_window.h"
@@ -61,6 +65,23 @@ void openKeyMenu(gm::ui::MainWindow& window, gm::ui::Page page, int key) {
     }
 }
 
+// Right-clicks the first macro of the PC list (1) or of the mouse's list (2), so the picture
+// shows the item selected and its popup open beside it.
+void openMacroPopup(gm::ui::MainWindow& window, int list) {
+    auto* view = window.findChild<QListWidget*>(list == 1 ? "LB_PCMacroName" : "LB_MacroName");
+    if (view == nullptr || view->count() == 0)
+        return;
+    const QRect row = view->visualItemRect(view->item(0));
+    const QPoint at = row.center() + QPoint(row.width() / 4, 0);
+    const QPoint global = view->viewport()->mapToGlobal(at);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(at), QPointF(global), Qt::RightButton,
+                          type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+    }
+}
+
 // Saves the window once the image is read and the page is shown; quits either way.
 void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
                     const gm::app::GmouseOptions& options, int& status) {
@@ -90,6 +111,8 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
             }
             if (options.keyMenu > 0)
                 openKeyMenu(window, page, options.keyMenu);
+            if (options.macroPopup > 0)
+                openMacroPopup(window, options.macroPopup);
             const QString file = QString::fromStdString(options.screenshot);
             if (!window.grab().save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";
@@ -197,6 +220,8 @@ int main(int argc, char** argv) {
     device.choice->armFaults(workspace);
     // Every read of the image sets the LED type, package and report rate the settings keep.
     gm::settings::followImageReads(workspace);
+    // ... and the device macro tables follow the Macro area.
+    gm::macros::followMacroArea(workspace);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!data.isEmpty())
         workspace.setBackupFolder(QDir(data).filePath("backups").toStdString());
@@ -220,6 +245,16 @@ int main(int argc, char** argv) {
             presenter.setMessageSink([](const QString&, const QString& text) {
                 std::cerr << "gmouse: " << text.toStdString() << "\n";
             });
+        }
+        // The PC macro list: --macro-folder, else the Path setting, the program's folder or the
+        // user's data folder.
+        const std::filesystem::path macroFolder =
+            !options->macroFolder.empty()
+                ? std::filesystem::path(options->macroFolder)
+                : gm::host::macroFolder(gm::host::systemFolderRules(
+                      gm::image::settings::builtInProgramSettings().macroFolder));
+        window.useMacroFile(macroFolder / gm::host::kMacroFileName);
+        if (screenshot) {
             takeScreenshot(window, workspace, *options, status);
         } else {
             if (!place.socketPath.empty()) {

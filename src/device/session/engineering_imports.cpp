@@ -2,13 +2,12 @@
 
 #include <span>
 
+#include "device/session/macro_area_write.h"
 #include "image/files/import_files.h"
 
 namespace gm::device::session {
 
 namespace {
-
-constexpr std::size_t kMacroHalf = image::kMacro.length / 2;
 
 // Reads an import file: FileUnusable when it cannot be read; a size mismatch becomes a note.
 Result readImport(const image::files::SizedFile& file, const std::filesystem::path& path,
@@ -45,19 +44,8 @@ Result importBaseMacros(Workspace& workspace, const std::filesystem::path& path)
     Result result = readImport(file, path, "macro area");
     if (!result)
         return result;
-    auto& macroArea = workspace.model().copies.macroArea;
-    image::files::applySizedFile(file, macroArea);
-    workspace.changes().notify({ChangeKind::Macros, 0, {}});
-    const std::span<const std::uint8_t> area(macroArea);
-    CommandProtocol& protocol = workspace.protocol();
-    // Both halves are sent whatever the first answered, as the mouse expects them in turn.
-    Result first = protocol.writeBlock(static_cast<std::uint16_t>(image::kMacro.offset),
-                                       area.first(kMacroHalf));
-    Result second = protocol.writeBlock(
-        static_cast<std::uint16_t>(image::kMacro.offset + kMacroHalf), area.last(kMacroHalf));
-    workspace.presenter().hideProgress();
-    addStep(result, std::move(first));
-    addStep(result, std::move(second));
+    image::files::applySizedFile(file, workspace.model().copies.macroArea);
+    addStep(result, writeMacroHalves(workspace));
     return result.at(Step::WriteMacroArea);
 }
 

@@ -196,8 +196,14 @@ Result writeArea(Workspace& workspace, image::Area area, Step step, ReadBack rea
     image::ImageModel& model = workspace.model();
     setCheckBytes(model, area);
     const std::span<std::uint8_t> copy = workingBytes(model, area);
+    // The journal sees the block as the whole image would be with it.
+    image::Image asked = model.buffer;
+    std::copy(copy.begin(), copy.end(), asked.begin() + static_cast<std::ptrdiff_t>(area.offset));
+    workspace.journal().beginArea(model.chip.value_or(image::ChipType::Chip4210A), area,
+                                  model.buffer, asked);
     Result sent =
         workspace.protocol().writeBlock(static_cast<std::uint16_t>(area.offset), copy).at(step);
+    workspace.journal().settleArea(area, sent.ok());
     workspace.presenter().hideProgress();
     if (sent.failure != Failure::TransferIncomplete)
         settle(model, area, sent.ok());

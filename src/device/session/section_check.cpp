@@ -19,22 +19,38 @@ bool sameSettings(std::span<const std::uint8_t> held, const std::vector<std::uin
     return std::equal(held.begin(), held.end() - 1, recorded.begin(), recorded.end() - 1);
 }
 
-std::optional<image::Section> liveSection(std::size_t address) {
-    if (address == image::kVendor.offset)
-        return image::Section::Vendor;
-    if (address == image::kUser.offset)
-        return image::Section::User;
+std::optional<image::Section> checkedSectionAt(std::size_t address) {
+    for (image::Section section : image::kCheckedSections) {
+        if (image::areaOf(section).offset == address)
+            return section;
+    }
     return std::nullopt;
+}
+
+// Sends `bytes` to the mouse at `address` and takes them into the buffer. True when taken.
+bool sendHeld(Workspace& workspace, std::size_t address, std::span<const std::uint8_t> bytes) {
+    const bool taken =
+        workspace.protocol().writeBlock(static_cast<std::uint16_t>(address), bytes).ok();
+    workspace.presenter().hideProgress();
+    if (taken)
+        std::copy(bytes.begin(), bytes.end(),
+                  workspace.model().buffer.begin() + static_cast<std::ptrdiff_t>(address));
+    return taken;
 }
 
 // Writes the check byte that fits the section's bytes on the mouse. True when it was taken.
 bool completeCheckByte(Workspace& workspace, image::Area area) {
     const std::span<std::uint8_t> held = heldBytes(workspace.model(), area);
     const std::uint8_t check = image::checkByteOf(held.first(held.size() - 1));
-    const auto last = static_cast<std::uint8_t>(area.offset + area.length - 1);
-    if (!workspace.protocol().liveWrite(last, check, 0, 0, 1))
-        return false;
-    held.back() = check;
+    return sendHeld(workspace, area.offset + area.length - 1, std::span(&check, 1));
+}
+
+// A block write cut off midway leaves each byte as it was or as asked.
+bool partlyWritten(std::span<const std::uint8_t> held, const JournalEntry& entry) {
+    for (std::size_t i = 0; i + 1 < held.size(); ++i) {
+        if (held[i] != entry.before[i] && held[i] != entry.asked[i])
+            return false;
+    }
     return true;
 }
 
@@ -59,7 +75,7 @@ void repairInterruptedWrites(Workspace& workspace) {
     WriteJournal& journal = workspace.journal();
     for (const JournalEntry& entry :
          journal.entriesFor(model.chip.value_or(image::ChipType::Chip4210A))) {
-        const std::optional<image::Section> section = liveSection(entry.section);
+        const std::optional<image::Section> section = checkedSectionAt(entry.section);
         const image::Area area = section ? image::areaOf(*section) : image::Area{};
         if (!section || entry.before.size() != area.length) {
             journal.finish(entry.section);
@@ -80,10 +96,20 @@ void repairInterruptedWrites(Workspace& workspace) {
             continue;
         }
         const bool asked = sameSettings(held, entry.asked);
-        if (!asked && !sameSettings(held, entry.before))
-            continue;  // neither: rebuilt, with a backup
-        if (!completeCheckByte(workspace, area))
+        if (asked || sameSettings(held, entry.before)) {
+            if (!completeCheckByte(workspace, area))
+                continue;
+        } else if (partlyWritten(held, entry)) {
+            // The rest of the write, check byte included: the section holds what was asked.
+            if (!sendHeld(workspace, area.offset, entry.asked))
+                continue;
+            journal.finish(entry.section);
+            workspace.presenter().showMessage(
+                makeMessage(text::kInterruptedWriteRewritten, {image::nameOf(*section)}));
             continue;
+        } else {
+            continue;  // neither: rebuilt, with a backup
+        }
         journal.finish(entry.section);
         workspace.presenter().showMessage(makeMessage(
             text::kInterruptedWriteCompleted,

@@ -3,6 +3,7 @@
 // where a checked section whose check byte does not fit its bytes is rebuilt from defaults:
 //  - a section left so by an interrupted write of the journal, holding what it held before or
 //    what was asked, gets the check byte that fits on the mouse, and the user is told which;
+//    one a block write left partly written is written again whole as asked;
 //  - any section still to be rebuilt is first kept: the image exactly as read goes into a new
 //    backup, and the user is told which section is rebuilt and which backup holds what it had.
 

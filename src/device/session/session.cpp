@@ -177,6 +177,7 @@ Result Session::readWholeImage() {
     setErrorPage(false);
     pollEnabled_ = true;
     imageRead_ = true;
+    imageWhole_ = read.ok();
     readBusy_ = false;
     notify(ChangeKind::ImageReplaced, read.ok() ? 1 : 0);
     if (read) {
@@ -196,6 +197,7 @@ void Session::deviceGone(const Message& message) {
     currentLevel_.reset();
     currentProfile_.reset();
     imageRead_ = false;
+    imageWhole_ = false;
     lastProblem_ = message;
     parts_.presenter.showMessage(message);
     notify(ChangeKind::Disconnected, 0, message.text);

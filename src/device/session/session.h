@@ -111,6 +111,9 @@ public:
     bool errorPage() const { return errorPage_; }
     // An image has been read since the mouse was last found (the overlays are down).
     bool imageRead() const { return imageRead_; }
+    // The last whole-image read arrived whole (no report refused): only then do the areas the
+    // editor rebuilds whole (the Macro area) stand for what the mouse holds.
+    bool imageWhole() const { return imageWhole_; }
     int lastDeviceCount() const { return lastDeviceCount_; }
     std::array<DeviceIdentity, kIdentityEntries>& identities() { return identities_; }
     // The current level byte (User 2) and profile (User 0 bits 3..0) as last read from the
@@ -148,6 +151,7 @@ private:
     bool readBusy_ = false;
     bool errorPage_ = false;
     bool imageRead_ = false;
+    bool imageWhole_ = false;
     bool permissionDenied_ = false;  // the last search found the mouse but may not open it
     std::optional<std::uint8_t> currentLevel_;
     std::optional<std::uint8_t> currentProfile_;

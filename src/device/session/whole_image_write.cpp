@@ -76,8 +76,13 @@ Result replaceWholeImage(Workspace& workspace, const image::Image& image, KeptBa
     Result write;
     {
         ReadBusyScope busy(session);
+        WriteJournal& journal = workspace.journal();
+        const image::Area whole{0, image.size()};
+        journal.beginArea(workspace.model().chip.value_or(image::ChipType::Chip4210A), whole,
+                          workspace.model().buffer, image);
         adoptImage(workspace, image);
         write = workspace.protocol().writeBlock(0, image).at(Step::WriteImage);
+        journal.settleArea(whole, write.ok());
         workspace.presenter().hideProgress();
     }
     Result result = restartAndVerify(workspace, image, write);

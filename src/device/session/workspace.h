@@ -21,6 +21,7 @@
 #include "image/files/backup_store.h"
 #include "image/files/file_writer.h"
 #include "image/image_model.h"
+#include "image/macro_tables.h"
 
 namespace gm::device {
 
@@ -51,6 +52,8 @@ public:
     session::Session& session() { return *session_; }
     session::ChangeHub& changes() { return changes_; }
     image::ImageModel& model() { return model_; }
+    // The PC macro library as last loaded from or written to the macro file.
+    image::PcMacroStore& pcMacros() { return pcMacros_; }
     image::files::FileWriter& files() { return files_; }
 
     // The folder of backups kept before whole-image writes (none until set), stamped by `now`.
@@ -80,6 +83,7 @@ private:
     Transport transport_;
     CommandProtocol protocol_;
     image::ImageModel model_;
+    image::PcMacroStore pcMacros_;
     session::ChangeHub changes_;
     std::unique_ptr<session::Session> session_;
     std::unique_ptr<image::files::BackupStore> backups_;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "image/hex_text.h"
+#include "image/layout.h"
 
 namespace gm::device::session {
 
@@ -64,6 +65,38 @@ void erase(std::vector<JournalEntry>& entries, std::size_t section) {
 }
 
 }  // namespace
+
+std::vector<image::Area> checkedSectionsIn(image::Area area) {
+    std::vector<image::Area> inside;
+    for (image::Section section : image::kCheckedSections) {
+        const image::Area checked = image::areaOf(section);
+        if (checked.offset >= area.offset &&
+            checked.offset + checked.length <= area.offset + area.length)
+            inside.push_back(checked);
+    }
+    return inside;
+}
+
+void WriteJournal::beginArea(image::ChipType chip, image::Area area,
+                             std::span<const std::uint8_t> held,
+                             std::span<const std::uint8_t> asked) {
+    for (const image::Area section : checkedSectionsIn(area)) {
+        const auto bytesOf = [section](std::span<const std::uint8_t> image) {
+            const auto from = image.subspan(section.offset, section.length);
+            return std::vector<std::uint8_t>(from.begin(), from.end());
+        };
+        begin({chip, section.offset, bytesOf(held), bytesOf(asked)});
+    }
+}
+
+void WriteJournal::settleArea(image::Area area, bool taken) {
+    for (const image::Area section : checkedSectionsIn(area)) {
+        if (taken)
+            finish(section.offset);
+        else
+            keep(section.offset);
+    }
+}
 
 void WriteJournal::setFile(std::filesystem::path file, image::files::FileWriter& files) {
     file_ = std::move(file);

@@ -14,10 +14,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "image/files/file_writer.h"
 #include "image/geometry.h"
+#include "image/layout.h"
 
 namespace gm::device::session {
 
@@ -28,6 +31,9 @@ struct JournalEntry {
     std::vector<std::uint8_t> asked;   // the section as asked, with the check byte that fits it
 };
 
+// The checked sections (Vendor, User, the profiles) that lie inside `area`.
+std::vector<image::Area> checkedSectionsIn(image::Area area);
+
 class WriteJournal {
 public:
     // Entries are stored in `file` from now on (through `files`, which outlives the journal);
@@ -37,6 +43,12 @@ public:
     // A write to `entry.section` starts. A write already pending for the section keeps its
     // `before`: the mouse held that when the first of them started.
     void begin(JournalEntry entry);
+    // A block write of `area` starts: an entry for each checked section inside it, from what
+    // the mouse holds (`held`, the whole image) and what is asked (`asked`, the image to be).
+    void beginArea(image::ChipType chip, image::Area area, std::span<const std::uint8_t> held,
+                   std::span<const std::uint8_t> asked);
+    // Ends (`taken`) or keeps the entries of every checked section inside `area`.
+    void settleArea(image::Area area, bool taken);
     // The section's check byte fits its bytes on the mouse again: the entry goes.
     void finish(std::size_t section);
     // The write ended with the check byte not sent: the entry is stored. An empty string on

@@ -109,6 +109,13 @@ bool VirtualMouse::State::takeAnswerLocked() {
 }
 
 bool VirtualMouse::State::takeDataOperationLocked() {
+    if (dataOperationsBeforeOneRefusal) {
+        if (*dataOperationsBeforeOneRefusal <= 0) {
+            dataOperationsBeforeOneRefusal.reset();
+            return false;
+        }
+        --*dataOperationsBeforeOneRefusal;
+    }
     if (!dataOperationsBeforeRefusal) {
         return true;
     }

@@ -71,6 +71,7 @@ struct VirtualMouse::State : std::enable_shared_from_this<VirtualMouse::State> {
 
     bool refuseCommands = false;
     std::optional<int> dataOperationsBeforeRefusal;
+    std::optional<int> dataOperationsBeforeOneRefusal;
     std::optional<int> reportsBeforeVanish;
     std::optional<device::Micros> backAfterVanish;  // empty: gone until plugIn()
     std::optional<int> answersBeforeGarbage;

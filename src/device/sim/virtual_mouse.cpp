@@ -120,6 +120,12 @@ void VirtualMouse::refuseDataFrom(int n) {
     state_->dataOperationsBeforeRefusal = n > 0 ? std::optional<int>(n - 1) : std::optional<int>();
 }
 
+void VirtualMouse::refuseOneData(int n) {
+    std::lock_guard lock(state_->mutex);
+    state_->dataOperationsBeforeOneRefusal =
+        n > 0 ? std::optional<int>(n - 1) : std::optional<int>();
+}
+
 void VirtualMouse::vanishAfter(int n, std::optional<device::Micros> back) {
     std::lock_guard lock(state_->mutex);
     state_->reportsBeforeVanish = n > 0 ? std::optional<int>(n) : std::optional<int>();
@@ -150,6 +156,7 @@ void VirtualMouse::clearFaults() {
     std::lock_guard lock(state_->mutex);
     state_->refuseCommands = false;
     state_->dataOperationsBeforeRefusal.reset();
+    state_->dataOperationsBeforeOneRefusal.reset();
     state_->reportsBeforeVanish.reset();
     state_->backAfterVanish.reset();
     state_->answersBeforeGarbage.reset();

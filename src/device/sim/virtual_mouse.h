@@ -86,6 +86,8 @@ public:
     // Refuses the n-th data-report operation (set or get of 0x41) counted from this call, and
     // every later one; n = 1 refuses the next. n <= 0 lifts the fault.
     void refuseDataFrom(int n);
+    // Refuses only the n-th data-report operation counted from this call; n <= 0 lifts it.
+    void refuseOneData(int n);
     // Leaves the bus right after the n-th report counted from this call (feature reports and
     // delivered input reports); every later call fails. n <= 0 lifts the fault. plugIn() brings
     // the mouse back; with `back`, it comes back by itself that long after it left, its EEPROM

@@ -14,6 +14,7 @@
 #include "device/result.h"
 #include "device/session/workspace.h"
 #include "host/desktop_mouse/desktop_mouse_settings.h"
+#include "host/files/macro_library_file.h"
 #include "image/settings/program_settings.h"
 #include "ui/text/term_ids.h"
 #include "ui/text/text_ids.h"
@@ -22,8 +23,18 @@ namespace gm::ui {
 
 using text::Term;
 
-// The open dialogs a page asks for; each uses the filter "LoadFile(*.bin)".
-enum class FileDialog { SaveProfile, LoadProfile, UpdateFile, BaseMacros, FireMacros, PatchCode };
+// The file dialogs a page asks for: the save dialogs use the filter "SaveFile(*.bin)", the open
+// dialogs "LoadFile(*.bin)".
+enum class FileDialog {
+    SaveProfile,
+    LoadProfile,
+    UpdateFile,
+    BaseMacros,
+    FireMacros,
+    PatchCode,
+    ExportMacros,  // save: one PC macro, all of them, or the mouse's macro area
+    ImportMacros,  // open: one PC macro or all of them
+};
 
 class PageEvents;
 
@@ -49,6 +60,9 @@ public:
     virtual void sayResult(const QString& what, const device::Result& result) = 0;
     // Says a line in the status line: `failed` colours it as a refusal.
     virtual void sayLine(const QString& line, bool failed) = 0;
+    // Says why `what` was refused, in the current language: in the status line, and in a message
+    // dialog too when `dialog`.
+    virtual void sayRefusal(const QString& what, const device::Message& message, bool dialog) = 0;
     // The chosen path; empty when cancelled.
     virtual QString chooseFile(FileDialog kind) = 0;
     // Asks before an operation that replaces the whole image.
@@ -70,6 +84,8 @@ public:
     // The values of the button and profile-switch controls that operations read (fire-key
     // fields, gesture choice, button effect, switch options, offset): one set for every page.
     virtual buttons::ButtonState& buttonState() = 0;
+    // The macro file the PC macro list lives in; null until the window was given one.
+    virtual host::MacroLibraryFile* macroLibrary() = 0;
     // The desktop mouse settings of the Pointer card (the running desktop and the user's store;
     // nothing reaches the mouse).
     virtual host::desktop_mouse::DesktopMouseSettings& desktopMouse() = 0;

@@ -225,6 +225,13 @@ TextPair pairOf(WindowText which) {
             return {"Patch code checksum:", "补丁代码校验和:"};
         case WindowText::ComputedChecksum:
             return {"computed", "计算值"};
+        case WindowText::ReplaceMacroList:
+            return {"Replace every macro of the list with those of %1?",
+                    "用 %1 中的宏替换列表中的所有宏吗？"};
+        case WindowText::MacroAreaUsed:
+            return {"%1 of 512 bytes used", "已用 %1 / 512 字节"};
+        case WindowText::NoMacroEvents:
+            return {"No events yet", "尚无事件"};
     }
     return {"", ""};
 }

@@ -108,6 +108,10 @@ enum class WindowText {
     ImageTab,
     PatchChecksum,
     ComputedChecksum,
+    // The macro page.
+    ReplaceMacroList,  // asked before Import All; %1 = the file
+    MacroAreaUsed,     // %1 = bytes the mouse's macros take, of 512
+    NoMacroEvents,     // the event list of a macro without events
 };
 
 QString windowText(WindowText which, int language);

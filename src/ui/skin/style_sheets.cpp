@@ -125,6 +125,24 @@ constexpr LookSheet kSheets[] = {
     {Look::ChecksumMatch, "color: @muted;"},
     {Look::ChecksumMismatch, "color: @refusal;"},
     {Look::SmallCaption, "font-size: 11px;"},
+    {Look::SmallDialog,
+     "QLabel { color: @text; font-size: 15px; font-weight: 600; background: transparent; }"
+     "QLineEdit { color: @text; background: @background; border: 1px solid @hairline;"
+     " border-radius: 6px; padding: 0 10px; font-size: 14px; }"
+     "QLineEdit:focus { border-color: @accent; }"},
+    {Look::MacroPage,
+     "QListWidget { background: @background/120; color: @text; border: 1px solid @hairline;"
+     " border-radius: 8px; outline: 0; padding: 4px; font-size: 13px; }"
+     "QListWidget::item { height: 28px; padding-left: 8px; border-radius: 6px; }"
+     "QListWidget::item:hover { background: @hover; }"
+     "QListWidget::item:selected { background: @selection; color: @text; }"
+     "QListWidget#LB_macro::item:selected { background: @hover; }"
+     "QListWidget:disabled { color: @disabled; }"
+     "QLabel { color: @muted; font-size: 12px; background: transparent; }"
+     "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
+     "QScrollBar::handle:vertical { background: @edge; border-radius: 3px; min-height: 24px; }"
+     "QScrollBar::add-line, QScrollBar::sub-line { height: 0; width: 0; }"
+     "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"},
     {Look::StandardDialog,
      "QDialog, QMenu { background: @panel; color: @text; font-size: 13px; }"
      "QLabel, QCheckBox, QRadioButton { color: @text; background: transparent; }"

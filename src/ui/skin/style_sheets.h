@@ -35,6 +35,8 @@ enum class Look {
     ChecksumMismatch,   // a computed checksum that differs
     SmallCaption,       // the sensor registers' captions
     StandardDialog,     // Qt's own dialogs (files, colours) and the tray menu, in the dark look
+    SmallDialog,        // the one-value dialogs (the macro name)
+    MacroPage,          // the macro page's lists and captions
 };
 
 // The style sheet of `look`, with the palette's colours filled in.

@@ -13,6 +13,8 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.fileNote", "%1"},
     {"gm.patchForOtherChip", "%1 是为另一种芯片载入的；请重新载入。"},
     {"gm.interrupted.completed", "对 %1 区的写入在校验字节之前被中断；现已写入校验字节，%2"},
+    {"gm.interrupted.rewritten",
+     "对 %1 区的写入在中途被中断；已重新完整写入该区，鼠标保留新的设置。"},
     {"gm.interrupted.rearm", "鼠标在载入新按键表时被中断；已重新设置配置 %1，鼠标保留新的设置。"},
     {"gm.interrupted.asked", "鼠标保留新的设置。"},
     {"gm.interrupted.before", "鼠标保留原来的设置。"},
@@ -53,6 +55,8 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.step.readBack", "重启后读回配置"},
     {"gm.step.writePatchHeader", "写入补丁头"},
     {"gm.step.writePatchCode", "写入补丁代码"},
+    {"gm.step.writeMacroFirstHalf", "写入宏区域的前半部分"},
+    {"gm.step.writeMacroSecondHalf", "写入宏区域的后半部分"},
     {"gm.step.writeMacroArea", "写入宏区域"},
     {"gm.step.writeFireMacros", "写入连发宏"},
     {"gm.step.writeProfiles", "写入按键表"},
@@ -68,6 +72,17 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.step.readFile", "读取文件"},
     {"gm.busyNotice", "忙碌：更改没有发送。"},
     {"gm.notSent", "鼠标拒绝了更改，仍保持原来的值。"},
+    {"gm.macro.slotsFull", "鼠标中已保存 15 个宏。"},
+    {"gm.macro.libraryFull", "宏列表中已有 100 个宏。"},
+    {"gm.macro.notFound", "没有名为“%1”的宏。"},
+    {"gm.macro.badName",
+     "“%1”不能作为宏名称：需要 1 到 8 "
+     "个字符，且第一个字符不能是鼠标视为空位的字符（U+00FF、U+FFxx）。"},
+    {"gm.macro.unended", "宏“%1”在 256 字节内没有结束标记。"},
+    {"gm.macro.noRecord", "%1 中没有宏。"},
+    {"gm.macro.imageIncomplete",
+     "未能完整读取鼠标的配置，鼠标中的宏未知；没有写入任何数据。请重新读取鼠标（拔出后重新插入）再"
+     "修改宏。"},
 };
 
 }  // namespace

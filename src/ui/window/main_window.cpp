@@ -10,6 +10,7 @@
 #include "ui/host/window_texts.h"
 #include "ui/pages/engineering/engineering_page.h"
 #include "ui/pages/keys/key_pages.h"
+#include "ui/pages/macros/macro_page.h"
 #include "ui/pages/settings/settings_pages.h"
 #include "ui/skin/frame_geometry.h"
 #include "ui/skin/page_geometry.h"
@@ -93,6 +94,14 @@ MainWindow::~MainWindow() {
     hide();
     devTimer_.stop();
     workspace_.session().stopListener();
+}
+
+void MainWindow::useMacroFile(const std::filesystem::path& path) {
+    const device::Result loaded = host_.useMacroFile(path);
+    for (const device::Message& note : loaded.notes)
+        presenter_.showMessage(note);
+    if (!loaded.ok())
+        presenter_.showMessage(device::messageOf(loaded));
 }
 
 void MainWindow::startPolling() {
@@ -220,6 +229,7 @@ void MainWindow::buildPages() {
     });
     buildWhenFirstShown(Page::Advanced, [this] { buildAdvancedPage(host_, groupBoxes_[2]); });
     buildWhenFirstShown(Page::Light, [this] { buildLightPage(host_, groupBoxes_[3]); });
+    buildWhenFirstShown(Page::Macro, [this] { buildMacroPage(host_, groupBoxes_[4]); });
     // The key page now; its engineering sheet with the rest of the engineering page.
     SheetBuilder keySheet = buildKeyPages(host_, groupBoxes_[1]);
     buildWhenFirstShown(Page::Engineering,
@@ -465,7 +475,7 @@ void MainWindow::onChange(device::session::ChangeKind kind, int value, const QSt
     if (kind == ChangeKind::ErrorPage || kind == ChangeKind::ImageReplaced)
         applyPage(current_);
     if (kind == ChangeKind::ImageReplaced || kind == ChangeKind::SectionChanged ||
-        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile) {
+        kind == ChangeKind::CpiLevel || kind == ChangeKind::Profile || kind == ChangeKind::Macros) {
         emit host_.events().modelChanged();
     }
     redrawSession();

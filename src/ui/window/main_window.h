@@ -86,6 +86,9 @@ public:
         host_.setColourChooser(std::move(chooser));
     }
 
+    // The macro file of the PC macro list, read now (made when missing). A file of the wrong
+    // size is said once, in a message.
+    void useMacroFile(const std::filesystem::path& path);
     // The desktop the Pointer card applies to (WindowHost::setDesktopMouse); before the Advanced
     // page is first shown.
     void setDesktopMouse(host::desktop_mouse::DesktopMouseSettings& settings) {

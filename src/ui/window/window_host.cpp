@@ -89,6 +89,18 @@ void WindowHost::sayLine(const QString& line, bool failed) {
     status_->say(line, failed);
 }
 
+void WindowHost::sayRefusal(const QString& what, const device::Message& message, bool dialog) {
+    const QString said = presenter_.textOf(message);
+    if (dialog)
+        presenter_.showText(message.textId, said);
+    status_->say(what + ": " + said, true);
+}
+
+device::Result WindowHost::useMacroFile(const std::filesystem::path& path) {
+    macroLibrary_ = std::make_unique<host::MacroLibraryFile>(path, workspace_.files());
+    return macroLibrary_->load(workspace_);
+}
+
 void WindowHost::sayResult(const QString& what, const device::Result& result) {
     say(what, result, Notice::Dialog);
 }
@@ -135,8 +147,9 @@ QString WindowHost::chooseFile(FileDialog kind) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setStyleSheet(skin::styleSheet(skin::Look::StandardDialog));
     dialog.setDirectory(lastFolder_);
-    if (kind == FileDialog::SaveProfile) {
-        dialog.setWindowTitle(caption(text::ids::kSaveProfile));
+    if (kind == FileDialog::SaveProfile || kind == FileDialog::ExportMacros) {
+        if (kind == FileDialog::SaveProfile)
+            dialog.setWindowTitle(caption(text::ids::kSaveProfile));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilter(kSaveFilter);
         dialog.setDefaultSuffix("bin");

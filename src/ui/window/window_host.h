@@ -5,7 +5,9 @@
 // Tests replace the dialogs with answers.
 
 #include <QWidget>
+#include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "ui/host/operation_host.h"
 #include "ui/host/page_events.h"
@@ -43,6 +45,7 @@ public:
         const QString& what, const std::function<device::Result()>& operation) override;
     void sayResult(const QString& what, const device::Result& result) override;
     void sayLine(const QString& line, bool failed) override;
+    void sayRefusal(const QString& what, const device::Message& message, bool dialog) override;
     QString chooseFile(FileDialog kind) override;
     bool confirm(const QString& question) override;
     int language() const override;
@@ -53,6 +56,10 @@ public:
     const image::settings::ProgramSettings& programSettings() const override { return settings_; }
     PageEvents& events() override { return events_; }
     buttons::ButtonState& buttonState() override { return buttonState_; }
+    host::MacroLibraryFile* macroLibrary() override { return macroLibrary_.get(); }
+    // The macro file from now on, read at once (made when missing); the result carries a note
+    // about a file of the wrong size.
+    device::Result useMacroFile(const std::filesystem::path& path);
     host::desktop_mouse::DesktopMouseSettings& desktopMouse() override { return *desktopMouse_; }
     // The desktop the Pointer card applies to; until one is given, none and a store for this run
     // only, so a window nobody gave the user's desktop never changes it.
@@ -80,6 +87,7 @@ private:
     QString lastFolder_;
     PageEvents events_;
     buttons::ButtonState buttonState_;
+    std::unique_ptr<host::MacroLibraryFile> macroLibrary_;
     host::desktop_mouse::DesktopMouseSettings ownDesktopMouse_;
     host::desktop_mouse::DesktopMouseSettings* desktopMouse_ = &ownDesktopMouse_;
     StatusLine* status_ = nullptr;

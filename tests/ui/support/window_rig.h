@@ -3,7 +3,9 @@
 // their object names, and the messages the window would have shown are recorded instead.
 
 #include <QAbstractButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "device/clock.h"
@@ -13,6 +15,7 @@
 #include "device/timing.h"
 #include "device/wire.h"
 #include "image/settings/program_settings.h"
+#include "macros/device_tables.h"
 #include "support/plain_file_writer.h"
 #include "support/seen_commands.h"
 #include "ui/text/text_table.h"
@@ -41,10 +44,13 @@ struct WindowRig {
         : mouse(clock, chip) {
         if (attached)
             bus.attach(mouse);
+        macros::followMacroArea(workspace);
         presenter.setMessageSink([this](const QString& id, const QString& text) {
             messages.push_back({id, text});
         });
         window = std::make_unique<MainWindow>(workspace, presenter, texts, settings);
+        // The PC macro list in a folder of the test's own.
+        window->useMacroFile(macroFile());
         window->setConfirmation([this](const QString& question) {
             questions.push_back(question);
             return answer;
@@ -77,11 +83,16 @@ struct WindowRig {
         return false;
     }
 
+    std::filesystem::path macroFile() const {
+        return std::filesystem::path(macroFolder.path().toStdString()) / "RDXM4210A-Macro.bin";
+    }
+
     // Command reports the mouse received with this command code.
     int commandsSeen(std::uint8_t code) const {
         return static_cast<int>(gm::testing::commandReports(mouse, code).size());
     }
 
+    QTemporaryDir macroFolder;
     device::ManualClock clock;
     sim::VirtualBus bus;
     sim::VirtualMouse mouse;

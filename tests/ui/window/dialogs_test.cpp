@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,14 +26,25 @@ namespace gm::ui::testing {
 namespace {
 
 // Runs `act` on the modal dialog named `name` (object name or class) once it is the active
-// modal (inside its exec()), so a test can answer it; a progress window shown first is passed by.
+// modal (inside its exec()) and has the keyboard, so a test can answer it; a progress window
+// shown first is passed by. A dialog `act` left open is closed after a while, so a test whose
+// answer went astray fails instead of waiting in exec() for ever.
 void whenModalOpens(const char* name, std::function<void(QWidget&)> act) {
     QTimer::singleShot(10, [name, act = std::move(act)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && (modal->objectName() == name || modal->inherits(name)))
-            act(*modal);
-        else
+        if (modal == nullptr || (modal->objectName() != name && !modal->inherits(name))) {
             whenModalOpens(name, act);
+            return;
+        }
+        modal->activateWindow();
+        if (!QTest::qWaitForWindowActive(modal, 2000))
+            qWarning("the %s dialog did not get the keyboard", name);
+        QPointer<QWidget> dialog(modal);
+        act(*modal);
+        QTimer::singleShot(3000, [dialog] {
+            if (dialog != nullptr && dialog->isVisible())
+                QMetaObject::invokeMethod(dialog, "reject");
+        });
     });
 }
 
@@ -99,6 +111,8 @@ private slots:
     void theFileDialogOpensWhereTheLastFileWas() {
         WindowRig rig;
         rig.window->setFileChooser({});  // the real dialog
+        QTemporaryDir backups;  // the load keeps one; without a folder it is refused in a box
+        rig.workspace.setBackupFolder(backups.path().toStdString());
         QVERIFY(rig.connect());
         QTemporaryDir folder;
         // A profile the mouse takes: a refused one would put a message box in the way of the
@@ -118,9 +132,15 @@ private slots:
         };
         whenModalOpens("QFileDialog", chooseTheFile);
         rig.click("Btn_LoadProfile_1");
+        // The load restarts the mouse: the second click waits until it is read again.
+        QVERIFY(QTest::qWaitFor([&] { return rig.workspace.session().imageRead(); }, 5000));
         whenModalOpens("QFileDialog", chooseTheFile);
         rig.click("Btn_LoadProfile_1");
-        QCOMPARE(openedIn, (QStringList{QDir::homePath(), QDir(folder.path()).absolutePath()}));
+        QString said = rig.window->statusText();
+        for (const Shown& shown : rig.messages)
+            said += " | " + shown.text;
+        QVERIFY2(openedIn == (QStringList{QDir::homePath(), QDir(folder.path()).absolutePath()}),
+                 qPrintable(openedIn.join(", ") + ": " + said));
     }
 
     void theTrayMenuSpeaksTheWindowsLanguage() {

@@ -11,7 +11,10 @@
 namespace gm::ui {
 
 KeyEditor::KeyEditor(OperationHost& host, QWidget* window)
-    : QObject(window), host_(host), menuView_(new KeyMenuView(window)) {
+    : QObject(window),
+      host_(host),
+      macros_(host.workspace().model()),
+      menuView_(new KeyMenuView(window)) {
     // Connected before the pages: their refreshes see the state of the new image.
     connect(&host_.events(), &PageEvents::modelChanged, this, &KeyEditor::refreshFromModel);
     connect(&host_.events(), &PageEvents::pageShown, menuView_, &KeyMenuView::closeMenu);
@@ -32,7 +35,7 @@ void KeyEditor::openMenu(QWidget* anchor, const MenuTarget& target) {
 }
 
 void KeyEditor::refreshFromModel() {
-    buttons::refreshButtonState(host_.workspace().model(), state());
+    buttons::refreshButtonState(host_.workspace().model(), state(), &macros_);
     emit refreshed();
 }
 
@@ -43,7 +46,7 @@ QString KeyEditor::caption(const buttons::KeyName& name) const {
 }
 
 QString KeyEditor::nameOf(const image::KeyCode& code) const {
-    return caption(buttons::nameOf(code, {state().rememberedFire, nullptr}));
+    return caption(buttons::nameOf(code, {state().rememberedFire, &macros_}));
 }
 
 QString KeyEditor::profileKeyName(buttons::KeyRef key) const {
@@ -78,7 +81,7 @@ buttons::KeyMenu KeyEditor::menuFor(buttons::MenuOrigin origin) const {
         buttons::buildKeyMenu({.origin = origin,
                                .settings = host_.programSettings(),
                                .pageProfile = static_cast<std::size_t>(state().userPageProfile),
-                               .macros = nullptr});
+                               .macros = &macros_});
     // The user page offers a switch to each profile page the window shows, none with one page;
     // the engineering page offers them all.
     const int profiles = profilePagesShown();

@@ -13,6 +13,7 @@
 #include "buttons/key_tables.h"
 #include "device/result.h"
 #include "image/code_text.h"
+#include "macros/device_macro_catalogue.h"
 #include "ui/host/operation_host.h"
 
 namespace gm::ui {
@@ -44,6 +45,9 @@ public:
     // The caption of a menu entry: its language-table text or the macro's name.
     QString entryCaption(const buttons::MenuEntry& entry) const;
 
+    // The device macros the menu offers and the captions name macro codes by.
+    const buttons::MacroCatalogue& macros() const { return macros_; }
+
     // The menu a button opened from `origin` offers, sized by the program settings and the page.
     buttons::KeyMenu menuFor(buttons::MenuOrigin origin) const;
 
@@ -65,6 +69,7 @@ private:
     int profilePagesShown() const;
 
     OperationHost& host_;
+    macros::DeviceMacroCatalogue macros_;
     KeyMenuView* menuView_ = nullptr;
     MenuTarget menuTarget_;
 };

@@ -187,7 +187,7 @@ void KeySidePanel::refresh() {
     buttons::forEachProfileKey([&](buttons::KeyRef key) {
         aimKey = aimKey ||
                  buttons::nameOf(buttons::profileKeyCode(editor_.host().workspace().model(), key),
-                                 {state.rememberedFire, nullptr})
+                                 {state.rememberedFire, &editor_.macros()})
                      .is(buttons::names::kAimKey);
     });
     if (aimValue_->property("muted").toBool() != !aimKey) {
