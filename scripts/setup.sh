@@ -12,6 +12,11 @@ packages=(
     fonts-wqy-microhei        # glyphs for the Chinese language table
     clang-format
     umockdev libumockdev-dev  # tests: the hidraw backend against emulated kernel nodes
+    libglib2.0-dev libglib2.0-bin  # desktop mouse settings through GSettings; gsettings tool
+    gsettings-desktop-schemas # the GNOME mouse schema the tests apply settings to
+    libx11-dev                # desktop mouse settings through the X server's pointer control
+    xvfb x11-xserver-utils    # tests: a private X server and xset to read the pointer control
+    libkf5config-bin dbus-daemon # tests: KConfig's tools on a private kdeglobals, a private bus
 )
 
 missing=()

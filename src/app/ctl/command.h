@@ -76,5 +76,6 @@ void registerSessionCommands(CommandRegistry& registry);
 void registerSettingsCommands(CommandRegistry& registry);
 void registerButtonCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
+void registerDesktopCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

@@ -123,6 +123,7 @@ int run(const Args& given) {
     registerSettingsCommands(registry);
     registerButtonCommands(registry);
     registerMacroCommands(registry);
+    registerDesktopCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);
     if (args.empty() || isHelp(args[0]) || args[0] == "help") {

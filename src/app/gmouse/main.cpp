@@ -26,6 +26,8 @@
 #include "app/gmouse/instance_place.h"
 #include "app/gmouse/single_instance.h"
 #include "device/session/workspace.h"
+#include "host/desktop_mouse/desktop_mouse_settings.h"
+#include "host/desktop_mouse/running_desktop.h"
 #include "host/files/atomic_file_writer.h"
 #include "host/files/macro_folder.h"
 #include "host/files/user_folders.h"
@@ -227,11 +229,17 @@ int main(int argc, char** argv) {
         !journal.empty())
         workspace.setJournalFile(journal);
 
+    // The Pointer card's desktop is asked only when the Advanced page is first shown. A
+    // screenshot shows the defaults and leaves the user's desktop and store alone.
+    gm::host::desktop_mouse::DesktopMouseSettings desktopMouse(
+        gm::host::desktop_mouse::runningDesktop, gm::host::desktop_mouse::userPointerStore(files));
     int status = 0;
     {
         gm::ui::MainWindow window(workspace, presenter, texts,
                                   gm::image::settings::builtInProgramSettings());
         window.setDeviceNote(device.note);
+        if (!screenshot)
+            window.setDesktopMouse(desktopMouse);
         std::unique_ptr<gm::app::SingleInstance> instance;
         if (screenshot) {
             presenter.setMessageSink([](const QString&, const QString& text) {

@@ -13,6 +13,7 @@
 #include "buttons/button_state.h"
 #include "device/result.h"
 #include "device/session/workspace.h"
+#include "host/desktop_mouse/desktop_mouse_settings.h"
 #include "host/files/macro_library_file.h"
 #include "image/settings/program_settings.h"
 #include "ui/text/term_ids.h"
@@ -85,6 +86,9 @@ public:
     virtual buttons::ButtonState& buttonState() = 0;
     // The macro file the PC macro list lives in; null until the window was given one.
     virtual host::MacroLibraryFile* macroLibrary() = 0;
+    // The desktop mouse settings of the Pointer card (the running desktop and the user's store;
+    // nothing reaches the mouse).
+    virtual host::desktop_mouse::DesktopMouseSettings& desktopMouse() = 0;
 };
 
 }  // namespace gm::ui

@@ -111,6 +111,32 @@ TextPair pairOf(WindowText which) {
             return {"Type the value in hexadecimal (00..FF)", "请输入十六进制数值（00..FF）"};
         case WindowText::PointerCard:
             return {"Pointer", "指针"};
+        case WindowText::PointerDesktop:
+            return {"Desktop: %1", "桌面：%1"};
+        case WindowText::PointerNoDesktop:
+            return {"No desktop found to apply these: they are only stored",
+                    "未找到可应用这些设置的桌面：仅保存设置"};
+        case WindowText::PointerAppliedTo:
+            return {"Applied to %1", "已应用到 %1"};
+        case WindowText::PointerOnlyStored:
+            return {"Stored only: this desktop applies none of these",
+                    "仅已保存：此桌面不应用这些设置"};
+        case WindowText::PointerNotOffered:
+            return {"%1: not offered by this desktop", "%1：此桌面不提供"};
+        case WindowText::PointerNotInstalled:
+            return {"%1: %2 is not installed", "%1：未安装 %2"};
+        case WindowText::PointerFailed:
+            return {"%1: %2", "%1：%2"};
+        case WindowText::PointerNotStored:
+            return {"Not stored: %1", "未保存：%1"};
+        case WindowText::PointerSpeedName:
+            return {"pointer speed", "指针速度"};
+        case WindowText::PointerPrecisionName:
+            return {"pointer precision", "指针精确度"};
+        case WindowText::PointerDoubleClickName:
+            return {"double-click time", "双击时间"};
+        case WindowText::PointerWheelName:
+            return {"wheel lines", "滚轮行数"};
         case WindowText::LevelCaption:
             return {"DPI %1", "DPI %1"};
         case WindowText::McuLedCard:

@@ -55,6 +55,19 @@ enum class WindowText {
     XDataNeedsValue,
     // The Advanced and Light pages.
     PointerCard,
+    // The Pointer card's notice: which desktop applies the settings and what it could not.
+    PointerDesktop,       // %1 = the desktop's name
+    PointerNoDesktop,     // no desktop applies them
+    PointerAppliedTo,     // %1 = the desktop's name
+    PointerOnlyStored,    // the desktop applies none of the four
+    PointerNotOffered,    // %1 = the settings' names
+    PointerNotInstalled,  // %1 = the setting's name, %2 = the schema or key
+    PointerFailed,        // %1 = the setting's name, %2 = what the desktop said
+    PointerNotStored,     // %1 = what went wrong with the store
+    PointerSpeedName,
+    PointerPrecisionName,
+    PointerDoubleClickName,
+    PointerWheelName,
     LevelCaption,  // %1 = level number
     McuLedCard,
     McuLedStep,

@@ -89,6 +89,11 @@ public:
     // The macro file of the PC macro list, read now (made when missing). A file of the wrong
     // size is said once, in a message.
     void useMacroFile(const std::filesystem::path& path);
+    // The desktop the Pointer card applies to (WindowHost::setDesktopMouse); before the Advanced
+    // page is first shown.
+    void setDesktopMouse(host::desktop_mouse::DesktopMouseSettings& settings) {
+        host_.setDesktopMouse(settings);
+    }
 
     // The events the pages refresh on.
     PageEvents& events() { return host_.events(); }

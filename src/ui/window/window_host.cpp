@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include "host/desktop_mouse/no_desktop.h"
 #include "ui/host/window_texts.h"
 #include "ui/skin/style_sheets.h"
 #include "ui/text/text_ids.h"
@@ -39,7 +40,9 @@ WindowHost::WindowHost(device::Workspace& workspace, QtPresenter& presenter, tex
       window_(window),
       redraw_(std::move(redraw)),
       termColumn_(text::termColumnFor(QLocale::system().name().toStdString())),
-      lastFolder_(QDir::homePath()) {
+      lastFolder_(QDir::homePath()),
+      ownDesktopMouse_([] { return std::make_unique<host::desktop_mouse::NoDesktop>(); },
+                       std::make_unique<host::desktop_mouse::MemoryPointerStore>()) {
     QObject::connect(&events_, &PageEvents::modelChanged, &events_,
                      [this] { modelRefreshed_ = true; });
 }

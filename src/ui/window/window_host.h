@@ -60,6 +60,12 @@ public:
     // The macro file from now on, read at once (made when missing); the result carries a note
     // about a file of the wrong size.
     device::Result useMacroFile(const std::filesystem::path& path);
+    host::desktop_mouse::DesktopMouseSettings& desktopMouse() override { return *desktopMouse_; }
+    // The desktop the Pointer card applies to; until one is given, none and a store for this run
+    // only, so a window nobody gave the user's desktop never changes it.
+    void setDesktopMouse(host::desktop_mouse::DesktopMouseSettings& settings) {
+        desktopMouse_ = &settings;
+    }
 
 private:
     // How a failed result is said: a message dialog too, or only the status line.
@@ -82,6 +88,8 @@ private:
     PageEvents events_;
     buttons::ButtonState buttonState_;
     std::unique_ptr<host::MacroLibraryFile> macroLibrary_;
+    host::desktop_mouse::DesktopMouseSettings ownDesktopMouse_;
+    host::desktop_mouse::DesktopMouseSettings* desktopMouse_ = &ownDesktopMouse_;
     StatusLine* status_ = nullptr;
     // The pages redrew during the operation that runs (a change notification arrived).
     bool modelRefreshed_ = false;

@@ -2,8 +2,8 @@
 
 #include "ui/host/operation_host.h"
 #include "ui/host/page_events.h"
-#include "ui/host/window_texts.h"
 #include "ui/pages/settings/cpi_card.h"
+#include "ui/pages/settings/pointer_card.h"
 #include "ui/pages/settings/report_rate_card.h"
 #include "ui/skin/page_geometry.h"
 
@@ -14,7 +14,7 @@ AdvancedPage::AdvancedPage(OperationHost& host, QWidget* groupBox)
       host_(host),
       cpi_(new CpiCard(host, this)),
       reportRate_(new ReportRateCard(host, this)),
-      pointer_(new PageCard(skin::advanced_page::kPointerCard, "Pnl_Pointer", this)) {
+      pointer_(new PointerCard(host, this)) {
     setObjectName("Pnl_Advanced");
     setGeometry(0, 0, skin::kUserContent.width, skin::kUserContent.height);
     connect(&host.events(), &PageEvents::modelChanged, this, &AdvancedPage::refresh);
@@ -26,12 +26,13 @@ AdvancedPage::AdvancedPage(OperationHost& host, QWidget* groupBox)
 void AdvancedPage::refresh() {
     cpi_->refresh();
     reportRate_->refresh();
+    pointer_->refresh();
 }
 
 void AdvancedPage::retranslate() {
     cpi_->retranslate();
     reportRate_->retranslate();
-    pointer_->setTitle(windowText(WindowText::PointerCard, host_.language()));
+    pointer_->retranslate();
     // Captions that name values (CPI texts) follow the language too.
     refresh();
 }

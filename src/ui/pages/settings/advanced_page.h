@@ -1,7 +1,7 @@
 #pragma once
-// The Advanced page (gbPage2): the CPI card, the report rate card and the pointer card, whose
-// desktop mouse settings are not built yet (the card stays with its title only). The page redraws
-// from the workspace whenever the host says the model changed, and retitles on a language change.
+// The Advanced page (gbPage2): the CPI card, the report rate card and the pointer card with the
+// desktop mouse settings. The page redraws from the workspace whenever the host says the model
+// changed, and retitles on a language change.
 
 #include <QWidget>
 
@@ -10,7 +10,7 @@ namespace gm::ui {
 class OperationHost;
 class CpiCard;
 class ReportRateCard;
-class PageCard;
+class PointerCard;
 
 class AdvancedPage final : public QWidget {
     Q_OBJECT
@@ -24,7 +24,7 @@ private:
     OperationHost& host_;
     CpiCard* cpi_;
     ReportRateCard* reportRate_;
-    PageCard* pointer_;
+    PointerCard* pointer_;
 };
 
 }  // namespace gm::ui
