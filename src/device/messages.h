@@ -49,7 +49,6 @@ inline constexpr std::string_view kMacroExists = "Str106";
 namespace messages {
 inline const Message kDeviceNotFound = makeMessage(text::kDeviceNotFound);
 inline const Message kWaitingForReconnect = makeMessage(text::kWaitingForReconnect);
-inline const Message kWrongFileType = makeMessage(text::kWrongFileType);
 inline const Message kLoadingBinError = makeMessage(text::kLoadingBinError);
 }  // namespace messages
 

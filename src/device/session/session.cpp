@@ -141,7 +141,8 @@ Result Session::identifyAndRead(ImageRead read) {
     IdentifyAnswer answer;
     const Result identified = parts_.protocol.identify(answer);
     if (identified.failure == Failure::WrongIdentify) {
-        parts_.presenter.showMessage(messages::kWrongFileType);
+        // The system's own "file type error", with the step and what the mouse answered.
+        parts_.presenter.showMessage(messageOf(identified));
         setErrorPage(true);
         return identified;
     }

@@ -136,11 +136,11 @@ INSTANTIATE_TEST_SUITE_P(Bytes, SessionIdentify,
                              return "Byte0x" + image::hexText(param.param.byte0, 2);
                          });
 
-TEST(SessionIdentify, AWrongAnswerShowsStr102AndTheErrorPageWithoutReading) {
+TEST(SessionIdentify, AWrongAnswerShowsTheFileTypeErrorWithTheAnswerAndTheErrorPageWithoutReading) {
     SessionRig rig;
     rig.mouse.setBadIdentify(true);
     rig.session.poll();
-    EXPECT_TRUE(rig.presenter.saw("Str102"));
+    EXPECT_TRUE(rig.presenter.saw("RDXM421xData.bin file type error: while identifying the mouse"));
     EXPECT_TRUE(rig.session.errorPage());
     EXPECT_EQ(rig.recorder.count(ChangeKind::ErrorPage), 1);
     EXPECT_TRUE(rig.commands(command::kBlockRead).empty());

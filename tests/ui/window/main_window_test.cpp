@@ -96,7 +96,7 @@ private slots:
         WindowRig rig;
         rig.mouse.setBadIdentify(true);
         rig.window->startPolling();
-        QTRY_VERIFY(rig.shown("Str102"));
+        QTRY_VERIFY(rig.shown("RDXM421xData.bin file type error"));
         QVERIFY(rig.workspace.session().hasDevice());
         QVERIFY(rig.workspace.session().errorPage());
         QVERIFY(!rig.find("Pnl_NoDevice")->isHidden());
