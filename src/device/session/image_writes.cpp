@@ -46,14 +46,14 @@ bool checkByteFits(const image::ImageModel& model, image::Area section) {
 // A live write of `section` starts: the journal learns what the mouse holds and what is asked.
 void journalWrite(Workspace& workspace, image::Area section) {
     image::ImageModel& model = workspace.model();
-    const auto held = model.buffer.begin() + static_cast<std::ptrdiff_t>(section.offset);
-    JournalEntry entry{model.chip.value_or(image::ChipType::Chip4210A), section.offset,
-                       std::vector<std::uint8_t>(held, held + section.length),
-                       std::vector<std::uint8_t>(section.length)};
+    image::Image asked = model.buffer;
+    const std::span<std::uint8_t> askedSection =
+        std::span<std::uint8_t>(asked).subspan(section.offset, section.length);
     for (std::size_t i = 0; i < section.length; ++i)
-        entry.asked[i] = workingByte(model, section.offset + i);
-    image::setCheckByte(entry.asked);
-    workspace.journal().begin(std::move(entry));
+        askedSection[i] = workingByte(model, section.offset + i);
+    image::setCheckByte(askedSection);
+    workspace.journal().beginArea(model.chip.value_or(image::ChipType::Chip4210A), section,
+                                  model.buffer, asked);
 }
 
 // After a write of `section`: a check byte that fits ends the journal's entry; one that does
