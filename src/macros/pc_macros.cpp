@@ -124,6 +124,18 @@ MacroOutcome renamePcMacro(device::Workspace& workspace, std::size_t record,
     return outcome;
 }
 
+MacroOutcome setPcMacroBody(device::Workspace& workspace, std::size_t record,
+                            const image::MacroBody& body) {
+    PcMacroStore& store = workspace.pcMacros();
+    if (!isUsed(store, record))
+        return MacroOutcome::refuse(Refusal::NotFound);
+    store.records[record].body = body;
+    tell(workspace);
+    MacroOutcome outcome;
+    outcome.index = record;
+    return outcome;
+}
+
 MacroOutcome deletePcMacro(device::Workspace& workspace, std::size_t record) {
     PcMacroStore& store = workspace.pcMacros();
     if (!isUsed(store, record))

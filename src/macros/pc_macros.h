@@ -32,6 +32,10 @@ MacroOutcome newPcMacro(device::Workspace& workspace, std::string_view text);
 // Renames a used record; any name in the list, its own included, is refused as a duplicate.
 MacroOutcome renamePcMacro(device::Workspace& workspace, std::size_t record, std::string_view text);
 
+// Replaces a used record's body (the editor's every change, `macro edit`).
+MacroOutcome setPcMacroBody(device::Workspace& workspace, std::size_t record,
+                            const image::MacroBody& body);
+
 // Removes a used record: the later records move down one, the last becomes free. `index` is the
 // record to select afterwards (the one before, or the first), empty when the list is empty.
 MacroOutcome deletePcMacro(device::Workspace& workspace, std::size_t record);

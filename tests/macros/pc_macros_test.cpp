@@ -124,7 +124,7 @@ TEST(MacroEvents, ReadAsLinesWithSignedMovesAndBigEndianDelays) {
         lines.push_back(describeEvent(event));
     EXPECT_EQ(lines, (std::vector<std::string>{"A down", "300 ms", "A up", "left down", "left up",
                                                "Ctrl+Shift down", "move -1 -128", "move 5 -3",
-                                               "repeat 3", "end repeat", "backward down"}));
+                                               "repeat 3", "repeat end", "backward down"}));
     EXPECT_EQ(moveItem(-1, -128), (std::array<std::uint8_t, 3>{0x04, 0xFF, 0x80}));
     EXPECT_EQ(moveItem(200, -300), (std::array<std::uint8_t, 3>{0x04, 0x7F, 0x80}));
 }

@@ -2,6 +2,9 @@
 // mouse, and the exchange files of both.
 
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -12,10 +15,12 @@
 #include "host/files/macro_exchange.h"
 #include "host/files/macro_folder.h"
 #include "host/files/macro_library_file.h"
+#include "image/echoed_text.h"
 #include "image/hex_text.h"
 #include "image/settings/program_settings.h"
 #include "macros/body_scan.h"
 #include "macros/device_macros.h"
+#include "macros/event_lines.h"
 #include "macros/macro_events.h"
 #include "macros/macro_name.h"
 #include "macros/pc_macros.h"
@@ -75,8 +80,7 @@ int runOnLibrary(const ParsedArgs& args, std::ostream& out, std::ostream& err, C
 }
 
 void printEvents(std::span<const std::uint8_t> body, std::ostream& out) {
-    for (const macros::MacroEvent& event : macros::eventsOf(body))
-        out << macros::describeEvent(event) << "\n";
+    out << macros::eventLines(body);
 }
 
 int runList(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -196,6 +200,65 @@ int runDelete(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
             return record ? macros::deletePcMacro(w, *record) : notFound(name);
         },
         [&] { return "deleted macro " + name; });
+}
+
+// The readable lines of FILE ("-": standard input), at most 64 KiB.
+std::optional<std::string> readLinesFile(const fs::path& file, std::string& error) {
+    constexpr std::size_t kLimit = 64 * 1024;
+    std::ifstream opened;
+    std::istream* in = &std::cin;
+    if (file != "-") {
+        opened.open(file, std::ios::binary);
+        if (!opened) {
+            error = "cannot read " + image::echoed(file.string());
+            return std::nullopt;
+        }
+        in = &opened;
+    }
+    std::string text(kLimit + 1, '\0');
+    in->read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in->gcount()));
+    if (in->bad()) {
+        error = "cannot read " + image::echoed(file.string());
+        return std::nullopt;
+    }
+    if (text.size() > kLimit) {
+        error = image::echoed(file.string()) + " is over 64 KiB: not a macro's lines";
+        return std::nullopt;
+    }
+    return text;
+}
+
+int runEdit(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.positional.size() != 2)
+        return usageError(err, "expected NAME FILE");
+    const std::string name = args.positional[0];
+    const fs::path file = args.positional[1];
+    std::string error;
+    const std::optional<std::string> text = readLinesFile(file, error);
+    if (!text) {
+        err << "gmousectl: " << error << "\n";
+        return kExitFailure;
+    }
+    const macros::ReadLines read = macros::readEventLines(*text);
+    if (read.badLine != 0) {
+        err << "gmousectl: " << image::echoed(file.string()) << " line " << read.badLine
+            << ": cannot read \"" << image::echoed(read.badText)
+            << "\" as an event (see gmousectl macro edit --help)\n";
+        return kExitUsage;
+    }
+    if (!read.body.fits) {
+        err << "gmousectl: the events of " << image::echoed(file.string())
+            << " need more than the 256 bytes a macro holds; nothing was changed\n";
+        return kExitUsage;
+    }
+    return runLibraryChange(
+        args, out, err,
+        [&](device::Workspace& w) {
+            const auto record = macros::findPcMacro(w.pcMacros(), name);
+            return record ? macros::setPcMacroBody(w, *record, read.body.body) : notFound(name);
+        },
+        [&] { return "stored " + std::to_string(read.body.length) + " bytes in macro " + name; });
 }
 
 int runImport(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
@@ -350,23 +413,25 @@ OptionList macroOptions() {
 }
 
 int runMacroAlone(const ParsedArgs&, std::ostream&, std::ostream& err) {
-    return usageError(err,
-                      "macro needs a subcommand: list, show, new, rename, delete, add-to-mouse, "
-                      "delete-from-mouse, export, export-all, import, import-all, export-device "
-                      "(gmousectl macro SUBCOMMAND --help)");
+    return usageError(
+        err,
+        "macro needs a subcommand: list, show, edit, new, rename, delete, add-to-mouse, "
+        "delete-from-mouse, export, export-all, import, import-all, export-device "
+        "(gmousectl macro SUBCOMMAND --help)");
 }
 
 }  // namespace
 
 void registerMacroCommands(CommandRegistry& registry) {
     const std::string options = "[--macro-folder DIR] [DEVICE OPTIONS]";
-    registry.add({"macro",
-                  "SUBCOMMAND ...",
-                  "the PC macro list and the macros in the mouse",
-                  "Subcommands: list, show, new, rename, delete, add-to-mouse, delete-from-mouse,\n"
-                  "export, export-all, import, import-all, export-device.",
-                  {},
-                  runMacroAlone});
+    registry.add(
+        {"macro",
+         "SUBCOMMAND ...",
+         "the PC macro list and the macros in the mouse",
+         "Subcommands: list, show, edit, new, rename, delete, add-to-mouse, delete-from-mouse,\n"
+         "export, export-all, import, import-all, export-device.",
+         {},
+         runMacroAlone});
     const struct {
         const char* name;
         const char* usage;
@@ -380,8 +445,20 @@ void registerMacroCommands(CommandRegistry& registry) {
          runList},
         {"macro show", "NAME", "print a macro's events, one a line",
          "A PC macro of that name, else the mouse's: \"A down\", \"50 ms\", \"left up\",\n"
-         "\"move 5 -3\", \"repeat 3\".",
+         "\"move 5 -3\", \"repeat 3\" ... \"repeat end\". macro edit reads them back.",
          runShow},
+        {"macro edit", "NAME FILE", "replace a PC macro's events with the lines of FILE",
+         "FILE (\"-\": standard input) holds one event a line, as macro show prints them:\n"
+         "  A down | A up | A click        a key (its name, or key 0x04)\n"
+         "  Ctrl down | Ctrl+Shift up      modifiers: Ctrl Shift Alt Win, Right Ctrl ...\n"
+         "  left click | backward down     buttons: left right middle forward backward\n"
+         "  50 ms                          a delay of 0..65535 ms\n"
+         "  move 5 -3                      a pointer movement, -128..127 each\n"
+         "  repeat 3 ... repeat end        repeat 1..254 times\n"
+         "  until released ... repeat end  repeat until the macro key is released\n"
+         "Blank lines and lines starting with # are skipped. Refused, with the line's number,\n"
+         "when a line is no event, and when the macro would exceed 256 bytes.",
+         runEdit},
         {"macro new", "NAME", "add an empty PC macro",
          "NAME: 1 to 8 characters, not one already in the list.", runNew},
         {"macro rename", "OLD NEW", "rename a PC macro", "NEW may not be in the list already.",

@@ -221,6 +221,55 @@ concurrent-new)
     done
     [ "$(grep -c '^  [0-9]' "$work/out")" -eq 40 ] || fail "not 40 macros: $(cat "$work/out")"
     ;;
+edit)
+    # A macro written in a text editor: stored, printed back, and stored again byte for byte.
+    run macro new Reload "${pc[@]}"
+    cat >"$work/reload.txt" <<'LINES'
+# reload, then fire three times while the key is held
+Ctrl down
+R click
+Ctrl up
+120 ms
+until released
+repeat 3
+left click
+50 ms
+repeat end
+move 5 -3
+repeat end
+LINES
+    run macro edit Reload "$work/reload.txt" "${pc[@]}"
+    expect_status 0
+    expect_out '^stored 26 bytes in macro Reload$'
+    run macro show Reload "${pc[@]}"
+    expect_status 0
+    cp "$work/out" "$work/shown.txt"
+    expect_out '^R down$'
+    expect_out '^repeat until released$'
+    record_bytes() { python3 -c "import sys; d=open(sys.argv[1],'rb').read(); print(d[16:16+256].hex())" "$1"; }
+    run macro export Reload "$work/first.bin" "${pc[@]}"
+    run macro edit Reload - "${pc[@]}" <"$work/shown.txt"
+    expect_status 0
+    run macro export Reload "$work/second.bin" "${pc[@]}"
+    same "$work/first.bin" "$work/second.bin"
+    [ "$(record_bytes "$work/first.bin" | cut -c1-54)" = \
+        "8101821502150101fe0078fdfffd03a121fe0032fc0405fdfc0000" ] ||
+        fail "stored $(record_bytes "$work/first.bin")"
+
+    # A line it cannot read, a body over 256 bytes, a macro that is not there: nothing changes.
+    printf 'A down\nA sideways\n' >"$work/bad.txt"
+    run macro edit Reload "$work/bad.txt" "${pc[@]}"
+    expect_status 2
+    expect_err 'line 2: cannot read "A sideways"'
+    for i in $(seq 1 90); do printf 'left click\n300 ms\n'; done >"$work/long.txt"
+    run macro edit Reload "$work/long.txt" "${pc[@]}"
+    expect_status 2
+    expect_err 'more than the 256 bytes'
+    run macro edit Nobody "$work/reload.txt" "${pc[@]}"
+    expect_status 2
+    run macro export Reload "$work/third.bin" "${pc[@]}"
+    same "$work/first.bin" "$work/third.bin"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;
