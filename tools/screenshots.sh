@@ -4,7 +4,8 @@
 # engineering settings sheet into page8-<sheet>-lang<L>.png, and the three key pages and the
 # engineering Keys sheet with a key menu open into keymenu<N>-lang<L>.png; the macro page shows a
 # PC macro list and macros stored in the mouse (made with gmousectl), and macropopup<N>-lang<L>.png
-# the popup of the PC list (1) and of the mouse's list (2) open.
+# the popup of the PC list (1) and of the mouse's list (2) open; macroeditor<N>-lang<L>.png the
+# macro editor recording (1), with the insert panel open (2) and with its events' popup open (3).
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -55,6 +56,12 @@ for lang in 1 2; do
         file="$out/macropopup$list-lang$lang.png"
         "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 6 --lang "$lang" \
             --macro-popup "$list"
+        echo "$file"
+    done
+    for mode in 1 2 3; do
+        file="$out/macroeditor$mode-lang$lang.png"
+        "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 6 --lang "$lang" \
+            --macro-editor "$mode"
         echo "$file"
     done
     for tab in ts_Cpi ts_Options ts_Led ts_Usb ts_Image; do

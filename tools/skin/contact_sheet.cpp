@@ -391,7 +391,7 @@ QImage macroPageSample(const PictureSet& set) {
         put(p, set, std::string(macroEventIconName(e.kind)), at);
         text(p, at + QPointF(30, 14), e.line, colour::kText, 12);
     }
-    const SkinRect group = macro_page::kDelayGroup;
+    const SkinRect group = macro_page::kDelayGroup.translated(content.x, content.y);
     put(p, set, "InsertDelayBase", QPointF(group.x, group.y));
     text(p, QPointF(group.x + 14, group.y + 26), "Insert Delay Front", colour::kText, 12, true);
     for (int i = 0; i < 2; ++i) {

@@ -18,9 +18,10 @@ struct GmouseOptions {
     std::string screenshot;  // empty: run the editor
     int page = 1;
     int language = 1;
-    std::string tab;     // object name of an engineering tab sheet to show, e.g. ts_Led
-    int keyMenu = 0;     // 1..12: the key menu of that key label is open in the screenshot
-    int macroPopup = 0;  // 1: the PC macro list's popup is open in the screenshot, 2: the mouse's
+    std::string tab;      // object name of an engineering tab sheet to show, e.g. ts_Led
+    int keyMenu = 0;      // 1..12: the key menu of that key label is open in the screenshot
+    int macroEditor = 0;  // 1: recording, 2: the insert panel open, 3: the event popup open
+    int macroPopup = 0;   // 1: the PC macro list's popup is open in the screenshot, 2: the mouse's
     std::string macroFolder;  // the macro file's folder; empty: the folder rules
     bool help = false;        // print the usage and end
 };

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -82,6 +83,52 @@ void openMacroPopup(gm::ui::MainWindow& window, int list) {
     }
 }
 
+void clickButton(gm::ui::MainWindow& window, const char* name) {
+    if (auto* button = window.findChild<QAbstractButton*>(name))
+        button->click();
+}
+
+// A left or right press and release at `at` of the list's viewport.
+void clickRow(QListWidget& list, int row, Qt::MouseButton button) {
+    const QPoint at = list.visualItemRect(list.item(row)).center();
+    const QPoint global = list.viewport()->mapToGlobal(at);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(at), QPointF(global), button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list.viewport(), &event);
+    }
+}
+
+// The macro editor on the first PC macro: recording Ctrl+A (1), the insert panel open on its
+// second event for a key to insert (2), or the popup of its second event (3).
+void openMacroEditor(gm::ui::MainWindow& window, int mode) {
+    auto* library = window.findChild<QListWidget*>("LB_PCMacroName");
+    auto* events = window.findChild<QListWidget*>("LB_macro");
+    if (library == nullptr || events == nullptr || library->count() == 0)
+        return;
+    clickRow(*library, 0, Qt::LeftButton);
+    if (mode == 1) {
+        clickButton(window, "lbl_NoDelay");
+        clickButton(window, "Btn_Start");
+        for (const auto& [key, type] : {std::pair{Qt::Key_Control, QEvent::KeyPress},
+                                        {Qt::Key_A, QEvent::KeyPress},
+                                        {Qt::Key_A, QEvent::KeyRelease},
+                                        {Qt::Key_Control, QEvent::KeyRelease}}) {
+            QKeyEvent event(type, key, Qt::NoModifier);
+            QApplication::sendEvent(&window, &event);
+        }
+        return;
+    }
+    if (events->count() < 2)
+        return;
+    clickRow(*events, 1, Qt::RightButton);
+    if (mode == 2) {
+        clickButton(window, "Btn_Insert");
+        if (auto* kinds = window.findChild<QComboBox*>("CB_Insert"))
+            kinds->setCurrentIndex(3);
+    }
+}
+
 // Saves the window once the image is read and the page is shown; quits either way.
 void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
                     const gm::app::GmouseOptions& options, int& status) {
@@ -113,6 +160,8 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
                 openKeyMenu(window, page, options.keyMenu);
             if (options.macroPopup > 0)
                 openMacroPopup(window, options.macroPopup);
+            if (options.macroEditor > 0)
+                openMacroEditor(window, options.macroEditor);
             const QString file = QString::fromStdString(options.screenshot);
             if (!window.grab().save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";

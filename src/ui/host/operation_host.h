@@ -13,6 +13,7 @@
 #include "buttons/button_state.h"
 #include "device/result.h"
 #include "device/session/workspace.h"
+#include "host/capture/qt_input_capture.h"
 #include "host/desktop_mouse/desktop_mouse_settings.h"
 #include "host/files/macro_library_file.h"
 #include "image/settings/program_settings.h"
@@ -89,6 +90,8 @@ public:
     // The desktop mouse settings of the Pointer card (the running desktop and the user's store;
     // nothing reaches the mouse).
     virtual host::desktop_mouse::DesktopMouseSettings& desktopMouse() = 0;
+    // What the macro editors record from: the keyboard and the window's mouse buttons.
+    virtual host::QtInputCapture& inputCapture() = 0;
 };
 
 }  // namespace gm::ui

@@ -232,6 +232,16 @@ TextPair pairOf(WindowText which) {
             return {"%1 of 512 bytes used", "已用 %1 / 512 字节"};
         case WindowText::NoMacroEvents:
             return {"No events yet", "尚无事件"};
+        case WindowText::MacroContentError:
+            return {"Macro Content Error", "宏内容错误"};
+        case WindowText::MacroFull:
+            return {"A macro holds 256 bytes: this does not fit, nothing was inserted",
+                    "宏最多 256 字节：放不下，未插入"};
+        case WindowText::RecordingFull:
+            return {"Recording stopped: the macro is full (256 bytes)",
+                    "录制已停止：宏已满（256 字节）"};
+        case WindowText::RepeatsByMarkers:
+            return {"The repeat markers in the events set the repeats", "事件中的循环标记决定循环"};
     }
     return {"", ""};
 }

@@ -109,9 +109,13 @@ enum class WindowText {
     PatchChecksum,
     ComputedChecksum,
     // The macro page.
-    ReplaceMacroList,  // asked before Import All; %1 = the file
-    MacroAreaUsed,     // %1 = bytes the mouse's macros take, of 512
-    NoMacroEvents,     // the event list of a macro without events
+    ReplaceMacroList,   // asked before Import All; %1 = the file
+    MacroAreaUsed,      // %1 = bytes the mouse's macros take, of 512
+    NoMacroEvents,      // the event list of a macro without events
+    MacroContentError,  // a press or release to delete whose partner is missing
+    MacroFull,          // an insert that the macro's 256 bytes do not take
+    RecordingFull,      // a recording ended because the macro is full
+    RepeatsByMarkers,   // the playback options' tooltip while the events hold repeat markers
 };
 
 QString windowText(WindowText which, int language);

@@ -24,7 +24,7 @@ inline constexpr SkinSize kSwatchFrame{30, 24};    // Col_F
 inline constexpr int kSwatchInset = 3;         // the window fills the frame's hole with the colour
 inline constexpr SkinSize kEventIcon{20, 20};  // one per macro event kind
 inline constexpr SkinSize kStageIcon{24, 24};  // GunMode1..5: the gun stage columns
-inline constexpr SkinSize kInsertPanel{252, 132};  // InsertDelayBase, InsertKeyBase, InsertXYBase
+inline constexpr SkinSize kInsertPanel{284, 172};  // InsertDelayBase, InsertKeyBase, InsertXYBase
 inline constexpr SkinSize kMessageBox{380, 200};   // MSG
 inline constexpr SkinSize kLogo = kLogoSlot.size();
 inline constexpr SkinSize kAppIcon{128, 128};    // 256 device pixels
@@ -73,11 +73,13 @@ inline constexpr SkinRect kMcuLedCard{280, 344, 508, 156};
 }  // namespace light_page
 
 namespace macro_page {
-inline constexpr SkinRect kListCard{kPageMargin, kPageTitleHeight, 236, 444};
-inline constexpr SkinRect kStorageCard{264, kPageTitleHeight, 236, 444};
-inline constexpr SkinRect kContentCard{512, kPageTitleHeight, 276, 444};
-// The delay group, or in insert mode the insert panel, at the foot of the content card.
-inline constexpr SkinRect kDelayGroup{524, 356, kInsertPanel.width, kInsertPanel.height};
+inline constexpr SkinRect kListCard{kPageMargin, kPageTitleHeight, 224, 444};
+inline constexpr SkinRect kStorageCard{252, kPageTitleHeight, 224, 444};
+inline constexpr SkinRect kContentCard{488, kPageTitleHeight, 300, 444};
+// Inside the content card: the event list, and under it the delay group or, in insert mode,
+// the insert panel.
+inline constexpr SkinRect kEventList{12, 52, 276, 198};
+inline constexpr SkinRect kDelayGroup{8, 262, kInsertPanel.width, kInsertPanel.height};
 }  // namespace macro_page
 
 namespace update_page {

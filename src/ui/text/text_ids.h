@@ -60,4 +60,27 @@ inline constexpr std::string_view kMacroContent = "Str836";
 inline constexpr std::string_view kReportRate = "Str849";
 inline constexpr std::string_view kLedOff = "Str859";
 
+// The macro editor.
+inline constexpr std::string_view kRecord = "Str400";
+inline constexpr std::string_view kStop = "Str401";
+inline constexpr std::string_view kInsert = "Str409";
+inline constexpr std::string_view kRecordDelay = "Str414";
+inline constexpr std::string_view kDefaultDelay = "Str415";
+inline constexpr std::string_view kNoDelay = "Str416";
+inline constexpr std::string_view kDelayTime = "Str417";
+inline constexpr std::string_view kMs = "Str418";
+inline constexpr std::string_view kOk = "Str420";
+inline constexpr std::string_view kCancel = "Str422";
+inline constexpr std::string_view kEdit = "Str435";
+inline constexpr std::string_view kXValue = "Str454";
+inline constexpr std::string_view kYValue = "Str455";
+inline constexpr std::string_view kRepeatNumber = "Str458";
+inline constexpr std::string_view kInputOneKey = "Str520";
+inline constexpr std::string_view kInputDelayTime = "Str521";
+inline constexpr std::string_view kUntilReleased = "Str854";
+inline constexpr std::string_view kNumberOfCycles = "Str868";
+// CB_Insert's items in their order.
+inline constexpr std::string_view kInsertKinds[] = {"Str410", "Str411", "Str412", "Str413",
+                                                    "Str450", "Str451", "Str456", "Str457"};
+
 }  // namespace gm::ui::text::ids

@@ -94,6 +94,8 @@ MainWindow::~MainWindow() {
     hide();
     devTimer_.stop();
     workspace_.session().stopListener();
+    // A recording still running ends before its editor goes.
+    host_.inputCapture().stop();
 }
 
 void MainWindow::useMacroFile(const std::filesystem::path& path) {

@@ -42,7 +42,8 @@ WindowHost::WindowHost(device::Workspace& workspace, QtPresenter& presenter, tex
       termColumn_(text::termColumnFor(QLocale::system().name().toStdString())),
       lastFolder_(QDir::homePath()),
       ownDesktopMouse_([] { return std::make_unique<host::desktop_mouse::NoDesktop>(); },
-                       std::make_unique<host::desktop_mouse::MemoryPointerStore>()) {
+                       std::make_unique<host::desktop_mouse::MemoryPointerStore>()),
+      capture_(window, workspace.clock()) {
     QObject::connect(&events_, &PageEvents::modelChanged, &events_,
                      [this] { modelRefreshed_ = true; });
 }

@@ -66,6 +66,7 @@ public:
     void setDesktopMouse(host::desktop_mouse::DesktopMouseSettings& settings) {
         desktopMouse_ = &settings;
     }
+    host::QtInputCapture& inputCapture() override { return capture_; }
 
 private:
     // How a failed result is said: a message dialog too, or only the status line.
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<host::MacroLibraryFile> macroLibrary_;
     host::desktop_mouse::DesktopMouseSettings ownDesktopMouse_;
     host::desktop_mouse::DesktopMouseSettings* desktopMouse_ = &ownDesktopMouse_;
+    host::QtInputCapture capture_;
     StatusLine* status_ = nullptr;
     // The pages redrew during the operation that runs (a change notification arrived).
     bool modelRefreshed_ = false;

@@ -9,11 +9,11 @@
 #include "host/files/macro_exchange.h"
 #include "macros/body_scan.h"
 #include "macros/device_macros.h"
-#include "macros/macro_events.h"
 #include "macros/macro_name.h"
 #include "macros/pc_macros.h"
 #include "ui/host/page_events.h"
 #include "ui/host/window_texts.h"
+#include "ui/pages/macros/macro_editor.h"
 #include "ui/pages/macros/macro_list_view.h"
 #include "ui/pages/macros/macro_name_dialog.h"
 #include "ui/pages/macros/macro_popup.h"
@@ -31,8 +31,8 @@ using macros::MacroOutcome;
 using macros::Refusal;
 namespace ids = text::ids;
 
-constexpr int kInset = 16;
-constexpr int kButtonGap = 12;
+constexpr int kInset = 12;
+constexpr int kButtonGap = 8;
 constexpr int kRowGap = 8;
 const QSize kButton{skin::kMacroButton.width, skin::kMacroButton.height};
 
@@ -105,16 +105,28 @@ void MacroPage::buildStorageCard(QWidget* page) {
 void MacroPage::buildContentCard(QWidget* page) {
     auto* card = new PageCard(skin::macro_page::kContentCard, "Pnl_MacroContent", page);
     cards_[2] = card;
-    events_ = new QListWidget(card);
-    events_->setObjectName("LB_macro");
-    events_->setSelectionMode(QAbstractItemView::SingleSelection);
-    events_->setGeometry(kInset, PageCard::kContentTop, card->width() - 2 * kInset,
-                         card->height() - PageCard::kContentTop - kInset);
-    noEvents_ = new QLabel(events_);
-    noEvents_->setObjectName("lbl_NoEvents");
-    noEvents_->setAlignment(Qt::AlignCenter);
-    noEvents_->setGeometry(0, 0, events_->width(), 60);
-    noEvents_->hide();
+    editor_ = new MacroEditor(host_, card, window_,
+                              [this](const image::MacroBody& body) { return storeBody(body); });
+    for (SkinButton* command : {new_, delete_, addToMouse_, deleteFromMouse_})
+        editor_->addCommandButton(command);
+    connect(editor_, &MacroEditor::busyChanged, this, &MacroPage::refresh);
+}
+
+std::optional<image::MacroBody> MacroPage::storeBody(const image::MacroBody& body) {
+    if (!pcRecord_)
+        return std::nullopt;
+    const image::PcMacroStore& store = host_.workspace().pcMacros();
+    const std::string name = macros::decodeMacroName(store.records[*pcRecord_].name);
+    runLibrary(host_.caption(ids::kMacroContent), [&] {
+        // Found again by its name: the file may have changed since it was shown.
+        const auto again = macros::findPcMacro(host_.workspace().pcMacros(), name);
+        return again ? macros::setPcMacroBody(host_.workspace(), *again, body)
+                     : MacroOutcome::refuse(Refusal::NotFound, name);
+    });
+    pcRecord_ = macros::findPcMacro(store, name);
+    if (!pcRecord_)
+        return std::nullopt;
+    return store.records[*pcRecord_].body;
 }
 
 void MacroPage::buildPopups() {
@@ -169,7 +181,7 @@ void MacroPage::retranslate() {
         pcPopup_->setEntryText(name, host_.caption(id));
     devicePopup_->setEntryText("Btn_DelMacro", host_.caption(ids::kDelete));
     devicePopup_->setEntryText("Btn_DevExport", host_.caption(ids::kExportAll));
-    noEvents_->setText(windowText(WindowText::NoMacroEvents, host_.language()));
+    editor_->retranslate();
     refresh();
 }
 
@@ -200,31 +212,32 @@ void MacroPage::refresh() {
     deviceList_->showSelection(deviceSlot_ ? static_cast<int>(*deviceSlot_) : -1);
     areaUsed_->setText(windowText(WindowText::MacroAreaUsed, host_.language()).arg(tables.total));
 
+    // While the editor records or inserts, the lists and their buttons keep still.
+    const bool still = editor_->busy();
+    pcList_->setEnabled(!still);
+    deviceList_->setEnabled(!still);
     const bool full = listed.size() >= image::kPcMacroRecords;
-    new_->setEnabled(!full);
+    new_->setEnabled(!full && !still);
     pcPopup_->setEntryEnabled("Btn_NewMacro", !full);
     for (const char* entry : {"Btn_NewName", "Btn_DelPCMacro", "Btn_ExportOne", "Btn_AddMacro"})
         pcPopup_->setEntryEnabled(entry, pcRecord_.has_value());
-    delete_->setEnabled(pcRecord_.has_value());
-    addToMouse_->setEnabled(pcRecord_.has_value());
-    deleteFromMouse_->setEnabled(deviceSlot_.has_value());
+    delete_->setEnabled(pcRecord_.has_value() && !still);
+    addToMouse_->setEnabled(pcRecord_.has_value() && !still);
+    deleteFromMouse_->setEnabled(deviceSlot_.has_value() && !still);
     devicePopup_->setEntryEnabled("Btn_DelMacro", deviceSlot_.has_value());
     showEvents();
 }
 
 void MacroPage::showEvents() {
-    events_->clear();
-    std::span<const std::uint8_t> body;
     if (pcRecord_) {
-        body = host_.workspace().pcMacros().records[*pcRecord_].body;
+        editor_->show(host_.workspace().pcMacros().records[*pcRecord_].body, true, *pcRecord_);
     } else if (deviceSlot_) {
         const image::DeviceMacroSlot& slot = host_.workspace().model().macros.entries[*deviceSlot_];
-        body = std::span(slot.body).first(slot.length - image::kMacroNameSize);
+        editor_->show(std::span(slot.body).first(slot.length - image::kMacroNameSize), false,
+                      image::kPcMacroRecords + *deviceSlot_);
+    } else {
+        editor_->clear();
     }
-    const std::vector<macros::MacroEvent> events = macros::eventsOf(body);
-    for (const macros::MacroEvent& event : events)
-        events_->addItem(QString::fromStdString(macros::describeEvent(event)));
-    noEvents_->setVisible((pcRecord_ || deviceSlot_) && events.empty());
 }
 
 void MacroPage::choosePcRow(int row) {

@@ -1,10 +1,9 @@
 #pragma once
 // The Macro page (gbPage4): the PC macro list ("Macro List", LB_PCMacroName) with Btn_New,
 // btn_Delete and Btn_Add_Mouse, the mouse's macros ("Storage in Mouse", LB_MacroName) with
-// Btn_delete_mouse, and the selected macro's events ("Macro Content", LB_macro, read-only lines
-// until the macro editor draws and edits them). A right-click on a list opens its popup
-// (Pnl_PCMacro, Pnl_DevMacro). Every change runs through the host's run path: library changes
-// under the macro file's lock, device changes through the device macro write.
+// Btn_delete_mouse, and the macro editor over the selected macro ("Macro Content"). A right-click
+// on a list opens its popup (Pnl_PCMacro, Pnl_DevMacro). Every change runs through the host's run
+// path: library changes under the macro file's lock, device changes through the device macro write.
 
 #include <QObject>
 #include <QString>
@@ -13,6 +12,7 @@
 #include <optional>
 #include <span>
 
+#include "image/macro_tables.h"
 #include "macros/macro_outcome.h"
 #include "ui/host/operation_host.h"
 
@@ -22,6 +22,7 @@ class QWidget;
 
 namespace gm::ui {
 
+class MacroEditor;
 class MacroListView;
 class MacroNameDialog;
 class MacroPopup;
@@ -41,6 +42,8 @@ private:
     void retranslate();
     void refresh();
     void showEvents();
+    // The editor's store of the selected PC macro's body; what the macro holds afterwards.
+    std::optional<image::MacroBody> storeBody(const image::MacroBody& body);
 
     void choosePcRow(int row);
     void chooseDeviceRow(int row);
@@ -73,8 +76,7 @@ private:
     QWidget* window_;
     MacroListView* pcList_ = nullptr;
     MacroListView* deviceList_ = nullptr;
-    QListWidget* events_ = nullptr;
-    QLabel* noEvents_ = nullptr;
+    MacroEditor* editor_ = nullptr;
     QLabel* areaUsed_ = nullptr;
     SkinButton* new_ = nullptr;
     SkinButton* delete_ = nullptr;
