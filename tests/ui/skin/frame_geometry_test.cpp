@@ -89,7 +89,9 @@ TEST(PageGeometry, CardsFitTheirPageWithoutOverlapping) {
         gunPage.push_back(gun_page::gunSlot(gun));
     }
     expectInsideWithoutOverlap(page, gunPage);
-    EXPECT_TRUE(macro_page::kContentCard.contains(macro_page::kDelayGroup));
+    // The event list and the delay group (or insert panel) under it, inside the content card.
+    const SkinRect card{0, 0, macro_page::kContentCard.width, macro_page::kContentCard.height};
+    expectInsideWithoutOverlap(card, {macro_page::kEventList, macro_page::kDelayGroup});
 }
 
 TEST(PageGeometry, BarsFitTheCardsThatHoldThem) {
