@@ -4,7 +4,8 @@
 # engineering settings sheet into page8-<sheet>-lang<L>.png, and the three key pages and the
 # engineering Keys sheet with a key menu open into keymenu<N>-lang<L>.png; the macro page shows a
 # PC macro list and macros stored in the mouse (made with gmousectl), and macropopup<N>-lang<L>.png
-# the popup of the PC list (1) and of the mouse's list (2) open.
+# the popup of the PC list (1) and of the mouse's list (2) open; chorddialog-lang<L>.png the key
+# page with the chord dialog open over it.
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -63,6 +64,10 @@ for lang in 1 2; do
             --tab "$tab"
         echo "$file"
     done
+    file="$out/chorddialog-lang$lang.png"
+    "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 1 --lang "$lang" \
+        --chord-dialog 3
+    echo "$file"
     # A label of each column and one at the window's edge: the menu cascades and stays inside.
     for page_key in 1:4 2:2 3:12 8:5; do
         page="${page_key%%:*}"
