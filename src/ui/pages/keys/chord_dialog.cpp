@@ -1,11 +1,10 @@
 #include "ui/pages/keys/chord_dialog.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 
-#include "host/capture/qt_key_usage.h"
 #include "ui/pages/keys/check_toggle.h"
+#include "ui/pages/widgets/key_field.h"
 #include "ui/text/text_ids.h"
 
 namespace gm::ui {
@@ -27,18 +26,11 @@ constexpr std::array<ModifierBox, 4> kBoxes{{
 
 constexpr int kBoxRowHeight = 24;
 
-// Keys the field leaves to the dialog: Escape closes it, Shift+Tab moves the focus back.
-bool passesOn(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Escape || key.key() == Qt::Key_Backtab ||
-           (key.key() == Qt::Key_Tab && key.modifiers().testFlag(Qt::ShiftModifier));
-}
-
 }  // namespace
 
 ChordDialog::ChordDialog(OperationHost& host, QWidget* window)
     : SkinDialog("TForm2", "Edt_Assembly", window), host_(host) {
-    field()->setReadOnly(true);
-    field()->installEventFilter(this);
+    new KeyField(*field(), [this](const PressedKey& key) { keyPressed(key); });
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -63,21 +55,6 @@ ChordDialog::ChordDialog(OperationHost& host, QWidget* window)
             [this](const QString& text) { emit chordChosen(chord_.code(), text); });
 }
 
-bool ChordDialog::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (watched != field() || (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
-                               type != QEvent::KeyRelease))
-        return SkinDialog::eventFilter(watched, event);
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (passesOn(key))
-        return false;
-    // Every other key is one of the chord, Enter and Tab among them, and no shortcut sees it.
-    if (type == QEvent::KeyPress && !key.isAutoRepeat())
-        keyPressed(key);
-    event->accept();
-    return true;
-}
-
 void ChordDialog::ask() {
     setCaptions(host_.caption(text::ids::kAssemblyKey), host_.caption(text::ids::kConfirm),
                 host_.caption(text::ids::kClear));
@@ -86,13 +63,10 @@ void ChordDialog::ask() {
     openCentred();
 }
 
-void ChordDialog::keyPressed(const QKeyEvent& event) {
-    const bool modifierHeld =
-        (event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
-    const std::uint8_t usage = host::usageOfKeyEvent(event);
-    if (!buttons::ChordCapture::takes(usage, modifierHeld))
+void ChordDialog::keyPressed(const PressedKey& key) {
+    if (!buttons::ChordCapture::takes(key.usage, key.modifierHeld))
         return;
-    chord_.addKey(usage);
+    chord_.addKey(key.usage);
     showChord();
 }
 

@@ -12,11 +12,10 @@
 #include "ui/host/operation_host.h"
 #include "ui/pages/widgets/skin_dialog.h"
 
-class QKeyEvent;
-
 namespace gm::ui {
 
 class CheckToggle;
+struct PressedKey;
 
 class ChordDialog final : public SkinDialog {
     Q_OBJECT
@@ -28,11 +27,8 @@ public:
 signals:
     void chordChosen(const gm::image::KeyCode& code, const QString& name);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void keyPressed(const QKeyEvent& event);
+    void keyPressed(const PressedKey& key);
     void modifierClicked(buttons::ChordModifier modifier);
     void showChord();
 

@@ -73,13 +73,13 @@ private:
     void refreshFromModel();
     // How many profile pages the window offers (1..3), by their page buttons.
     int profilePagesShown() const;
+    // Says that profile 1 keeps its last "Left Click".
+    void sayKeepsLeftClick();
+    // Holds the key page's overlay up while the chord dialog is open over it.
+    void dimKeyPage(bool dim);
 
     OperationHost& host_;
     macros::DeviceMacroCatalogue macros_;
-    // Says that profile 1 keeps its last "Left Click".
-    void sayKeepsLeftClick();
-    void dimKeyPage(bool dim);
-
     KeyMenuView* menuView_ = nullptr;
     MenuTarget menuTarget_;
     ChordDialog* chordDialog_ = nullptr;  // made on its first opening

@@ -59,6 +59,9 @@ private slots:
         WindowRig rig;
         QVERIFY(rig.connect());
         QVERIFY(openChord(rig, "Key4"));
+        // Tab (Shift+Tab in the field) goes through the boxes to the buttons.
+        QCOMPARE(chordField(rig)->nextInFocusChain(), rig.find<QWidget>("CB_Ctrl"));
+        QCOMPARE(rig.find<QWidget>("CB_Win")->nextInFocusChain(), rig.find<QWidget>("IB_Confirm"));
         press(rig, Qt::Key_A);
         rig.click("CB_Ctrl");
         QCOMPARE(chordField(rig)->text(), QString("Ctrl+A"));
