@@ -5,7 +5,8 @@
 # engineering Keys sheet with a key menu open into keymenu<N>-lang<L>.png; the macro page shows a
 # PC macro list and macros stored in the mouse (made with gmousectl), and macropopup<N>-lang<L>.png
 # the popup of the PC list (1) and of the mouse's list (2) open; macroeditor<N>-lang<L>.png the
-# macro editor recording (1), with the insert panel open (2) and with its events' popup open (3).
+# macro editor recording (1), with the insert panel open (2) and with its events' popup open (3);
+# chorddialog-lang<L>.png the key page with the chord dialog open over it.
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -70,6 +71,10 @@ for lang in 1 2; do
             --tab "$tab"
         echo "$file"
     done
+    file="$out/chorddialog-lang$lang.png"
+    "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 1 --lang "$lang" \
+        --chord-dialog 3
+    echo "$file"
     # A label of each column and one at the window's edge: the menu cascades and stays inside.
     for page_key in 1:4 2:2 3:12 8:5; do
         page="${page_key%%:*}"

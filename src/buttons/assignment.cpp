@@ -30,6 +30,13 @@ Assignment assignUserKey(device::Workspace& workspace, const ButtonState& state,
     return {assignEngineeringKey(workspace, key, code), false};
 }
 
+bool isLastLeftClick(const image::ImageModel& model, const ButtonState& state, KeyRef key) {
+    return key.profile == 0 &&
+           nameOf(profileKeyCode(model, key), {state.rememberedFire, nullptr})
+               .is(names::kLeftClick) &&
+           !keepsALeftClick(model, state, key, image::KeyCode{});
+}
+
 device::Result assignEngineeringKey(device::Workspace& workspace, KeyRef key,
                                     const image::KeyCode& code) {
     setProfileKeyCode(workspace.model(), key, code);

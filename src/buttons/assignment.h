@@ -19,6 +19,8 @@ struct Assignment {
 // User page: profile 1 keeps at least one "Left Click" button.
 Assignment assignUserKey(device::Workspace& workspace, const ButtonState& state, KeyRef key,
                          const image::KeyCode& code);
+// Whether `key` is profile 1's only "Left Click" button, which keeps that function.
+bool isLastLeftClick(const image::ImageModel& model, const ButtonState& state, KeyRef key);
 // Engineering page: any profile key, no such rule.
 device::Result assignEngineeringKey(device::Workspace& workspace, KeyRef key,
                                     const image::KeyCode& code);

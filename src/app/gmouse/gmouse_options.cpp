@@ -14,13 +14,14 @@ constexpr const char* kUsageLines =
     "              [--macro-folder DIR]\n"
     "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]\n"
     "                                  [--key-menu 1..12] [--macro-popup 1|2]\n"
-    "                                  [--macro-editor 1..3]]\n"
+    "                                  [--macro-editor 1..3] [--chord-dialog 1..12]]\n"
     "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
     "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
     "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led),\n"
     "--macro-popup the popup of the PC macro list (1) or the mouse's (2) on the macro page,\n"
     "--macro-editor the first PC macro being recorded (1), with the insert panel open (2) or\n"
-    "its events' popup open (3).\n"
+    "its events' popup open (3), --chord-dialog the chord dialog of that key label with a chord\n"
+    "in it.\n"
     "  --macro-folder DIR        keeps the macro file RDXM4210A-Macro.bin in DIR instead of the\n"
     "                            program's folder (or, when that may not be written,\n"
     "                            $XDG_DATA_HOME/gmouse)\n"
@@ -55,6 +56,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
                                 {{"--key-menu"}, OptionValue::Required},
                                 {{"--macro-popup"}, OptionValue::Required},
                                 {{"--macro-editor"}, OptionValue::Required},
+                                {{"--chord-dialog"}, OptionValue::Required},
                                 {{"--macro-folder"}, OptionValue::Required},
                                 {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
@@ -79,17 +81,18 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
     if (options.screenshot.empty() &&
         (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab") ||
          parsed->has("--key-menu") || parsed->has("--macro-popup") ||
-         parsed->has("--macro-editor"))) {
+         parsed->has("--macro-editor") || parsed->has("--chord-dialog"))) {
         error =
-            "--page, --lang, --tab, --key-menu, --macro-popup and --macro-editor go with "
-            "--screenshot";
+            "--page, --lang, --tab, --key-menu, --macro-popup, --macro-editor and --chord-dialog "
+            "go with --screenshot";
         return std::nullopt;
     }
     for (auto [name, target, high] :
          {std::tuple{"--page", &options.page, 8}, std::tuple{"--lang", &options.language, 3},
           std::tuple{"--key-menu", &options.keyMenu, 12},
           std::tuple{"--macro-popup", &options.macroPopup, 2},
-          std::tuple{"--macro-editor", &options.macroEditor, 3}}) {
+          std::tuple{"--macro-editor", &options.macroEditor, 3},
+          std::tuple{"--chord-dialog", &options.chordDialog, 12}}) {
         if (const auto text = parsed->value(name)) {
             const auto number = numberIn(*text, 1, high);
             if (!number) {

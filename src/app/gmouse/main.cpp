@@ -4,10 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -129,6 +131,40 @@ void openMacroEditor(gm::ui::MainWindow& window, int mode) {
     }
 }
 
+// Opens the chord dialog of label `key` through its key menu and gives it a chord (the Ctrl box,
+// then A), so the picture shows it filled in over the dimmed page.
+void openChordDialog(gm::ui::MainWindow& window, int key) {
+    auto* label = window.findChild<QAbstractButton*>(QString("Key%1").arg(key));
+    if (label == nullptr || !label->isVisible())
+        return;
+    label->click();
+    auto* entry = window.findChild<QAbstractButton*>("Key_Assembly");
+    if (entry == nullptr)
+        return;
+    entry->click();
+    auto* ctrl = window.findChild<QAbstractButton*>("CB_Ctrl");
+    QWidget* field = window.findChild<QWidget*>("Edt_Assembly");
+    if (ctrl == nullptr || field == nullptr)
+        return;
+    ctrl->click();
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, Qt::Key_A, Qt::NoModifier, "a");
+        QApplication::sendEvent(field, &event);
+    }
+}
+
+// The window as shown, with the dialogs open over it (they are windows of their own).
+QPixmap windowWithDialogs(gm::ui::MainWindow& window) {
+    QPixmap picture = window.grab();
+    QPainter painter(&picture);
+    for (QDialog* dialog : window.findChildren<QDialog*>()) {
+        if (dialog->isVisible())
+            painter.drawPixmap(window.mapFromGlobal(dialog->mapToGlobal(QPoint(0, 0))),
+                               dialog->grab());
+    }
+    return picture;
+}
+
 // Saves the window once the image is read and the page is shown; quits either way.
 void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
                     const gm::app::GmouseOptions& options, int& status) {
@@ -162,8 +198,10 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
                 openMacroPopup(window, options.macroPopup);
             if (options.macroEditor > 0)
                 openMacroEditor(window, options.macroEditor);
+            if (options.chordDialog > 0)
+                openChordDialog(window, options.chordDialog);
             const QString file = QString::fromStdString(options.screenshot);
-            if (!window.grab().save(file, "PNG")) {
+            if (!windowWithDialogs(window).save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";
                 status = 1;
             } else {

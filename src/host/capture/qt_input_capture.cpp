@@ -45,6 +45,7 @@ void QtInputCapture::start(CaptureSink& sink) {
         qApp->installEventFilter(this);
     sink_ = &sink;
     lastButton_ = {};
+    keysDown_.reset();
 }
 
 void QtInputCapture::stop() {
@@ -72,10 +73,13 @@ bool QtInputCapture::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease: {
             const auto& key = static_cast<const QKeyEvent&>(*event);
             const bool down = event->type() == QEvent::KeyPress;
+            const std::uint8_t usage = usageOfKeyEvent(key);
             // The X server repeats a held key as release and press pairs: the key stays down.
-            if (down || !key.isAutoRepeat())
-                sink_->keyTransition(
-                    {usageOfKeyEvent(key), down, down && key.isAutoRepeat(), clock_.now()});
+            const bool taken = down || (!key.isAutoRepeat() && keysDown_.test(usage));
+            if (taken) {
+                keysDown_.set(usage, down);
+                sink_->keyTransition({usage, down, down && key.isAutoRepeat(), clock_.now()});
+            }
             return true;
         }
         case QEvent::MouseButtonPress:

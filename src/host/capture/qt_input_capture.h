@@ -1,14 +1,17 @@
 #pragma once
 // Capture through Qt: an application-wide event filter, installed only between start() and
-// stop(). Every key event of the application becomes a key transition and is swallowed, with
-// its shortcut check, so nothing in the window reacts to keys while capturing: no shortcut, no
-// focus move, no dialog closed by Esc or confirmed by Enter. Mouse buttons pressed or released
+// stop(). Every key event of the application is swallowed, with its shortcut check, so nothing
+// in the window reacts to keys while capturing (no shortcut, no focus move, no dialog closed by
+// Esc or confirmed by Enter), and becomes a key transition; a repeated key stays down (the
+// releases the X server puts between its repeats are none), and the release of a key pressed
+// before start is none. Mouse buttons pressed or released
 // inside the window become button transitions and go on to the window as ever; one over a
 // command widget (the recorder's own buttons, so that clicking Stop stops) is not recorded.
 // Events arrive on the window thread; each is stamped with the clock's time.
 
 #include <QObject>
 #include <QPointer>
+#include <bitset>
 #include <vector>
 
 #include "host/capture/input_capture.h"
@@ -54,6 +57,9 @@ private:
         bool operator==(const SeenButton&) const = default;
     };
     SeenButton lastButton_;
+    // Keys pressed since start: the release of a key pressed before (the Enter that started the
+    // capture) is no transition.
+    std::bitset<256> keysDown_;
 };
 
 }  // namespace gm::host

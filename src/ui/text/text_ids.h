@@ -28,6 +28,7 @@ inline constexpr std::string_view kDelete = "Str408";
 inline constexpr std::string_view kNewMacro = "Str432";
 inline constexpr std::string_view kDeleteMacro = "Str433";
 inline constexpr std::string_view kAddToMouse = "Str434";
+inline constexpr std::string_view kAssemblyKey = "Str500";
 inline constexpr std::string_view kConfirm = "Str501";
 inline constexpr std::string_view kClear = "Str502";
 inline constexpr std::string_view kMacroName = "Str510";

@@ -487,7 +487,8 @@ void MainWindow::redrawSession() {
     device::session::Session& session = workspace_.session();
     const bool read = session.imageRead();
     for (QWidget* overlay : overlays_) {
-        overlay->setVisible(!read);
+        // "held": a dialog over the page dims it while open (the chord dialog).
+        overlay->setVisible(!read || overlay->property("held").toBool());
         overlay->raise();
     }
     const bool noDevice = session.errorPage() || (polledOnce_ && !session.hasDevice());

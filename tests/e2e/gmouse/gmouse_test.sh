@@ -72,6 +72,12 @@ screenshot)
     if cmp -s "$work/menu.png" "$work/keys.png"; then
         fail "the key menu is not in the picture"
     fi
+    # The chord dialog is a window of its own: it is drawn into the picture over the page.
+    run_gmouse --simulate --screenshot "$work/chord.png" --page 3 --chord-dialog 4
+    expect_status 0
+    if cmp -s "$work/chord.png" "$work/keys.png"; then
+        fail "the chord dialog is not in the picture"
+    fi
     ;;
 sim-eeprom)
     run_gmouse --simulate --sim-eeprom "$eeprom" --screenshot "$work/p.png"
@@ -81,7 +87,7 @@ sim-eeprom)
 bad-options)
     for args in "--page 4" "--simulate --screenshot x.png --page 9" "--sim-eeprom e.bin" \
         "--simulate=4999A" "--lang 2" "--tab ts_Led" "extra" "--key-menu 3" \
-        "--simulate --screenshot x.png --key-menu 13"; do
+        "--simulate --screenshot x.png --key-menu 13" "--chord-dialog 4"; do
         # shellcheck disable=SC2086
         run_gmouse $args
         expect_status 2

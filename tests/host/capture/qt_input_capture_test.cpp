@@ -117,12 +117,15 @@ private slots:
         QVERIFY(!keyAt(sink.seen[2 * keys.size() + 3]).down);
     }
 
-    void aRepeatedKeyStaysDown() {
+    void aRepeatedKeyStaysDownAndOneHeldOverTheStartIsNone() {
         Window window;
         device::ManualClock clock;
         QtInputCapture capture(window.widget, clock);
         RecordingSink sink;
+        QTest::keyPress(window.field, Qt::Key_Return);  // the key that starts the capture
         capture.start(sink);
+        QTest::keyRelease(window.field, Qt::Key_Return);
+        QVERIFY(sink.seen.empty());
         QTest::keyPress(window.field, Qt::Key_B);
         // The X server repeats a held key as a release and a press, both marked.
         for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
@@ -204,17 +207,13 @@ private slots:
             bool keypad;
             std::uint8_t usage;
         };
+        // The keypad's keys and the shifted symbols are told apart from the keys they share a
+        // Qt key with.
         const Case cases[] = {
-            {Qt::Key_Z, false, 0x1D},          {Qt::Key_1, false, 0x1E},
-            {Qt::Key_0, false, 0x27},          {Qt::Key_Exclam, false, 0x1E},
-            {Qt::Key_ParenRight, false, 0x27}, {Qt::Key_Question, false, 0x38},
-            {Qt::Key_F12, false, 0x45},        {Qt::Key_F13, false, 0x68},
-            {Qt::Key_1, true, 0x59},           {Qt::Key_0, true, 0x62},
-            {Qt::Key_Asterisk, true, 0x55},    {Qt::Key_Asterisk, false, 0x25},
-            {Qt::Key_Enter, true, 0x58},       {Qt::Key_Return, false, 0x28},
-            {Qt::Key_Shift, false, 0xE1},      {Qt::Key_Control, false, 0xE0},
-            {Qt::Key_Meta, false, 0xE3},       {Qt::Key_VolumeUp, false, 0xC5},
-            {Qt::Key_Clear, false, 0x9C},      {Qt::Key_unknown, false, 0x00},
+            {Qt::Key_1, false, 0x1E},        {Qt::Key_1, true, 0x59},
+            {Qt::Key_0, true, 0x62},         {Qt::Key_Asterisk, false, 0x25},
+            {Qt::Key_Asterisk, true, 0x55},  {Qt::Key_Enter, true, 0x58},
+            {Qt::Key_Question, false, 0x38}, {Qt::Key_unknown, false, 0x00},
         };
         for (const Case& c : cases)
             QCOMPARE(usageOfQtKey(c.key, c.keypad), c.usage);

@@ -6,6 +6,7 @@
 #include "ui/host/operation_host.h"
 #include "ui/host/page_events.h"
 #include "ui/host/window_texts.h"
+#include "ui/pages/keys/chord_dialog.h"
 #include "ui/pages/keys/key_menu_view.h"
 
 namespace gm::ui {
@@ -19,8 +20,12 @@ KeyEditor::KeyEditor(OperationHost& host, QWidget* window)
     connect(&host_.events(), &PageEvents::modelChanged, this, &KeyEditor::refreshFromModel);
     connect(&host_.events(), &PageEvents::pageShown, menuView_, &KeyMenuView::closeMenu);
     connect(&host_.events(), &PageEvents::retranslated, menuView_, &KeyMenuView::closeMenu);
-    connect(menuView_, &KeyMenuView::picked, this,
-            [this](const buttons::MenuEntry& entry) { assign(menuTarget_, entry); });
+    connect(menuView_, &KeyMenuView::picked, this, [this](const buttons::MenuEntry& entry) {
+        if (entry.kind == buttons::EntryKind::Chord)
+            openChordDialog(menuTarget_);
+        else
+            assign(menuTarget_, entry);
+    });
     refreshFromModel();
 }
 
@@ -109,15 +114,18 @@ void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry
             host_.workspace().model().chip.value_or(image::ChipType::Chip4210A);
         code = buttons::codeOfTag(entry.tag, {state(), chip, target.origin});
     }
-    if (!code)
-        return;
-    const QString name = entryCaption(entry);
+    if (code)
+        assignCode(target, *code, entryCaption(entry));
+}
+
+void KeyEditor::assignCode(const MenuTarget& target, const image::KeyCode& code,
+                           const QString& name) {
     device::Workspace& workspace = host_.workspace();
     if (target.origin == buttons::MenuOrigin::EngineeringCombo) {
         const QString slot =
             windowText(WindowText::ComboKeyNumber, host_.language()).arg(target.comboSlot + 1);
         host_.runLiveChange(slot + ": " + name, [&] {
-            return buttons::assignComboKey(workspace, target.comboSlot, *code);
+            return buttons::assignComboKey(workspace, target.comboSlot, code);
         });
         return;
     }
@@ -125,15 +133,49 @@ void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry
     const QString key = windowText(WindowText::KeyNumber, host_.language()).arg(target.key.key + 1);
     host_.runLiveChange(key + ": " + name, [&] {
         if (target.origin == buttons::MenuOrigin::EngineeringKey)
-            return buttons::assignEngineeringKey(workspace, target.key, *code);
+            return buttons::assignEngineeringKey(workspace, target.key, code);
         const buttons::Assignment assigned =
-            buttons::assignUserKey(workspace, state(), target.key, *code);
+            buttons::assignUserKey(workspace, state(), target.key, code);
         refused = assigned.refused;
         return assigned.pushed;
     });
-    // The mouse needs a left button on its first profile; the caption stays "Left Click".
     if (refused)
-        host_.sayLine(windowText(WindowText::KeepsLeftClick, host_.language()), true);
+        sayKeepsLeftClick();
+}
+
+void KeyEditor::sayKeepsLeftClick() {
+    // The mouse needs a left button on its first profile; the caption stays "Left Click".
+    host_.sayLine(windowText(WindowText::KeepsLeftClick, host_.language()), true);
+}
+
+void KeyEditor::openChordDialog(const MenuTarget& target) {
+    if (target.origin == buttons::MenuOrigin::UserPage &&
+        buttons::isLastLeftClick(host_.workspace().model(), state(), target.key)) {
+        sayKeepsLeftClick();
+        return;
+    }
+    if (chordDialog_ == nullptr) {
+        chordDialog_ = new ChordDialog(host_, menuView_->parentWidget());
+        connect(chordDialog_, &ChordDialog::chordChosen, this,
+                [this](const image::KeyCode& code, const QString& name) {
+                    assignCode(chordTarget_, code, name);
+                });
+        connect(chordDialog_, &QDialog::finished, this, [this] { dimKeyPage(false); });
+    }
+    chordTarget_ = target;
+    dimKeyPage(target.origin == buttons::MenuOrigin::UserPage);
+    chordDialog_->ask();
+}
+
+void KeyEditor::dimKeyPage(bool dim) {
+    // The window shows the key page's overlay until an image is read; "held" keeps it up while
+    // the dialog is open.
+    QWidget* overlay = menuView_->parentWidget()->findChild<QWidget*>("Disable_All_1");
+    if (overlay == nullptr)
+        return;
+    overlay->setProperty("held", dim);
+    overlay->setVisible(dim || !host_.workspace().session().imageRead());
+    overlay->raise();
 }
 
 }  // namespace gm::ui

@@ -18,6 +18,7 @@
 
 namespace gm::ui {
 
+class ChordDialog;
 class KeyMenuView;
 
 // Which button a key menu edits: a profile key, or a combo slot 0..8 of the engineering page.
@@ -58,6 +59,11 @@ public:
 
     // Gives the target the entry's function and sends it to the mouse; says a refusal.
     void assign(const MenuTarget& target, const buttons::MenuEntry& entry);
+    // Gives the target `code`, named `name` in what is said about it.
+    void assignCode(const MenuTarget& target, const image::KeyCode& code, const QString& name);
+    // The chord dialog for `target` (the key menu's "User-defined"), over the dimmed key page
+    // when a user-page key opened it. Profile 1's only "Left Click" keeps it: nothing opens.
+    void openChordDialog(const MenuTarget& target);
 
 signals:
     // The state was read again from the image (after a read or any write the window redrew for).
@@ -67,11 +73,17 @@ private:
     void refreshFromModel();
     // How many profile pages the window offers (1..3), by their page buttons.
     int profilePagesShown() const;
+    // Says that profile 1 keeps its last "Left Click".
+    void sayKeepsLeftClick();
+    // Holds the key page's overlay up while the chord dialog is open over it.
+    void dimKeyPage(bool dim);
 
     OperationHost& host_;
     macros::DeviceMacroCatalogue macros_;
     KeyMenuView* menuView_ = nullptr;
     MenuTarget menuTarget_;
+    ChordDialog* chordDialog_ = nullptr;  // made on its first opening
+    MenuTarget chordTarget_;
 };
 
 }  // namespace gm::ui

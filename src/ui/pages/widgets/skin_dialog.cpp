@@ -16,6 +16,8 @@ namespace {
 constexpr QSize kDialogSize{340, 176};
 constexpr QSize kButtonSize{112, 32};
 constexpr int kInset = 24;
+constexpr QRect kField{kInset, 60, kDialogSize.width() - 2 * kInset, 34};
+constexpr int kRowGap = 14;  // between the field and a row under it
 
 }  // namespace
 
@@ -24,7 +26,8 @@ SkinDialog::SkinDialog(const char* name, const char* fieldName, QWidget* window)
       caption_(new QLabel(this)),
       field_(new QLineEdit(this)),
       confirm_(new SkinButton("BtnS", this)),
-      clear_(new SkinButton("BtnS", this)) {
+      clear_(new SkinButton("BtnS", this)),
+      close_(new SkinButton("ExitS", this)) {
     setObjectName(name);
     setAttribute(Qt::WA_TranslucentBackground);
     setStyleSheet(skin::styleSheet(skin::Look::SmallDialog));
@@ -32,20 +35,16 @@ SkinDialog::SkinDialog(const char* name, const char* fieldName, QWidget* window)
 
     caption_->setObjectName("lbl_Caption");
     caption_->setGeometry(kInset, 18, width() - 2 * kInset - 40, 24);
-    auto* close = new SkinButton("ExitS", this);
-    close->setObjectName("IB_Close");
-    close->setGeometry(width() - 16 - 32, 14, 32, 32);
-    connect(close, &QAbstractButton::clicked, this, &QDialog::reject);
+    close_->setObjectName("IB_Close");
+    close_->setGeometry(width() - 16 - 32, 14, 32, 32);
+    connect(close_, &QAbstractButton::clicked, this, &QDialog::reject);
 
     field_->setObjectName(fieldName);
-    field_->setGeometry(kInset, 60, width() - 2 * kInset, 34);
+    field_->setGeometry(kField);
 
-    const int buttonsTop = height() - 24 - kButtonSize.height();
     confirm_->setObjectName("IB_Confirm");
-    confirm_->setGeometry(width() / 2 - 6 - kButtonSize.width(), buttonsTop, kButtonSize.width(),
-                          kButtonSize.height());
     clear_->setObjectName("IB_Cancel");
-    clear_->setGeometry(width() / 2 + 6, buttonsTop, kButtonSize.width(), kButtonSize.height());
+    placeButtons();
     connect(confirm_, &QAbstractButton::clicked, this, [this] {
         const QString text = field_->text();
         accept();
@@ -54,7 +53,35 @@ SkinDialog::SkinDialog(const char* name, const char* fieldName, QWidget* window)
     connect(clear_, &QAbstractButton::clicked, this, [this] {
         field_->clear();
         field_->setFocus();
+        emit cleared();
     });
+}
+
+void SkinDialog::placeButtons() {
+    const int buttonsTop = height() - 24 - kButtonSize.height();
+    confirm_->setGeometry(width() / 2 - 6 - kButtonSize.width(), buttonsTop, kButtonSize.width(),
+                          kButtonSize.height());
+    clear_->setGeometry(width() / 2 + 6, buttonsTop, kButtonSize.width(), kButtonSize.height());
+}
+
+void SkinDialog::addRow(QWidget* row, int height) {
+    row->setParent(this);
+    row->setGeometry(kField.left(), kField.bottom() + 1 + kRowGap, kField.width(), height);
+    resize(width(), this->height() + kRowGap + height);
+    placeButtons();
+    // Tab goes from the field through the row's controls to the buttons.
+    QWidget* previous = field_;
+    for (QWidget* control : row->findChildren<QWidget*>()) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    for (QWidget* button : {static_cast<QWidget*>(confirm_), static_cast<QWidget*>(clear_),
+                            static_cast<QWidget*>(close_)}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
 void SkinDialog::setCaptions(const QString& caption, const QString& confirm, const QString& clear) {
@@ -73,7 +100,8 @@ void SkinDialog::openCentred() {
 
 void SkinDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        confirm_->click();
+        const QWidget* focused = focusWidget();
+        (focused == clear_ ? clear_ : focused == close_ ? close_ : confirm_)->click();
         return;
     }
     QDialog::keyPressEvent(event);  // Escape closes

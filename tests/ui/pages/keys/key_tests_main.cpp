@@ -6,6 +6,7 @@ namespace gm::ui::testing {
 int runKeyMenuTests(int argc, char** argv);
 int runKeyPageTests(int argc, char** argv);
 int runEngineeringKeysTests(int argc, char** argv);
+int runChordDialogTests(int argc, char** argv);
 }  // namespace gm::ui::testing
 
 int main(int argc, char** argv) {
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
     int failed = runKeyMenuTests(argc, argv);
     failed += runKeyPageTests(argc, argv);
     failed += runEngineeringKeysTests(argc, argv);
+    failed += runChordDialogTests(argc, argv);
     return failed == 0 ? 0 : 1;
 }
