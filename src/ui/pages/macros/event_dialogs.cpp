@@ -1,13 +1,12 @@
 #include "ui/pages/macros/event_dialogs.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
 #include "buttons/key_usages.h"
-#include "host/capture/qt_key_usage.h"
 #include "macros/macro_script.h"
+#include "ui/pages/widgets/key_field.h"
 #include "ui/text/text_ids.h"
 
 namespace gm::ui {
@@ -40,12 +39,15 @@ void DelayDialog::ask(int ms) {
 
 KeyDialog::KeyDialog(OperationHost& host, QWidget* window)
     : SkinDialog("TForm4", "Edt_EditKey", window), host_(host) {
-    field()->setReadOnly(true);
-    field()->installEventFilter(this);
-    connect(field(), &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (text.isEmpty())
-            usage_ = 0;  // "Clear"
+    new KeyField(*field(), [this](const PressedKey& key) {
+        if (key.usage == 0 || buttons::keyNameOfUsage(key.usage).empty())
+            return;
+        showKey(key.usage);
+        // The key is taken: Enter now confirms it.
+        if (auto* confirm = findChild<QWidget*>("IB_Confirm"))
+            confirm->setFocus();
     });
+    connect(this, &SkinDialog::cleared, this, [this] { usage_ = 0; });
     connect(this, &SkinDialog::confirmed, this, [this](const QString&) { emit keyChosen(usage_); });
 }
 
@@ -58,25 +60,8 @@ void KeyDialog::ask(std::uint8_t usage) {
 
 void KeyDialog::showKey(std::uint8_t usage) {
     usage_ = usage;
-    field()->setText(QString::fromUtf8(buttons::keyNameOfUsage(usage).data(),
-                                       static_cast<int>(buttons::keyNameOfUsage(usage).size())));
-}
-
-bool KeyDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Every key pressed in the field is the key to take, Enter, Tab and Escape included.
-    if (watched != field() ||
-        (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
-        return SkinDialog::eventFilter(watched, event);
-    event->accept();
-    if (event->type() == QEvent::KeyPress) {
-        const std::uint8_t usage = host::usageOfKeyEvent(*static_cast<QKeyEvent*>(event));
-        if (usage != 0 && !buttons::keyNameOfUsage(usage).empty()) {
-            showKey(usage);
-            if (auto* confirm = findChild<QWidget*>("IB_Confirm"))
-                confirm->setFocus();
-        }
-    }
-    return true;
+    const std::string_view name = buttons::keyNameOfUsage(usage);
+    field()->setText(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 }  // namespace gm::ui

@@ -34,9 +34,6 @@ signals:
     // The usage of the key confirmed (0 when none was pressed).
     void keyChosen(std::uint8_t usage);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void showKey(std::uint8_t usage);
 
