@@ -22,8 +22,6 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
     if (!operation.started())
         return operation.refusal;
     auto batch = workspace.changes().batch();
-    image::ImageModel& model = workspace.model();
-    CommandProtocol& protocol = workspace.protocol();
 
     // Refused data reports do not stop the push (the mouse expects the whole sequence); the
     // first failure is what the push reports, with the steps that completed before it. A refused
@@ -52,12 +50,21 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
             done.push_back(Step::WriteFireKeys);
     }
 
+    return firstFailure(rereadUserAndRearm(workspace));
+}
+
+Result rereadUserAndRearm(Workspace& workspace) {
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
+    image::ImageModel& model = workspace.model();
+    CommandProtocol& protocol = workspace.protocol();
     // The User section is re-read into a scratch copy: a partial answer must not replace the
     // working copy, nor send its 0xFF back to the mouse as User byte 0.
     std::array<std::uint8_t, image::kUser.length> user{};
     const auto userAddress = static_cast<std::uint8_t>(image::kUser.offset);
     if (Result read = protocol.liveRead(0, userAddress, user); !read)
-        return firstFailure(std::move(read.at(Step::ReadUser)));
+        return std::move(read.at(Step::ReadUser));
     model.copies.user = user;
     std::copy(user.begin(), user.end(),
               model.buffer.begin() + static_cast<std::ptrdiff_t>(image::kUser.offset));
@@ -77,7 +84,7 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
         workspace.journal().finish(image::kUser.offset);
     else
         workspace.journal().keep(image::kUser.offset);
-    return firstFailure(std::move(armed.at(Step::RearmKeyTables)));
+    return std::move(armed.at(Step::RearmKeyTables));
 }
 
 }  // namespace gm::device::session
