@@ -42,7 +42,7 @@ public:
     static GunKeyList fromBytes(std::span<const std::uint8_t> bytes);
     std::array<std::uint8_t, kGunKeyFileSize> bytes() const;
 
-    const std::array<image::KeyCode, kGunKeySlots>& slots() const { return slots_; }
+    const std::array<image::KeyCode, kGunKeySlots>& codes() const { return slots_; }
     // The used slots in slot order, each named "Fire Macro" + its slot number.
     std::vector<MacroEntry> entries() const;
     // The slot (0..9) of entry `index` of entries().
