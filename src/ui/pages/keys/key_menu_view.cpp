@@ -144,10 +144,10 @@ bool KeyMenuView::enabled(const buttons::MenuEntry& entry) const {
         }
         case buttons::EntryKind::Function:
         case buttons::EntryKind::Macro:
+        case buttons::EntryKind::GunPresets:
             return true;
         case buttons::EntryKind::Chord:
-        case buttons::EntryKind::GunPresets:
-            return false;  // their dialogs come with the assignment dialogs and gun presets
+            return false;  // its dialog comes with the assignment dialogs
     }
     return false;
 }
