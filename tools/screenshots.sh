@@ -4,7 +4,8 @@
 # engineering settings sheet into page8-<sheet>-lang<L>.png, and the three key pages and the
 # engineering Keys sheet with a key menu open into keymenu<N>-lang<L>.png; the macro page shows a
 # PC macro list and macros stored in the mouse (made with gmousectl), and macropopup<N>-lang<L>.png
-# the popup of the PC list (1) and of the mouse's list (2) open.
+# the popup of the PC list (1) and of the mouse's list (2) open; gunpreset<N>-lang<L>.png the
+# gun-preset page on presets 1 and 7.
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -57,10 +58,17 @@ for lang in 1 2; do
             --macro-popup "$list"
         echo "$file"
     done
-    for tab in ts_Cpi ts_Options ts_Led ts_Usb ts_Image; do
+    for tab in ts_Cpi ts_Options ts_Led ts_Usb ts_Image ts_Gun; do
         file="$out/page8-${tab#ts_}-lang$lang.png"
         "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 8 --lang "$lang" \
             --tab "$tab"
+        echo "$file"
+    done
+    # The gun-preset page, opened from Game Mode's key menu, on a one-stage and a three-stage preset.
+    for preset in 1 7; do
+        file="$out/gunpreset$preset-lang$lang.png"
+        "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 2 --lang "$lang" \
+            --gun-preset "$preset"
         echo "$file"
     done
     # A label of each column and one at the window's edge: the menu cascades and stays inside.

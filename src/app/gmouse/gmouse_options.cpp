@@ -13,11 +13,13 @@ constexpr const char* kUsageLines =
     "usage: gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE] [--sim-fault KIND]...\n"
     "              [--macro-folder DIR]\n"
     "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]\n"
-    "                                  [--key-menu 1..12] [--macro-popup 1|2]]\n"
+    "                                  [--key-menu 1..12] [--macro-popup 1|2]\n"
+    "                                  [--gun-preset 1..7]]\n"
     "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
     "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
     "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led),\n"
-    "--macro-popup the popup of the PC macro list (1) or the mouse's (2) on the macro page.\n"
+    "--macro-popup the popup of the PC macro list (1) or the mouse's (2) on the macro page,\n"
+    "--gun-preset the gun-preset page on that preset, opened from key 1's Fire Macro entry.\n"
     "  --macro-folder DIR        keeps the macro file RDXM4210A-Macro.bin in DIR instead of the\n"
     "                            program's folder (or, when that may not be written,\n"
     "                            $XDG_DATA_HOME/gmouse)\n"
@@ -51,6 +53,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
                                 {{"--tab"}, OptionValue::Required},
                                 {{"--key-menu"}, OptionValue::Required},
                                 {{"--macro-popup"}, OptionValue::Required},
+                                {{"--gun-preset"}, OptionValue::Required},
                                 {{"--macro-folder"}, OptionValue::Required},
                                 {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
@@ -74,14 +77,18 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
     options.screenshot = parsed->value("--screenshot").value_or("");
     if (options.screenshot.empty() &&
         (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab") ||
-         parsed->has("--key-menu") || parsed->has("--macro-popup"))) {
-        error = "--page, --lang, --tab, --key-menu and --macro-popup go with --screenshot";
+         parsed->has("--key-menu") || parsed->has("--macro-popup") ||
+         parsed->has("--gun-preset"))) {
+        error =
+            "--page, --lang, --tab, --key-menu, --macro-popup and --gun-preset go with "
+            "--screenshot";
         return std::nullopt;
     }
     for (auto [name, target, high] :
          {std::tuple{"--page", &options.page, 8}, std::tuple{"--lang", &options.language, 3},
           std::tuple{"--key-menu", &options.keyMenu, 12},
-          std::tuple{"--macro-popup", &options.macroPopup, 2}}) {
+          std::tuple{"--macro-popup", &options.macroPopup, 2},
+          std::tuple{"--gun-preset", &options.gunPreset, 7}}) {
         if (const auto text = parsed->value(name)) {
             const auto number = numberIn(*text, 1, high);
             if (!number) {

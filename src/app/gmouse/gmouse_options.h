@@ -3,7 +3,7 @@
 //   gmouse [--simulate[=4210A|4230A]] [--sim-eeprom FILE] [--sim-fault KIND]...
 //          [--macro-folder DIR]
 //          [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME] [--key-menu 1..12]
-//                             [--macro-popup 1|2]]
+//                             [--macro-popup 1|2] [--gun-preset 1..7]]
 
 #include <optional>
 #include <string>
@@ -21,6 +21,7 @@ struct GmouseOptions {
     std::string tab;     // object name of an engineering tab sheet to show, e.g. ts_Led
     int keyMenu = 0;     // 1..12: the key menu of that key label is open in the screenshot
     int macroPopup = 0;  // 1: the PC macro list's popup is open in the screenshot, 2: the mouse's
+    int gunPreset = 0;   // 1..7: the gun-preset page is open on that preset (key 1's menu)
     std::string macroFolder;  // the macro file's folder; empty: the folder rules
     bool help = false;        // print the usage and end
 };

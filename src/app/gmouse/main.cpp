@@ -82,6 +82,18 @@ void openMacroPopup(gm::ui::MainWindow& window, int list) {
     }
 }
 
+// Opens the gun-preset page from key 1's "Fire Macro" entry and selects `preset`.
+void openGunPreset(gm::ui::MainWindow& window, int preset) {
+    auto* label = window.findChild<QAbstractButton*>("Key1");
+    if (label == nullptr || !label->isVisible())
+        return;
+    label->click();
+    if (auto* entry = window.findChild<QAbstractButton*>("Key_FireMacro"))
+        entry->click();
+    if (auto* gun = window.findChild<QAbstractButton*>(QString("Btn_Fire%1").arg(preset)))
+        gun->click();
+}
+
 // Saves the window once the image is read and the page is shown; quits either way.
 void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
                     const gm::app::GmouseOptions& options, int& status) {
@@ -113,6 +125,8 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
                 openKeyMenu(window, page, options.keyMenu);
             if (options.macroPopup > 0)
                 openMacroPopup(window, options.macroPopup);
+            if (options.gunPreset > 0)
+                openGunPreset(window, options.gunPreset);
             const QString file = QString::fromStdString(options.screenshot);
             if (!window.grab().save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";

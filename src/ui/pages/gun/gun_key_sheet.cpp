@@ -9,6 +9,7 @@
 #include "ui/host/page_events.h"
 #include "ui/host/window_texts.h"
 #include "ui/pages/engineering_settings/sheet_kit.h"
+#include "ui/skin/style_sheets.h"
 
 namespace gm::ui {
 
@@ -62,6 +63,7 @@ GunKeySheet::GunKeySheet(KeyEditor& editor, GunKeys& keys, QWidget* parent)
     : QWidget(parent), editor_(editor), keys_(keys) {
     OperationHost& host = editor.host();
     styleSheetPage(*this);
+    setStyleSheet(styleSheet() + skin::styleSheet(skin::Look::KeySheet));
     auto* layout = new QHBoxLayout(this);
 
     QGroupBox* options = makeGroup(this, "GB_SOS", host.term(Term::FireKeySetting));
@@ -92,6 +94,7 @@ GunKeySheet::GunKeySheet(KeyEditor& editor, GunKeys& keys, QWidget* parent)
     grid->addWidget(remove, 5, 1);
     list_ = new QListWidget(options);
     list_->setObjectName("LB_ScriptName");
+    list_->setStyleSheet(skin::styleSheet(skin::Look::ImageAreas));
     grid->addWidget(list_, 6, 0, 1, 2);
     layout->addWidget(options);
     connect(add, &QPushButton::clicked, this, &GunKeySheet::addCode);

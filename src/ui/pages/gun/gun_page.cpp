@@ -62,8 +62,20 @@ GunPresetPage::GunPresetPage(KeyEditor& editor, QWidget* keyPageBox)
     : QObject(keyPageBox), editor_(editor), host_(editor.host()), keyPageBox_(keyPageBox) {
     box_ = new QGroupBox(keyPageBox->parentWidget());
     box_->setObjectName("gbPage6");
-    box_->setStyleSheet(skin::styleSheet(skin::Look::PageBox));
+    box_->setStyleSheet(skin::styleSheet(skin::Look::PageBox) +
+                        skin::styleSheet(skin::Look::KeySidePanel));
     box_->hide();
+    // Drawn over the key page, with the page's own background and cards.
+    background_ = new QLabel(box_);
+    background_->setScaledContents(true);
+    background_->setStyleSheet("background: " + skin::cssColour(skin::colour::kBackground));
+    title_ = new QLabel(box_);
+    title_->setObjectName("lbl_FireTitle");
+    title_->setGeometry(skin::kPageMargin + 12, 12, 400, 32);
+    QFont titleFont = title_->font();
+    titleFont.setPixelSize(19);
+    titleFont.setWeight(QFont::DemiBold);
+    title_->setFont(titleFont);
     for (int g = 0; g < buttons::kGunPresetCount; ++g) {
         auto* gun = new GunButton(g + 1, box_);
         gun->setObjectName(QString("Btn_Fire%1").arg(g + 1));
@@ -137,6 +149,8 @@ bool GunPresetPage::isOpen() const {
 }
 
 void GunPresetPage::retranslate() {
+    background_->setPixmap(skin::skinPixmap(
+        skin::pageBackgroundName(host_.language(), skin::PageBackground::GunPresets)));
     for (int g = 0; g < buttons::kGunPresetCount; ++g)
         gunNames_[g]->setText(host_.caption(buttons::kGunPresets[g].nameId));
     const std::array<std::string_view, 7> ids{"Str610", "Str611", "Str612", "Str613",
@@ -148,18 +162,23 @@ void GunPresetPage::retranslate() {
     keepLeft_->setText(host_.caption("Str847"));
     confirm_->setText(host_.caption("Str620"));
     exit_->setText(host_.caption("Str621"));
-    box_->setTitle(host_.caption(text::ids::kFireMacro));
+    title_->setText(host_.caption(text::ids::kFireMacro));
 }
 
 void GunPresetPage::open(const MenuTarget& target) {
     target_ = target;
     box_->setGeometry(keyPageBox_->geometry());
-    keyPageBox_->hide();
+    background_->setGeometry(box_->rect());
+    background_->lower();
     box_->show();
     box_->raise();
-    // The offsets come from the User section as the mouse holds it now.
-    host_.runLiveChange(host_.caption(text::ids::kFireMacro),
-                        [this] { return macros::openGunPresets(host_.workspace()); });
+    // The offsets come from the User section as the mouse holds it now; only a failed read is
+    // said.
+    if (host_.mouseReady()) {
+        const device::Result read = macros::openGunPresets(host_.workspace());
+        if (!read.ok())
+            host_.sayRefusal(host_.caption(text::ids::kFireMacro), device::messageOf(read), false);
+    }
     selectPreset(1);
 }
 
@@ -167,7 +186,6 @@ void GunPresetPage::close() {
     if (!box_->isVisible())
         return;
     box_->hide();
-    keyPageBox_->show();
 }
 
 int GunPresetPage::stages() const {

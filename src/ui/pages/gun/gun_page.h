@@ -47,6 +47,8 @@ private:
     OperationHost& host_;
     QWidget* keyPageBox_;
     QGroupBox* box_ = nullptr;
+    QLabel* background_ = nullptr;
+    QLabel* title_ = nullptr;
     std::array<QAbstractButton*, 7> guns_{};
     std::array<QLabel*, 7> gunNames_{};
     std::array<QRadioButton*, 7> radios_{};

@@ -87,8 +87,8 @@ void GunStageRow::setVisible(bool visible) {
 }
 
 void GunStageRow::show(const macros::StageValues& values, const QColor& colour) {
-    for (StageField field : kFields)
-        showField(field, values[field]);
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        fields_[i]->setText(QString::number(values[kFields[i]]));
     swatch_->setColour(colour);
 }
 
