@@ -76,6 +76,7 @@ GunPresetPage::GunPresetPage(KeyEditor& editor, QWidget* keyPageBox)
     titleFont.setPixelSize(19);
     titleFont.setWeight(QFont::DemiBold);
     title_->setFont(titleFont);
+    title_->setStyleSheet("color: " + skin::cssColour(skin::colour::kText));
     for (int g = 0; g < buttons::kGunPresetCount; ++g) {
         auto* gun = new GunButton(g + 1, box_);
         gun->setObjectName(QString("Btn_Fire%1").arg(g + 1));
