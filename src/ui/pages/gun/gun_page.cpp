@@ -60,7 +60,20 @@ QColor ledColour(const image::ImageModel& model, std::size_t record) {
 
 GunPresetPage::GunPresetPage(KeyEditor& editor, QWidget* keyPageBox)
     : QObject(keyPageBox), editor_(editor), host_(editor.host()), keyPageBox_(keyPageBox) {
-    box_ = new QGroupBox(keyPageBox->parentWidget());
+    connect(&editor_, &KeyEditor::gunPresetsRequested, this, &GunPresetPage::open);
+    connect(&host_.events(), &PageEvents::pageShown, this, [this] { close(); });
+    connect(&host_.events(), &PageEvents::retranslated, this, [this] {
+        if (box_ != nullptr)
+            retranslate();
+    });
+    connect(&host_.events(), &PageEvents::modelChanged, this, [this] {
+        if (isOpen())
+            refill();
+    });
+}
+
+void GunPresetPage::build() {
+    box_ = new QGroupBox(keyPageBox_->parentWidget());
     box_->setObjectName("gbPage6");
     box_->setStyleSheet(skin::styleSheet(skin::Look::PageBox) +
                         skin::styleSheet(skin::Look::KeySidePanel));
@@ -134,19 +147,11 @@ GunPresetPage::GunPresetPage(KeyEditor& editor, QWidget* keyPageBox)
                           skin::kMacroButton.width, skin::kMacroButton.height);
     connect(confirm_, &QAbstractButton::clicked, this, &GunPresetPage::confirm);
     connect(exit_, &QAbstractButton::clicked, this, &GunPresetPage::close);
-
-    connect(&editor_, &KeyEditor::gunPresetsRequested, this, &GunPresetPage::open);
-    connect(&host_.events(), &PageEvents::pageShown, this, [this] { close(); });
-    connect(&host_.events(), &PageEvents::retranslated, this, &GunPresetPage::retranslate);
-    connect(&host_.events(), &PageEvents::modelChanged, this, [this] {
-        if (isOpen())
-            refill();
-    });
     retranslate();
 }
 
 bool GunPresetPage::isOpen() const {
-    return box_->isVisible();
+    return box_ != nullptr && box_->isVisible();
 }
 
 void GunPresetPage::retranslate() {
@@ -167,6 +172,9 @@ void GunPresetPage::retranslate() {
 }
 
 void GunPresetPage::open(const MenuTarget& target) {
+    // Built on its first opening: few users ever see it, and its pictures cost at start-up.
+    if (box_ == nullptr)
+        build();
     target_ = target;
     box_->setGeometry(keyPageBox_->geometry());
     background_->setGeometry(box_->rect());
@@ -184,7 +192,7 @@ void GunPresetPage::open(const MenuTarget& target) {
 }
 
 void GunPresetPage::close() {
-    if (!box_->isVisible())
+    if (!isOpen())
         return;
     box_->hide();
 }

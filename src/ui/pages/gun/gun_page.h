@@ -26,7 +26,7 @@ class GunStageRow;
 class GunPresetPage final : public QObject {
     Q_OBJECT
 public:
-    // Builds gbPage6 beside `keyPageBox` (gbPage1), hidden until the menu opens it.
+    // gbPage6 is built beside `keyPageBox` (gbPage1) when the menu first opens it.
     GunPresetPage(KeyEditor& editor, QWidget* keyPageBox);
 
     void open(const MenuTarget& target);
@@ -36,6 +36,7 @@ public:
     int preset() const { return preset_; }
 
 private:
+    void build();
     void retranslate();
     void refill();
     void fieldEdited(std::size_t stage, macros::StageField field, int value);
