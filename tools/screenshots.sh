@@ -6,7 +6,8 @@
 # PC macro list and macros stored in the mouse (made with gmousectl), and macropopup<N>-lang<L>.png
 # the popup of the PC list (1) and of the mouse's list (2) open; macroeditor<N>-lang<L>.png the
 # macro editor recording (1), with the insert panel open (2) and with its events' popup open (3);
-# chorddialog-lang<L>.png the key page with the chord dialog open over it.
+# chorddialog-lang<L>.png the key page with the chord dialog open over it; gunpreset<N>-lang<L>.png
+# the gun-preset page on presets 1 and 7.
 # usage: tools/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -65,7 +66,7 @@ for lang in 1 2; do
             --macro-editor "$mode"
         echo "$file"
     done
-    for tab in ts_Cpi ts_Options ts_Led ts_Usb ts_Image; do
+    for tab in ts_Cpi ts_Options ts_Led ts_Usb ts_Image ts_Gun; do
         file="$out/page8-${tab#ts_}-lang$lang.png"
         "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 8 --lang "$lang" \
             --tab "$tab"
@@ -75,6 +76,13 @@ for lang in 1 2; do
     "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 1 --lang "$lang" \
         --chord-dialog 3
     echo "$file"
+    # The gun-preset page, opened from Game Mode's key menu, on a one-stage and a three-stage preset.
+    for preset in 1 7; do
+        file="$out/gunpreset$preset-lang$lang.png"
+        "$gmouse" "${mouse[@]}" "${library[@]}" --screenshot "$file" --page 2 --lang "$lang" \
+            --gun-preset "$preset"
+        echo "$file"
+    done
     # A label of each column and one at the window's edge: the menu cascades and stays inside.
     for page_key in 1:4 2:2 3:12 8:5; do
         page="${page_key%%:*}"

@@ -99,10 +99,10 @@ KeyName fireMacroName(const KeyCode& code, const MacroCatalogue* macros) {
     const std::vector<MacroEntry> fireMacros =
         macros ? macros->fireMacros() : std::vector<MacroEntry>{};
     if (!fireMacros.empty()) {
-        for (std::size_t n = 0; n < fireMacros.size(); ++n) {
-            const KeyCode& stored = fireMacros[n].code;
+        for (const MacroEntry& entry : fireMacros) {
+            const KeyCode& stored = entry.code;
             if (stored[0] == code[0] && stored[1] == code[1] && stored[2] == code[2])
-                return {{}, "Fire Macro" + std::to_string(n + 1)};
+                return {{}, entry.name};
         }
         return {};
     }

@@ -83,6 +83,8 @@ constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
     {"gm.step.writeProfiles", "writing the key tables"},
     {"gm.step.writeFireKeys", "writing the fire keys"},
     {"gm.step.writeVendor", "writing the Vendor section"},
+    {"gm.step.writeLedColours", "writing the LED colours"},
+    {"gm.step.writeUser", "writing the User section"},
     {"gm.step.readUser", "reading the User section back"},
     {"gm.step.rearmKeyTables", "switching the mouse to the new key tables"},
     {"gm.step.liveWrite", "writing a setting"},

@@ -77,6 +77,10 @@ std::string_view stepId(Step step) {
             return "gm.step.writeFireKeys";
         case Step::WriteVendor:
             return "gm.step.writeVendor";
+        case Step::WriteLedColours:
+            return "gm.step.writeLedColours";
+        case Step::WriteUser:
+            return "gm.step.writeUser";
         case Step::ReadUser:
             return "gm.step.readUser";
         case Step::RearmKeyTables:

@@ -50,6 +50,8 @@ enum class Step {
     WriteProfiles,
     WriteFireKeys,
     WriteVendor,
+    WriteLedColours,
+    WriteUser,
     ReadUser,
     RearmKeyTables,
     LiveWrite,

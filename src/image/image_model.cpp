@@ -108,7 +108,14 @@ SplitResult split(ImageModel& model) {
     copyFromImage(image, kPatchCodeOffset, copies.patchCode);
     copyFromImage(image, geometry.tailOffset, copies.tail);
 
-    // Records and names are cut from the tail; bytes behind the last record are never read.
+    cutFireMacros(model);
+    return result;
+}
+
+void cutFireMacros(ImageModel& model) {
+    WorkingCopies& copies = model.copies;
+    const ChipGeometry& geometry = model.geometry;
+    // Bytes behind the last record are never read.
     for (std::size_t i = 0; i < kFireMacroCount; ++i) {
         copyFrom(copies.tail, geometry.firstRecordOffset + i * geometry.recordSize,
                  copies.fireMacroRecords[i]);
@@ -116,7 +123,6 @@ SplitResult split(ImageModel& model) {
             copyFrom(copies.tail, i * kFireMacroNameSize, copies.fireMacroNames[i]);
         }
     }
-    return result;
 }
 
 namespace {
@@ -140,7 +146,7 @@ void copyInto(std::span<std::uint8_t> destination, std::size_t offset,
 
 }  // namespace
 
-void compose(ImageModel& model) {
+void placeFireMacros(ImageModel& model) {
     WorkingCopies& copies = model.copies;
     const ChipGeometry& geometry = model.geometry;
     for (std::size_t i = 0; i < kFireMacroCount; ++i) {
@@ -149,6 +155,12 @@ void compose(ImageModel& model) {
         if (geometry.hasFireMacroNames)
             copyInto(copies.tail, i * kFireMacroNameSize, copies.fireMacroNames[i]);
     }
+}
+
+void compose(ImageModel& model) {
+    placeFireMacros(model);
+    WorkingCopies& copies = model.copies;
+    const ChipGeometry& geometry = model.geometry;
     Image& image = model.buffer;
     for (Section section : kCheckedSections)
         copyIntoImage(image, areaOf(section).offset, workingCopyOf(section, copies));

@@ -64,6 +64,11 @@ struct SplitResult {
 // check byte is wrong from the section defaults (working copy only; the buffer is untouched).
 SplitResult split(ImageModel& model);
 
+// The fire macro records (and on the 4230A their names) into the tail working copy, and back:
+// what split and compose do with them. Tail bytes behind the last record are never touched.
+void placeFireMacros(ImageModel& model);
+void cutFireMacros(ImageModel& model);
+
 // The inverse of split: the working copies (fire macro records and names into the tail first)
 // written back into the buffer.
 void compose(ImageModel& model);

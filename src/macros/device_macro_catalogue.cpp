@@ -14,4 +14,8 @@ std::vector<buttons::MacroEntry> DeviceMacroCatalogue::deviceMacros() const {
     return entries;
 }
 
+std::vector<buttons::MacroEntry> DeviceMacroCatalogue::fireMacros() const {
+    return gunKeys_ != nullptr ? gunKeys_->entries() : std::vector<buttons::MacroEntry>{};
+}
+
 }  // namespace gm::macros

@@ -76,6 +76,7 @@ void registerSessionCommands(CommandRegistry& registry);
 void registerSettingsCommands(CommandRegistry& registry);
 void registerButtonCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
+void registerFireCommands(CommandRegistry& registry);
 void registerDesktopCommands(CommandRegistry& registry);
 
 }  // namespace gm::ctl

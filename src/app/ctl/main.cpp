@@ -123,6 +123,7 @@ int run(const Args& given) {
     registerSettingsCommands(registry);
     registerButtonCommands(registry);
     registerMacroCommands(registry);
+    registerFireCommands(registry);
     registerDesktopCommands(registry);
 
     const Args args = withLeadingOptionsLast(registry, given);

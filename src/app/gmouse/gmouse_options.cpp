@@ -14,7 +14,8 @@ constexpr const char* kUsageLines =
     "              [--macro-folder DIR]\n"
     "              [--screenshot FILE [--page 1..8] [--lang 1..3] [--tab NAME]\n"
     "                                  [--key-menu 1..12] [--macro-popup 1|2]\n"
-    "                                  [--macro-editor 1..3] [--chord-dialog 1..12]]\n"
+    "                                  [--macro-editor 1..3] [--chord-dialog 1..12]\n"
+    "                                  [--gun-preset 1..7]]\n"
     "Without --simulate the editor uses the attached mouse when it may be opened, else the\n"
     "virtual mouse. --screenshot renders the window without a display once the image is read,\n"
     "saves it as PNG and exits; --tab shows that tab sheet of the engineering page (ts_Led),\n"
@@ -22,6 +23,7 @@ constexpr const char* kUsageLines =
     "--macro-editor the first PC macro being recorded (1), with the insert panel open (2) or\n"
     "its events' popup open (3), --chord-dialog the chord dialog of that key label with a chord\n"
     "in it.\n"
+    "--gun-preset the gun-preset page on that preset, opened from key 1's Fire Macro entry.\n"
     "  --macro-folder DIR        keeps the macro file RDXM4210A-Macro.bin in DIR instead of the\n"
     "                            program's folder (or, when that may not be written,\n"
     "                            $XDG_DATA_HOME/gmouse)\n"
@@ -57,6 +59,7 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
                                 {{"--macro-popup"}, OptionValue::Required},
                                 {{"--macro-editor"}, OptionValue::Required},
                                 {{"--chord-dialog"}, OptionValue::Required},
+                                {{"--gun-preset"}, OptionValue::Required},
                                 {{"--macro-folder"}, OptionValue::Required},
                                 {{"--help", "-h"}, OptionValue::None}};
     const auto parsed = ctl::parseArgs(args, known, error);
@@ -81,10 +84,11 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
     if (options.screenshot.empty() &&
         (parsed->has("--page") || parsed->has("--lang") || parsed->has("--tab") ||
          parsed->has("--key-menu") || parsed->has("--macro-popup") ||
-         parsed->has("--macro-editor") || parsed->has("--chord-dialog"))) {
+         parsed->has("--macro-editor") || parsed->has("--chord-dialog") ||
+         parsed->has("--gun-preset"))) {
         error =
-            "--page, --lang, --tab, --key-menu, --macro-popup, --macro-editor and --chord-dialog "
-            "go with --screenshot";
+            "--page, --lang, --tab, --key-menu, --macro-popup, --macro-editor, --chord-dialog and "
+            "--gun-preset go with --screenshot";
         return std::nullopt;
     }
     for (auto [name, target, high] :
@@ -92,7 +96,8 @@ std::optional<GmouseOptions> parseGmouseOptions(const ctl::Args& args, std::stri
           std::tuple{"--key-menu", &options.keyMenu, 12},
           std::tuple{"--macro-popup", &options.macroPopup, 2},
           std::tuple{"--macro-editor", &options.macroEditor, 3},
-          std::tuple{"--chord-dialog", &options.chordDialog, 12}}) {
+          std::tuple{"--chord-dialog", &options.chordDialog, 12},
+          std::tuple{"--gun-preset", &options.gunPreset, 7}}) {
         if (const auto text = parsed->value(name)) {
             const auto number = numberIn(*text, 1, high);
             if (!number) {

@@ -165,6 +165,18 @@ QPixmap windowWithDialogs(gm::ui::MainWindow& window) {
     return picture;
 }
 
+// Opens the gun-preset page from key 1's "Fire Macro" entry and selects `preset`.
+void openGunPreset(gm::ui::MainWindow& window, int preset) {
+    auto* label = window.findChild<QAbstractButton*>("Key1");
+    if (label == nullptr || !label->isVisible())
+        return;
+    label->click();
+    if (auto* entry = window.findChild<QAbstractButton*>("Key_FireMacro"))
+        entry->click();
+    if (auto* gun = window.findChild<QAbstractButton*>(QString("Btn_Fire%1").arg(preset)))
+        gun->click();
+}
+
 // Saves the window once the image is read and the page is shown; quits either way.
 void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace,
                     const gm::app::GmouseOptions& options, int& status) {
@@ -200,6 +212,8 @@ void takeScreenshot(gm::ui::MainWindow& window, gm::device::Workspace& workspace
                 openMacroEditor(window, options.macroEditor);
             if (options.chordDialog > 0)
                 openChordDialog(window, options.chordDialog);
+            if (options.gunPreset > 0)
+                openGunPreset(window, options.gunPreset);
             const QString file = QString::fromStdString(options.screenshot);
             if (!windowWithDialogs(window).save(file, "PNG")) {
                 std::cerr << "gmouse: could not write " << options.screenshot << "\n";

@@ -17,15 +17,17 @@ struct Copy {
     std::span<std::uint8_t> bytes;
 };
 
-std::array<Copy, 7> copiesOf(image::ImageModel& model) {
+std::array<Copy, 8> copiesOf(image::ImageModel& model) {
     auto& c = model.copies;
+    const image::Area tail{model.geometry.tailOffset, c.tail.size()};
     return {{{image::kVendor, c.vendor},
              {image::kUser, c.user},
              {image::kProfiles, c.profiles},
              {image::kReserved, c.reserved},
              {image::kFireKeys, c.fireKeys},
              {image::kMacro, c.macroArea},
-             {image::kPatchHeader, c.patchHeader}}};
+             {image::kPatchHeader, c.patchHeader},
+             {tail, c.tail}}};
 }
 
 bool inside(image::Area inner, image::Area outer) {

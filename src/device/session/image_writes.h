@@ -26,7 +26,7 @@ bool maySend(Workspace& workspace);
 // The working-copy byte at an image address of the Vendor or User section.
 std::uint8_t& workingByte(image::ImageModel& model, std::size_t address);
 // The working-copy bytes of `area`, which lies inside one working copy (a section, the fire
-// keys, the patch header, part of the macro area); empty for any other area.
+// keys, the patch header, part of the macro area, the tail); empty for any other area.
 std::span<std::uint8_t> workingBytes(image::ImageModel& model, image::Area area);
 
 // Whether a live write is followed by its section's check byte now, or later by the caller's

@@ -22,8 +22,6 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
     if (!operation.started())
         return operation.refusal;
     auto batch = workspace.changes().batch();
-    image::ImageModel& model = workspace.model();
-    CommandProtocol& protocol = workspace.protocol();
 
     // Refused data reports do not stop the push (the mouse expects the whole sequence); the
     // first failure is what the push reports, with the steps that completed before it. A refused
@@ -52,17 +50,37 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
             done.push_back(Step::WriteFireKeys);
     }
 
+    return firstFailure(rereadUserAndRearm(workspace));
+}
+
+Result rereadUser(Workspace& workspace) {
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
+    image::ImageModel& model = workspace.model();
     // The User section is re-read into a scratch copy: a partial answer must not replace the
     // working copy, nor send its 0xFF back to the mouse as User byte 0.
     std::array<std::uint8_t, image::kUser.length> user{};
     const auto userAddress = static_cast<std::uint8_t>(image::kUser.offset);
-    if (Result read = protocol.liveRead(0, userAddress, user); !read)
-        return firstFailure(std::move(read.at(Step::ReadUser)));
+    if (Result read = workspace.protocol().liveRead(0, userAddress, user); !read)
+        return std::move(read.at(Step::ReadUser));
     model.copies.user = user;
     std::copy(user.begin(), user.end(),
               model.buffer.begin() + static_cast<std::ptrdiff_t>(image::kUser.offset));
     workspace.changes().notify(
         {ChangeKind::SectionChanged, static_cast<int>(image::kUser.offset), {}});
+    return Result::done();
+}
+
+Result rereadUserAndRearm(Workspace& workspace) {
+    const DeviceOperation operation = workspace.session().beginWithDevice();
+    if (!operation.started())
+        return operation.refusal;
+    if (Result read = rereadUser(workspace); !read)
+        return read;
+    image::ImageModel& model = workspace.model();
+    CommandProtocol& protocol = workspace.protocol();
+    const auto& user = model.copies.user;
 
     // Cut off between its two writes, the rearm would leave User 0 at 15 and the section's
     // check byte stale: the journal keeps the section as it is, for the next connection.
@@ -77,7 +95,7 @@ Result pushProfiles(Workspace& workspace, FireKeys fireKeys) {
         workspace.journal().finish(image::kUser.offset);
     else
         workspace.journal().keep(image::kUser.offset);
-    return firstFailure(std::move(armed.at(Step::RearmKeyTables)));
+    return std::move(armed.at(Step::RearmKeyTables));
 }
 
 }  // namespace gm::device::session

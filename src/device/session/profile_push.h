@@ -16,4 +16,12 @@ enum class FireKeys { Kept, Written };
 // once the sequence is over.
 Result pushProfiles(Workspace& workspace, FireKeys fireKeys);
 
+// Re-reads the User section: the working copy and the buffer take it only when it arrived whole.
+Result rereadUser(Workspace& workspace);
+
+// The end of a push: re-reads the User section (it changes only when the whole re-read arrived)
+// and writes User 0 as 15 and then its value, journalled so a cut between the two is repaired on
+// the next connection. Fails at ReadUser or RearmKeyTables.
+Result rereadUserAndRearm(Workspace& workspace);
+
 }  // namespace gm::device::session

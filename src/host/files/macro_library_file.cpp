@@ -1,13 +1,8 @@
 #include "host/files/macro_library_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <system_error>
 
+#include "host/files/folder_lock.h"
 #include "image/files/file_io.h"
 #include "macros/device_tables.h"
 #include "macros/pc_macros.h"
@@ -20,42 +15,6 @@ using device::Result;
 using device::Step;
 
 namespace {
-
-// An exclusive lock on a hidden file beside the macro file, held while alive. The macro file
-// itself cannot carry the lock: every write replaces it with a new file.
-class FolderLock {
-public:
-    explicit FolderLock(const fs::path& file) {
-        const fs::path lock =
-            file.parent_path() / std::string(".").append(file.filename().string()).append(".lock");
-        fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd_ < 0) {
-            error_ = lock.string() + ": cannot be opened (" + std::strerror(errno) + ")";
-            return;
-        }
-        int locked = 0;
-        do {
-            locked = ::flock(fd_, LOCK_EX);  // waits in the kernel for the other program
-        } while (locked != 0 && errno == EINTR);
-        if (locked != 0) {
-            error_ = lock.string() + ": cannot be locked (" + std::strerror(errno) + ")";
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~FolderLock() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-    const std::string& error() const { return error_; }
-
-private:
-    int fd_ = -1;
-    std::string error_;
-};
 
 void tellLibrary(device::Workspace& workspace) {
     workspace.changes().notify(

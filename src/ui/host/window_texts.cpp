@@ -178,6 +178,17 @@ TextPair pairOf(WindowText which) {
             return {"Keys", "按键"};
         case WindowText::GunSheet:
             return {"Gun", "枪械"};
+        case WindowText::GunStage:
+            return {"Stage %1", "阶段 %1"};
+        case WindowText::FireMacrosOnSecondProfile:
+            return {
+                "the key keeps its function: the mouse plays fire macros on Game Mode only; "
+                "the preset's records, offsets and colours were written",
+                "该按键保持原功能：鼠标只在游戏模式下执行枪键宏；预设的宏、偏移和颜色已写入"};
+        case WindowText::FireOffset:
+            return {"%1-%2 Offset:", "%1-%2 偏移:"};
+        case WindowText::GunKeyListFull:
+            return {"the gun-key list holds ten codes already", "枪键列表已有十个枪键"};
         case WindowText::ReplaceWithPreset:
             return {
                 "Replace every setting of the mouse with factory preset %1? A backup of the "

@@ -86,11 +86,16 @@ enum class WindowText {
     Password,        // the access code prompt
     KeysSheet,       // the engineering page's tab titles
     GunSheet,
-    LoadAnyway,         // asked after a profile file for the other chip
-    ReplaceWithPreset,  // asked before a factory preset; %1 = 1..3
-    BackupKept,         // after a whole-image write
-    NothingChanged,     // an operation that found nothing to change
-    SavedTo,            // %1 = the file a profile was saved to
+    // The gun-preset page and the engineering gun sheet.
+    GunStage,                   // "Stage %1"
+    FireMacrosOnSecondProfile,  // after a preset confirmed on profile 1 or 3
+    FireOffset,                 // "%1-%2 Offset:", %1 = X or Y, %2 = 1..10
+    GunKeyListFull,             // the gun-key list holds ten codes
+    LoadAnyway,                 // asked after a profile file for the other chip
+    ReplaceWithPreset,          // asked before a factory preset; %1 = 1..3
+    BackupKept,                 // after a whole-image write
+    NothingChanged,             // an operation that found nothing to change
+    SavedTo,                    // %1 = the file a profile was saved to
     // The engineering settings sheets.
     OptionsTab,
     UsbSensorTab,

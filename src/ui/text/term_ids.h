@@ -66,6 +66,13 @@ enum class Term : int {
     ProfileColour = 145,
     StatusTest = 146,
     Profile = 147,
+    FireKeyOffsets = 148,
+    FireKeySetting = 149,
+    FireKeyKeepsLeft = 150,
+    FireKeyStart = 151,
+    FireKeyNumber = 152,
+    NewFireKey = 153,
+    DeleteFireKey = 154,
 };
 
 constexpr Term operator+(Term first, int offset) {

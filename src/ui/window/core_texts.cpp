@@ -62,6 +62,8 @@ constexpr std::pair<std::string_view, std::string_view> kChinese[] = {
     {"gm.step.writeProfiles", "写入按键表"},
     {"gm.step.writeFireKeys", "写入连发键"},
     {"gm.step.writeVendor", "写入厂商区"},
+    {"gm.step.writeLedColours", "写入 LED 颜色"},
+    {"gm.step.writeUser", "写入用户区"},
     {"gm.step.readUser", "读回用户区"},
     {"gm.step.rearmKeyTables", "切换到新的按键表"},
     {"gm.step.liveWrite", "写入设置"},

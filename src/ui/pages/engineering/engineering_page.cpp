@@ -50,8 +50,6 @@ std::function<void()> buildEngineeringPage(OperationHost& host, QWidget& box,
         buildEngineeringSettings(host, *tabs);
         for (const SheetBuilder& build : featureSheets)
             build(*tabs);
-        tabs->addSheet(EngineeringSheet::Gun, emptySheet(tabs, "ts_Gun"),
-                       windowText(WindowText::GunSheet, host.termLanguage()));
     };
 }
 

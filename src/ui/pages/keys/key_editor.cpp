@@ -106,6 +106,10 @@ buttons::KeyMenu KeyEditor::menuFor(buttons::MenuOrigin origin) const {
 }
 
 void KeyEditor::assign(const MenuTarget& target, const buttons::MenuEntry& entry) {
+    if (entry.kind == buttons::EntryKind::GunPresets) {
+        emit gunPresetsRequested(target);
+        return;
+    }
     std::optional<image::KeyCode> code;
     if (entry.kind == buttons::EntryKind::Macro) {
         code = entry.code;

@@ -48,6 +48,8 @@ public:
 
     // The device macros the menu offers and the captions name macro codes by.
     const buttons::MacroCatalogue& macros() const { return macros_; }
+    // The gun-key list that names fire-macro codes while its file exists (null: none).
+    void useGunKeys(const buttons::GunKeyList* list) { macros_.useGunKeys(list); }
 
     // The menu a button opened from `origin` offers, sized by the program settings and the page.
     buttons::KeyMenu menuFor(buttons::MenuOrigin origin) const;
@@ -68,6 +70,8 @@ public:
 signals:
     // The state was read again from the image (after a read or any write the window redrew for).
     void refreshed();
+    // The key menu's "Fire Macro" entry was picked for `target`: the gun-preset page opens.
+    void gunPresetsRequested(const gm::ui::MenuTarget& target);
 
 private:
     void refreshFromModel();

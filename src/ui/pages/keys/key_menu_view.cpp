@@ -145,9 +145,8 @@ bool KeyMenuView::enabled(const buttons::MenuEntry& entry) const {
         case buttons::EntryKind::Function:
         case buttons::EntryKind::Macro:
         case buttons::EntryKind::Chord:
-            return true;
         case buttons::EntryKind::GunPresets:
-            return false;  // its page comes with the gun presets
+            return true;
     }
     return false;
 }
