@@ -76,7 +76,7 @@ MacroRecorder::Take MacroRecorder::record(const MacroEvent& event, device::Micro
                 needed += delayBytes() + itemBytes(released(h));
         }
     }
-    if (used_ + needed > kRecordingCapacity)
+    if (used_ + needed > capacity_)
         return Take::Full;
     if (lastAt_ && delays_ != DelayMode::None) {
         const long long ms = (at - *lastAt_).count() / 1000;

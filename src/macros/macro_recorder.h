@@ -22,8 +22,10 @@ public:
     enum class Take { Recorded, Ignored, Full };
 
     // Records into `script` from event position `at` on (the end for a new recording); the
-    // delays follow `delays`, `fixedDelay` ms each in DelayMode::Fixed.
-    MacroRecorder(MacroScript& script, std::size_t at, DelayMode delays, int fixedDelay);
+    // delays follow `delays`, `fixedDelay` ms each in DelayMode::Fixed. The events may fill
+    // `capacity` bytes (a fire record: its size less the terminator).
+    MacroRecorder(MacroScript& script, std::size_t at, DelayMode delays, int fixedDelay,
+                  std::size_t capacity = kRecordingCapacity);
 
     // A key's transition (a HID keyboard usage; modifiers are recorded as their mask). Ignored:
     // a key without a name, a press of a key already held, a release of one not pressed since
@@ -50,6 +52,7 @@ private:
     std::size_t position_;
     DelayMode delays_;
     int fixedDelay_;
+    std::size_t capacity_;
     std::size_t used_ = 0;
     std::optional<device::Micros> lastAt_;
     std::vector<MacroEvent> held_;  // presses without their release yet, in press order
