@@ -1,5 +1,7 @@
 #include "macros/event_lines.h"
 
+#include <utility>
+
 namespace gm::macros {
 
 ReadLines readEventLines(std::string_view text) {
@@ -25,6 +27,7 @@ ReadLines readEventLines(std::string_view text) {
         script.events.insert(script.events.end(), events->begin(), events->end());
     }
     read.body = bodyOfScript(script);
+    read.events = std::move(script.events);
     return read;
 }
 

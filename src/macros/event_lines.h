@@ -6,12 +6,14 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "macros/macro_script.h"
 
 namespace gm::macros {
 
 struct ReadLines {
+    std::vector<MacroEvent> events;
     EncodedBody body;
     std::size_t badLine = 0;  // 1-based; 0 when every line was read
     std::string badText;      // that line as written

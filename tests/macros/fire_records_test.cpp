@@ -37,7 +37,7 @@ TEST(FireRecords, LengthAndEvents) {
         {"burst with repeat",
          padded({0xFD, 0x05, 0xA1, 0x04, 0x02, 0xFE, 0xFE, 0x00, 0x32, 0x21, 0xFC, 0x00}),
          12,
-         {"repeat 5", "left down", "move 2 -2", "50 ms", "left up", "end repeat"}},
+         {"repeat 5", "left down", "move 2 -2", "50 ms", "left up", "repeat end"}},
         // A three-zero scan would end this record at the movement's zeros.
         {"move 0 0 before the end",
          padded({0xA1, 0x04, 0x00, 0x00, 0x00}),

@@ -10,10 +10,14 @@
 #include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
+#include "app/ctl/lines_file.h"
 #include "buttons/gun_presets.h"
+#include "image/echoed_text.h"
 #include "image/hex_text.h"
 #include "image/settings/program_settings.h"
+#include "macros/event_lines.h"
 #include "macros/fire_confirm.h"
+#include "macros/fire_record_write.h"
 #include "macros/fire_records.h"
 #include "macros/fire_stages.h"
 
@@ -75,6 +79,42 @@ int runShow(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
                                                                        std::size_t(*number - 1));
                                 for (const auto& event : macros::fireEventsOf(record))
                                     o << macros::describeEvent(event) << "\n";
+                                return kExitOk;
+                            });
+}
+
+int runEdit(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const auto number =
+        args.positional.size() == 2 ? wholeNumber(args.positional[0], 1, 10) : std::nullopt;
+    if (!number)
+        return usageError(err, "expected N FILE, N the fire macro 1..10");
+    const std::string file = args.positional[1];
+    std::string error;
+    const std::optional<std::string> text = readLinesFile(file, error);
+    if (!text) {
+        err << "gmousectl: " << error << "\n";
+        return kExitFailure;
+    }
+    const macros::ReadLines read = macros::readEventLines(*text);
+    if (read.badLine != 0) {
+        err << "gmousectl: " << image::echoed(file) << " line " << read.badLine
+            << ": cannot read \"" << image::echoed(read.badText)
+            << "\" as an event (see gmousectl fire edit --help)\n";
+        return kExitUsage;
+    }
+    return runDeviceCommand(args, out, err, Connect::ReadImage,
+                            [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
+                                const auto index = static_cast<std::size_t>(*number - 1);
+                                const macros::FireRecordWrite write = macros::writeFireRecord(
+                                    context.workspace(), index, read.events);
+                                if (!write.refusal.empty()) {
+                                    e << "gmousectl: fire macro " << *number << ": "
+                                      << write.refusal << "; nothing was changed\n";
+                                    return kExitUsage;
+                                }
+                                if (const int status = report(write.written, e); status != kExitOk)
+                                    return status;
+                                printRecord(context.workspace().model(), index, o);
                                 return kExitOk;
                             });
 }
@@ -244,9 +284,10 @@ OptionList presetOptions() {
 }
 
 int runFireAlone(const ParsedArgs&, std::ostream&, std::ostream& err) {
-    return usageError(err,
-                      "fire needs a subcommand: list, show, preset (gmousectl fire SUBCOMMAND "
-                      "--help)");
+    return usageError(
+        err,
+        "fire needs a subcommand: list, show, edit, preset (gmousectl fire SUBCOMMAND "
+        "--help)");
 }
 
 }  // namespace
@@ -256,17 +297,26 @@ void registerFireCommands(CommandRegistry& registry) {
     registry.add({"fire",
                   "SUBCOMMAND ...",
                   "the fire macros and gun presets in the mouse",
-                  "Subcommands: list, show, preset.",
+                  "Subcommands: list, show, edit, preset.",
                   {},
                   runFireAlone});
     registry.add({"fire list", device, "list the ten fire macros with their events",
                   "Each record's name, its length (terminator included) of the 24 (4210A) or\n"
                   "32 (4230A) bytes it holds, then its events: \"left down\", \"50 ms\",\n"
-                  "\"move 0 3\", \"repeat 5\", \"end repeat\".\n\n" +
+                  "\"move 0 3\", \"repeat 5\", \"repeat end\".\n\n" +
                       kDeviceOptionsHelp,
                   withDeviceOptions(), runList});
     registry.add({"fire show", "N " + device, "print fire macro N's events, one a line",
                   "N: 1..10.\n\n" + kDeviceOptionsHelp, withDeviceOptions(), runShow});
+    registry.add({"fire edit", "N FILE " + device,
+                  "replace fire macro N's events with the lines of FILE and write it",
+                  "FILE (\"-\": standard input) holds one event a line, as fire show prints\n"
+                  "them: \"left down\", \"left up\", \"left click\", \"50 ms\", \"move 0 3\",\n"
+                  "\"repeat 5\" ... \"repeat end\". Only these fire items; refused when a line is\n"
+                  "no event, or the events do not fit the record's 24 (4210A) or 32 (4230A)\n"
+                  "bytes, terminator included. The record is written to the mouse at once.\n\n" +
+                      kDeviceOptionsHelp,
+                  withDeviceOptions(), runEdit});
     registry.add(
         {"fire preset",
          "[N [--stage S] [--count C] [--x X] [--y Y] [--delay MS] [--x-offset DX]\n"

@@ -11,6 +11,7 @@
 #include "app/ctl/cli_values.h"
 #include "app/ctl/command.h"
 #include "app/ctl/device_context.h"
+#include "app/ctl/lines_file.h"
 #include "host/files/atomic_file_writer.h"
 #include "host/files/macro_exchange.h"
 #include "host/files/macro_folder.h"
@@ -200,33 +201,6 @@ int runDelete(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
             return record ? macros::deletePcMacro(w, *record) : notFound(name);
         },
         [&] { return "deleted macro " + name; });
-}
-
-// The readable lines of FILE ("-": standard input), at most 64 KiB.
-std::optional<std::string> readLinesFile(const fs::path& file, std::string& error) {
-    constexpr std::size_t kLimit = 64 * 1024;
-    std::ifstream opened;
-    std::istream* in = &std::cin;
-    if (file != "-") {
-        opened.open(file, std::ios::binary);
-        if (!opened) {
-            error = "cannot read " + image::echoed(file.string());
-            return std::nullopt;
-        }
-        in = &opened;
-    }
-    std::string text(kLimit + 1, '\0');
-    in->read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in->gcount()));
-    if (in->bad()) {
-        error = "cannot read " + image::echoed(file.string());
-        return std::nullopt;
-    }
-    if (text.size() > kLimit) {
-        error = image::echoed(file.string()) + " is over 64 KiB: not a macro's lines";
-        return std::nullopt;
-    }
-    return text;
 }
 
 int runEdit(const ParsedArgs& args, std::ostream& out, std::ostream& err) {

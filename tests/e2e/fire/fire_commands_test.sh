@@ -32,7 +32,7 @@ records)
     expect_out '^fire macro 2  Fire Macro2  1 of 24 bytes$'
     run fire show 1 "${sim[@]}"
     expect_status 0
-    [ "$(cat "$work/out")" = "$(printf 'repeat 5\nleft down\nmove -2 3\n50 ms\nleft up\nend repeat')" ] ||
+    [ "$(cat "$work/out")" = "$(printf 'repeat 5\nleft down\nmove -2 3\n50 ms\nleft up\nrepeat end')" ] ||
         fail "fire show 1: $(cat "$work/out")"
     run fire show 2 "${sim[@]}"
     expect_status 0
@@ -87,6 +87,35 @@ refused-write)
     expect_err 'writing the User section'
     expect_err 'writing the LED colours'
     [ "$(bytes_at "$eeprom" $((241 + 3 * 4)) 4)" = "$before" ] || fail "the key changed"
+    ;;
+edit)
+    # Fire macro 3 written from readable lines; what show prints reads back the same.
+    printf 'repeat 5\nleft click\nmove 0 3\n40 ms\nrepeat end\n' >"$work/burst.txt"
+    run fire edit 3 "$work/burst.txt" "${sim[@]}"
+    expect_status 0
+    expect_out '^fire macro 3  Fire Macro3  12 of 24 bytes$'
+    [ "$(bytes_at "$eeprom" $((tail + 48)) 12)" = "fd05a121040003fe0028fc00" ] ||
+        fail "record 3 holds $(bytes_at "$eeprom" $((tail + 48)) 12)"
+    run fire show 3 "${sim[@]}"
+    cp "$work/out" "$work/shown.txt"
+    run fire edit 3 - "${sim[@]}" <"$work/shown.txt"
+    expect_status 0
+    expect_out '12 of 24 bytes$'
+
+    # Not fire items, too long for the record, a bad line: refused, record 3 and 4 unchanged.
+    before="$(bytes_at "$eeprom" $((tail + 48)) 48)"
+    printf 'A down\n' >"$work/key.txt"
+    run fire edit 3 "$work/key.txt" "${sim[@]}"
+    expect_status 2
+    expect_err 'nothing was changed'
+    for i in $(seq 1 9); do printf 'move 1 1\n'; done >"$work/long.txt"
+    run fire edit 3 "$work/long.txt" "${sim[@]}"
+    expect_status 2
+    printf 'left down\nleft sideways\n' >"$work/bad.txt"
+    run fire edit 3 "$work/bad.txt" "${sim[@]}"
+    expect_status 2
+    expect_err 'line 2'
+    [ "$(bytes_at "$eeprom" $((tail + 48)) 48)" = "$before" ] || fail "a refused edit changed the tail"
     ;;
 *)
     fail "unknown case $case_name"
