@@ -110,8 +110,7 @@ int main(int argc, char** argv) {
         }
         const int rows = events->count();
         const Qt::Key key = keys[(sent / 2) % 4];
-        QKeyEvent event(sent % 2 == 0 ? QEvent::KeyPress : QEvent::KeyRelease, key,
-                        Qt::NoModifier);
+        QKeyEvent event(sent % 2 == 0 ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier);
         const Clock::time_point at = Clock::now();
         QApplication::sendEvent(&window, &event);
         events->viewport()->repaint();
