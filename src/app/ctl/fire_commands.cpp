@@ -89,31 +89,23 @@ int runEdit(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (!number)
         return usageError(err, "expected N FILE, N the fire macro 1..10");
     const std::string file = args.positional[1];
-    std::string error;
-    const std::optional<std::string> text = readLinesFile(file, error);
-    if (!text) {
-        err << "gmousectl: " << error << "\n";
-        return kExitFailure;
-    }
-    const macros::ReadLines read = macros::readEventLines(*text);
-    if (read.badLine != 0) {
-        err << "gmousectl: " << image::echoed(file) << " line " << read.badLine
-            << ": cannot read \"" << image::echoed(read.badText)
-            << "\" as an event (see gmousectl fire edit --help)\n";
-        return kExitUsage;
-    }
+    int status = kExitOk;
+    const std::optional<macros::ReadLines> read =
+        readEventLinesFile(file, "fire edit", err, status);
+    if (!read)
+        return status;
     return runDeviceCommand(args, out, err, Connect::ReadImage,
                             [&](DeviceContext& context, std::ostream& o, std::ostream& e) {
                                 const auto index = static_cast<std::size_t>(*number - 1);
                                 const macros::FireRecordWrite write = macros::writeFireRecord(
-                                    context.workspace(), index, read.events);
+                                    context.workspace(), index, read->events);
                                 if (!write.refusal.empty()) {
                                     e << "gmousectl: fire macro " << *number << ": "
                                       << write.refusal << "; nothing was changed\n";
                                     return kExitUsage;
                                 }
-                                if (const int status = report(write.written, e); status != kExitOk)
-                                    return status;
+                                if (const int said = report(write.written, e); said != kExitOk)
+                                    return said;
                                 printRecord(context.workspace().model(), index, o);
                                 return kExitOk;
                             });

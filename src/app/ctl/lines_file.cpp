@@ -3,9 +3,12 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/ctl/command.h"
 #include "image/echoed_text.h"
 
 namespace gm::ctl {
+
+namespace {
 
 std::optional<std::string> readLinesFile(const std::filesystem::path& file, std::string& error) {
     constexpr std::size_t kLimit = 64 * 1024;
@@ -31,6 +34,29 @@ std::optional<std::string> readLinesFile(const std::filesystem::path& file, std:
         return std::nullopt;
     }
     return text;
+}
+
+}  // namespace
+
+std::optional<macros::ReadLines> readEventLinesFile(const std::filesystem::path& file,
+                                                    const char* command, std::ostream& err,
+                                                    int& status) {
+    std::string error;
+    const std::optional<std::string> text = readLinesFile(file, error);
+    if (!text) {
+        err << "gmousectl: " << error << "\n";
+        status = kExitFailure;
+        return std::nullopt;
+    }
+    macros::ReadLines read = macros::readEventLines(*text);
+    if (read.badLine != 0) {
+        err << "gmousectl: " << image::echoed(file.string()) << " line " << read.badLine
+            << ": cannot read \"" << image::echoed(read.badText) << "\" as an event (see gmousectl "
+            << command << " --help)\n";
+        status = kExitUsage;
+        return std::nullopt;
+    }
+    return read;
 }
 
 }  // namespace gm::ctl

@@ -3,12 +3,17 @@
 
 #include <filesystem>
 #include <optional>
-#include <string>
+#include <ostream>
+
+#include "macros/event_lines.h"
 
 namespace gm::ctl {
 
-// The text of `file`, at most 64 KiB; nothing, with `error` said, when it cannot be read or is
-// longer.
-std::optional<std::string> readLinesFile(const std::filesystem::path& file, std::string& error);
+// The events of the lines of `file` (at most 64 KiB). Nothing when the file cannot be read or a
+// line reads as no event: that is said on `err` (pointing at `command`'s help) and `status` is
+// the exit status.
+std::optional<macros::ReadLines> readEventLinesFile(const std::filesystem::path& file,
+                                                    const char* command, std::ostream& err,
+                                                    int& status);
 
 }  // namespace gm::ctl

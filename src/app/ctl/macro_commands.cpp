@@ -208,19 +208,12 @@ int runEdit(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
         return usageError(err, "expected NAME FILE");
     const std::string name = args.positional[0];
     const fs::path file = args.positional[1];
-    std::string error;
-    const std::optional<std::string> text = readLinesFile(file, error);
-    if (!text) {
-        err << "gmousectl: " << error << "\n";
-        return kExitFailure;
-    }
-    const macros::ReadLines read = macros::readEventLines(*text);
-    if (read.badLine != 0) {
-        err << "gmousectl: " << image::echoed(file.string()) << " line " << read.badLine
-            << ": cannot read \"" << image::echoed(read.badText)
-            << "\" as an event (see gmousectl macro edit --help)\n";
-        return kExitUsage;
-    }
+    int status = kExitOk;
+    const std::optional<macros::ReadLines> lines =
+        readEventLinesFile(file, "macro edit", err, status);
+    if (!lines)
+        return status;
+    const macros::ReadLines& read = *lines;
     if (!read.body.fits) {
         err << "gmousectl: the events of " << image::echoed(file.string())
             << " need more than the 256 bytes a macro holds; nothing was changed\n";
