@@ -251,6 +251,8 @@ TextPair pairOf(WindowText which) {
         case WindowText::RecordingFull:
             return {"Recording stopped: the macro is full (256 bytes)",
                     "录制已停止：宏已满（256 字节）"};
+        case WindowText::NumberOfCycles:
+            return {"Number of cycles(1-254)", "循环次数(1-254)"};
         case WindowText::RepeatsByMarkers:
             return {"The repeat markers in the events set the repeats", "事件中的循环标记决定循环"};
     }

@@ -121,6 +121,7 @@ enum class WindowText {
     MacroFull,          // an insert that the macro's 256 bytes do not take
     RecordingFull,      // a recording ended because the macro is full
     RepeatsByMarkers,   // the playback options' tooltip while the events hold repeat markers
+    NumberOfCycles,     // Str868 where the language table lacks it
 };
 
 QString windowText(WindowText which, int language);

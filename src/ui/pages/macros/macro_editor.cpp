@@ -183,7 +183,10 @@ void MacroEditor::retranslate() {
         delayCaptions_[i]->resize(delayCaptions_[i]->sizeHint().width(), kRow);
     }
     playbackCaptions_[0]->setText(host_.caption(ids::kUntilReleased));
-    playbackCaptions_[1]->setText(host_.caption(ids::kNumberOfCycles));
+    // The Chinese and the neutral tables have no text for it.
+    const QString cycles = host_.caption(ids::kNumberOfCycles);
+    playbackCaptions_[1]->setText(
+        cycles.isEmpty() ? windowText(WindowText::NumberOfCycles, host_.language()) : cycles);
     for (CaptionButton* caption : playbackCaptions_)
         caption->resize(std::min(caption->sizeHint().width(), options_->width() - kCaptionX), kRow);
     noEvents_->setText(windowText(WindowText::NoMacroEvents, host_.language()));
