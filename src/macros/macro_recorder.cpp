@@ -35,11 +35,13 @@ std::optional<MacroEvent> keyEventOf(std::uint8_t usage, bool down) {
     return MacroEvent{Kind::Key, down, usage};
 }
 
-MacroRecorder::MacroRecorder(MacroScript& script, std::size_t at, DelayMode delays, int fixedDelay)
+MacroRecorder::MacroRecorder(MacroScript& script, std::size_t at, DelayMode delays, int fixedDelay,
+                             std::size_t capacity)
     : script_(script),
       position_(std::min(at, script.events.size())),
       delays_(delays),
-      fixedDelay_(std::clamp(fixedDelay, 1, kMaxDelayMs)) {
+      fixedDelay_(std::clamp(fixedDelay, 1, kMaxDelayMs)),
+      capacity_(capacity) {
     for (const MacroEvent& event : script.events)
         used_ += itemBytes(event);
 }
