@@ -121,6 +121,12 @@ enum class WindowText {
     MacroFull,          // an insert that the macro's 256 bytes do not take
     RecordingFull,      // a recording ended because the macro is full
     RepeatsByMarkers,   // the playback options' tooltip while the events hold repeat markers
+    // The engineering fire macro editor.
+    FireMacroEditor,     // its group's title
+    FireRecordingFull,   // a recording ended at the record's size; %1 = bytes
+    FireMacroFull,       // an insert the record does not take; %1 = bytes
+    FireMacroNoNames,    // a rename on a 4210A
+    FireMacroSelectOne,  // a record, insert or rename with no fire macro selected
 };
 
 QString windowText(WindowText which, int language);
