@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <array>
 
 #include "host/capture/qt_input_capture.h"
@@ -152,6 +153,7 @@ std::size_t FireMacroEditor::recordSize() const {
 void FireMacroEditor::refresh() {
     const image::ImageModel& model = host_.workspace().model();
     const bool read = !model.copies.fireMacroRecords[0].empty();
+    const QSignalBlocker quiet(names_);  // the names are shown again, not chosen
     names_->clear();
     if (read) {
         for (std::size_t i = 0; i < image::kFireMacroCount; ++i)
