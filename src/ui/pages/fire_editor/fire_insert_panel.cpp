@@ -59,6 +59,7 @@ FireInsertPanel::FireInsertPanel(OperationHost& host, QWidget* parent)
     }
     grid->addWidget(ok_, row, 0);
     grid->addWidget(cancel_, row, 1);
+    grid->setRowStretch(row + 1, 1);
     connect(kinds_, &QComboBox::currentIndexChanged, this, &FireInsertPanel::showFields);
     connect(ok_, &QPushButton::clicked, this, &FireInsertPanel::okClicked);
     connect(cancel_, &QPushButton::clicked, this, &FireInsertPanel::cancelClicked);

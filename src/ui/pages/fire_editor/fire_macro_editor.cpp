@@ -21,6 +21,7 @@
 #include "ui/pages/macros/macro_name_dialog.h"
 #include "ui/pages/widgets/choice_button.h"
 #include "ui/pages/widgets/range_edit.h"
+#include "ui/skin/style_sheets.h"
 #include "ui/text/text_ids.h"
 
 namespace gm::ui {
@@ -52,6 +53,10 @@ FireMacroEditor::FireMacroEditor(OperationHost& host, QWidget* parent)
     names_ = new MacroListView("LB_FireMacroName", this);
     events_ = new MacroListView("LB_FireMacro", this);
     events_->setItemDelegate(new MacroEventDelegate(events_));
+    // The lists look as the macro page's: the event rows are drawn the same.
+    for (MacroListView* list : {names_, events_})
+        list->setStyleSheet(skin::styleSheet(skin::Look::MacroPage));
+    names_->setMaximumWidth(160);
     bytes_ = new QLabel(this);
     bytes_->setObjectName("mmo_wrscript");
     bytes_->setWordWrap(true);
