@@ -266,6 +266,11 @@ void FireMacroEditor::stopRecording() {
     refresh();
 }
 
+void FireMacroEditor::hideEvent(QHideEvent* event) {
+    QGroupBox::hideEvent(event);
+    stopRecording();
+}
+
 void FireMacroEditor::keyTransition(const host::KeyTransition&) {
     // A fire macro holds no keys.
 }

@@ -35,6 +35,10 @@ public:
     void keyTransition(const host::KeyTransition& transition) override;
     void buttonTransition(const host::ButtonTransition& transition) override;
 
+protected:
+    // A recording ends when the editor is put away (locked, another page or sheet).
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QWidget* buildDelayGroup();
     void retranslate();

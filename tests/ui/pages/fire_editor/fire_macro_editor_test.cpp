@@ -80,6 +80,22 @@ private slots:
         QVERIFY(!rig.find("GB_FireMacro")->isVisible());
     }
 
+    void lockingTheRecorderEndsARecording() {
+        WindowRig rig;
+        QVERIFY(rig.connect());
+        QVERIFY(openFireEditor(rig));
+        selectRecord(rig, 0);
+        rig.click("Btn_FireStart");
+        leftClick(rig, 10, 10);
+        // The double-click that locks is the recording's last input.
+        QTest::mouseDClick(rig.find("Img_Base_6"), Qt::LeftButton);
+        QVERIFY(!rig.checked("Btn_FireStart"));
+        const Bytes stored = record(rig, 0);
+        QCOMPARE(Bytes(stored.begin(), stored.begin() + 5), (Bytes{0xA1, 0xFE, 0x00, 0x0A, 0x21}));
+        leftClick(rig, 10, 10);
+        QCOMPARE(record(rig, 0), stored);
+    }
+
     void recordingTakesTheLeftButtonWithItsDelaysAndNotTheRecordButton() {
         WindowRig rig;
         QVERIFY(rig.connect());
