@@ -253,6 +253,19 @@ TextPair pairOf(WindowText which) {
                     "录制已停止：宏已满（256 字节）"};
         case WindowText::NumberOfCycles:
             return {"Number of cycles(1-254)", "循环次数(1-254)"};
+        case WindowText::FireMacroEditor:
+            return {"Fire Macro Editor", "连发宏编辑"};
+        case WindowText::FireRecordingFull:
+            return {"Recording stopped: the fire macro is full (%1 bytes)",
+                    "录制已停止：连发宏已满（%1 字节）"};
+        case WindowText::FireMacroFull:
+            return {"A fire macro holds %1 bytes: this does not fit, nothing was inserted",
+                    "连发宏最多 %1 字节：放不下，未插入"};
+        case WindowText::FireMacroNoNames:
+            return {"The 4210A keeps no names for its fire macros: nothing was renamed",
+                    "4210A 的连发宏没有名称：未重命名"};
+        case WindowText::FireMacroSelectOne:
+            return {"Select a fire macro first", "请先选择一个连发宏"};
         case WindowText::RepeatsByMarkers:
             return {"The repeat markers in the events set the repeats", "事件中的循环标记决定循环"};
     }

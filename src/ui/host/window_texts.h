@@ -122,6 +122,12 @@ enum class WindowText {
     RecordingFull,      // a recording ended because the macro is full
     RepeatsByMarkers,   // the playback options' tooltip while the events hold repeat markers
     NumberOfCycles,     // Str868 where the language table lacks it
+    // The engineering fire macro editor.
+    FireMacroEditor,     // its group's title
+    FireRecordingFull,   // a recording ended at the record's size; %1 = bytes
+    FireMacroFull,       // an insert the record does not take; %1 = bytes
+    FireMacroNoNames,    // a rename on a 4210A
+    FireMacroSelectOne,  // a record, insert or rename with no fire macro selected
 };
 
 QString windowText(WindowText which, int language);

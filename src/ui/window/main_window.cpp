@@ -322,8 +322,8 @@ void MainWindow::setEngineeringView(bool shown) {
 void MainWindow::showFireRecorder() {
     // The recorder's controls, wherever the fire macro page puts them.
     const bool shown = access_.visibility().fireRecorder;
-    for (const char* name : {"Btn_FireStart", "Img_FireStart", "LB_FireMacroName", "LB_FireMacro",
-                             "GB_FireDelay", "Img_FireDelay"}) {
+    for (const char* name : {"GB_FireMacro", "Btn_FireStart", "Img_FireStart", "LB_FireMacroName",
+                             "LB_FireMacro", "GB_FireDelay", "Img_FireDelay"}) {
         if (auto* control = findChild<QWidget*>(name))
             control->setVisible(shown);
     }

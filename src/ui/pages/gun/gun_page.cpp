@@ -247,6 +247,9 @@ void GunPresetPage::colourChosen(std::size_t stage, const QColor& colour) {
 
 void GunPresetPage::confirm() {
     close();
+    // Leaving with Confirm puts the engineering fire macro editor away.
+    if (auto* fireEditor = keyPageBox_->window()->findChild<QWidget*>("GB_FireMacro"))
+        fireEditor->hide();
     const macros::GunChoice choice{preset_, keepLeftBox_->isChecked(), target_.key};
     const QString key =
         windowText(WindowText::KeyNumber, host_.language()).arg(target_.key.key + 1);
