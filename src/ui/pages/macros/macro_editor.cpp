@@ -84,8 +84,6 @@ MacroEditor::MacroEditor(OperationHost& host, PageCard* card, QWidget* window, S
     connect(insert_, &InsertPanel::cancelClicked, this, [this] { closeInsertPanel(false); });
     connect(insert_, &InsertPanel::startClicked, this, &MacroEditor::toggleInsertRecording);
     buildPopup(window);
-    keyDialog_ = new KeyDialog(host_, window_);
-    delayDialog_ = new DelayDialog(host_, window_);
     host_.inputCapture().addCommandWidget(*record_);
     host_.inputCapture().addCommandWidget(*insert_->startButton());
     retranslate();
@@ -422,6 +420,9 @@ void MacroEditor::editEvent() {
     const std::size_t index = *chosen;
     const MacroEvent event = script_.events[index];
     if (event.kind == EventKind::Delay) {
+        // The dialogs are made on their first use, not with the page.
+        if (delayDialog_ == nullptr)
+            delayDialog_ = new DelayDialog(host_, window_);
         disconnect(delayDialog_, &DelayDialog::delayChosen, this, nullptr);
         connect(delayDialog_, &DelayDialog::delayChosen, this, [this, index](int ms) {
             if (index >= script_.events.size() || busy())
@@ -435,6 +436,8 @@ void MacroEditor::editEvent() {
     }
     if (!pressOrRelease(event))
         return;
+    if (keyDialog_ == nullptr)
+        keyDialog_ = new KeyDialog(host_, window_);
     disconnect(keyDialog_, &KeyDialog::keyChosen, this, nullptr);
     connect(keyDialog_, &KeyDialog::keyChosen, this, [this, index](std::uint8_t usage) {
         if (index >= script_.events.size() || busy())
