@@ -19,7 +19,7 @@
 #include "ui/pages/macros/macro_event_rows.h"
 #include "ui/pages/macros/macro_list_view.h"
 #include "ui/pages/macros/macro_name_dialog.h"
-#include "ui/pages/widgets/choice_button.h"
+#include "ui/pages/widgets/delay_mode_choice.h"
 #include "ui/pages/widgets/range_edit.h"
 #include "ui/skin/style_sheets.h"
 #include "ui/text/text_ids.h"
@@ -33,9 +33,7 @@ using macros::DelayMode;
 using Take = macros::MacroRecorder::Take;
 
 constexpr int kLeftButtonBit = 0x01;
-constexpr int kRow = 26;
-constexpr std::array<DelayMode, 3> kDelayModes{DelayMode::Recorded, DelayMode::Fixed,
-                                               DelayMode::None};
+constexpr int kFieldWidth = 70;
 
 QString recordHex(std::span<const std::uint8_t> record) {
     QStringList bytes;
@@ -105,45 +103,28 @@ FireMacroEditor::FireMacroEditor(OperationHost& host, QWidget* parent)
 QWidget* FireMacroEditor::buildDelayGroup() {
     auto* group = new QWidget(this);
     group->setObjectName("GB_FireDelay");
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(0, 0, 0, 0);
-    const std::array<std::pair<const char*, const char*>, 3> names{
-        {{"rb_FireRecDelay", "lbl_FireRecDelay"},
-         {"rb_FireDelayTime", "lbl_FireDelayTime"},
-         {"rb_FireNoDelay", "lbl_FireNoDelay"}}};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        auto* mark = new MarkButton(MarkButton::Kind::Radio, group);
-        mark->setObjectName(names[i].first);
-        auto* caption = new CaptionButton(group);
-        caption->setObjectName(names[i].second);
-        caption->setMinimumHeight(kRow);
-        const DelayMode mode = kDelayModes[i];
-        const auto choose = [this, mode] {
-            delayMode_ = mode;
-            showModes();
-        };
-        connect(mark, &QAbstractButton::clicked, this, choose);
-        connect(caption, &QAbstractButton::clicked, this, choose);
-        grid->addWidget(mark, static_cast<int>(i), 0);
-        grid->addWidget(caption, static_cast<int>(i), 1);
-        delayMarks_.push_back(mark);
-        delayCaptions_.push_back(caption);
-    }
+    delayChoice_ = new DelayModeChoice(host_, "Fire", group);
+    connect(delayChoice_, &DelayModeChoice::chosen, this, [this](DelayMode mode) {
+        delayChoice_->setMode(mode);
+        showModes();
+    });
     delay_ = new RangeEdit("Edt_FireDelay", 1, macros::kMaxDelayMs, 50, group);
-    delay_->setValue(fixedDelay_);
-    delay_->setMaximumWidth(70);
-    connect(delay_, &RangeEdit::committed, this, [this](int ms) { fixedDelay_ = ms; });
-    grid->addWidget(delay_, 1, 2);
+    delay_->setValue(50);
     return group;
+}
+
+void FireMacroEditor::layOutDelayGroup() {
+    delayChoice_->resize(delayChoice_->sizeHint());
+    const QPoint field = delayChoice_->fieldPosition();
+    delay_->setGeometry(field.x(), field.y(), kFieldWidth, DelayModeChoice::kRowHeight - 2);
+    delayGroup_->setMinimumSize(field.x() + kFieldWidth, delayChoice_->height());
 }
 
 void FireMacroEditor::retranslate() {
     const int language = host_.language();
     setTitle(windowText(WindowText::FireMacroEditor, language));
-    const std::array<std::string_view, 3> delayIds{ids::kRecordDelay, ids::kDefaultDelay,
-                                                   ids::kNoDelay};
-    for (std::size_t i = 0; i < delayIds.size(); ++i)
-        delayCaptions_[i]->setText(host_.caption(delayIds[i]));
+    delayChoice_->retranslate();
+    layOutDelayGroup();
     rename_->setText(host_.caption(ids::kRename));
     delete_->setText(host_.caption(ids::kDelete));
     insert_->setText(host_.caption(ids::kInsert));
@@ -201,14 +182,8 @@ void FireMacroEditor::showEvents() {
 
 void FireMacroEditor::showModes() {
     const bool idle = !recorder_ && !inserting_;
-    for (std::size_t i = 0; i < kDelayModes.size(); ++i) {
-        const bool on = delayMode_ == kDelayModes[i];
-        delayMarks_[i]->setChecked(on);
-        delayCaptions_[i]->setChecked(on);
-        delayMarks_[i]->setEnabled(idle);
-        delayCaptions_[i]->setEnabled(idle);
-    }
-    delay_->setEnabled(idle && delayMode_ == DelayMode::Fixed);
+    delayChoice_->setEnabled(idle);
+    delay_->setEnabled(idle && delayChoice_->mode() == DelayMode::Fixed);
     record_->setEnabled(selected_.has_value() && !inserting_);
     record_->setChecked(recorder_.has_value());
     record_->setText(host_.caption(recorder_ ? ids::kStop : ids::kRecord));
@@ -251,7 +226,7 @@ void FireMacroEditor::toggleRecording() {
     script_.events.clear();
     showEvents();
     // The events fill the record but its terminator.
-    recorder_.emplace(script_, 0, delayMode_, delay_->value(), recordSize() - 1);
+    recorder_.emplace(script_, 0, delayChoice_->mode(), delay_->value(), recordSize() - 1);
     host_.inputCapture().start(*this);
     showModes();
 }

@@ -19,11 +19,10 @@ class QPushButton;
 
 namespace gm::ui {
 
-class CaptionButton;
+class DelayModeChoice;
 class FireInsertPanel;
 class MacroListView;
 class MacroNameDialog;
-class MarkButton;
 class OperationHost;
 class RangeEdit;
 
@@ -41,6 +40,8 @@ protected:
 
 private:
     QWidget* buildDelayGroup();
+    // The fixed delay's field beside its caption, after the captions changed.
+    void layOutDelayGroup();
     void retranslate();
     // Shows the names and, unless a recording or an insert is running, the selected record.
     void refresh();
@@ -69,16 +70,13 @@ private:
     QPushButton* insert_ = nullptr;
     QPushButton* rename_ = nullptr;
     QWidget* delayGroup_ = nullptr;
-    std::vector<MarkButton*> delayMarks_;
-    std::vector<CaptionButton*> delayCaptions_;
+    DelayModeChoice* delayChoice_ = nullptr;
     RangeEdit* delay_ = nullptr;
     FireInsertPanel* insertPanel_ = nullptr;
     MacroNameDialog* nameDialog_ = nullptr;
 
     std::optional<std::size_t> selected_;
     macros::MacroScript script_;
-    macros::DelayMode delayMode_ = macros::DelayMode::Recorded;
-    int fixedDelay_ = 50;
     std::optional<macros::MacroRecorder> recorder_;
     bool inserting_ = false;
 };

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "ui/pages/widgets/choice_button.h"
+#include "ui/pages/widgets/delay_mode_choice.h"
 #include "ui/pages/widgets/range_edit.h"
 #include "ui/pages/widgets/skin_button.h"
 #include "ui/skin/page_geometry.h"
@@ -17,17 +17,12 @@ namespace {
 
 namespace ids = text::ids;
 using Kind = InsertPanel::Kind;
-using macros::DelayMode;
 
 constexpr int kInset = 12;
 constexpr int kRow = 26;
 constexpr int kFieldsTop = 44;
 constexpr int kFieldWidth = 64;
 const QSize kButton{skin::kMacroButton.width, skin::kMacroButton.height};
-constexpr std::array<DelayMode, 3> kKeyDelayModes{DelayMode::Recorded, DelayMode::Fixed,
-                                                  DelayMode::None};
-constexpr std::array<const char*, 3> kKeyDelayNames{"rb_InsertRecDelay", "rb_InsertDelayTime",
-                                                    "rb_InsertNoDelay"};
 
 QLabel* fieldLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -58,6 +53,7 @@ InsertPanel::InsertPanel(OperationHost& host, QWidget* card)
       repeatLabel_(fieldLabel("lbl_Repeat", this)),
       repeat_(new RangeEdit("edt_Repeat", 1, 255, 1, this)),
       start_(panelButton("Btn_InsertStart", this)),
+      keyDelays_(new DelayModeChoice(host, "Insert", this)),
       ok_(panelButton("Btn_OK", this)),
       cancel_(panelButton("Btn_Cancel", this)) {
     setObjectName("Gb_Insert");
@@ -69,17 +65,8 @@ InsertPanel::InsertPanel(OperationHost& host, QWidget* card)
     x_->setText("0");
     y_->setText("0");
     repeat_->setText("2");
-    for (std::size_t i = 0; i < kKeyDelayModes.size(); ++i) {
-        keyDelayMarks_[i] = new MarkButton(MarkButton::Kind::Radio, this);
-        keyDelayMarks_[i]->setObjectName(kKeyDelayNames[i]);
-        keyDelayCaptions_[i] = new CaptionButton(this);
-        const auto choose = [this, i] {
-            keyDelays_ = kKeyDelayModes[i];
-            layOutFields();
-        };
-        connect(keyDelayMarks_[i], &QAbstractButton::clicked, this, choose);
-        connect(keyDelayCaptions_[i], &QAbstractButton::clicked, this, choose);
-    }
+    keyDelays_->move(kInset, kFieldsTop);
+    connect(keyDelays_, &DelayModeChoice::chosen, keyDelays_, &DelayModeChoice::setMode);
     const int buttonsTop = height() - kInset - kButton.height();
     cancel_->move(width() - kInset - kButton.width(), buttonsTop);
     ok_->move(cancel_->x() - 8 - kButton.width(), buttonsTop);
@@ -101,10 +88,8 @@ void InsertPanel::retranslate() {
     xLabel_->setText(host_.caption(ids::kXValue));
     yLabel_->setText(host_.caption(ids::kYValue));
     repeatLabel_->setText(host_.caption(ids::kRepeatNumber));
-    const std::array<std::string_view, 3> delayIds{ids::kRecordDelay, ids::kDefaultDelay,
-                                                   ids::kNoDelay};
-    for (std::size_t i = 0; i < delayIds.size(); ++i)
-        keyDelayCaptions_[i]->setText(host_.caption(delayIds[i]));
+    keyDelays_->retranslate();
+    keyDelays_->resize(keyDelays_->sizeHint());
     ok_->setText(host_.caption(ids::kOk));
     cancel_->setText(host_.caption(ids::kCancel));
     start_->setText(host_.caption(recording_ ? ids::kStop : ids::kRecord));
@@ -125,6 +110,10 @@ macros::Side InsertPanel::sideOf(Kind kind) {
         default:
             return macros::Side::After;
     }
+}
+
+macros::DelayMode InsertPanel::keyDelayMode() const {
+    return keyDelays_->mode();
 }
 
 int InsertPanel::delay() const {
@@ -153,10 +142,7 @@ macros::MacroEvent InsertPanel::event() const {
 void InsertPanel::showRecording(bool recording) {
     recording_ = recording;
     kinds_->setEnabled(!recording);
-    for (std::size_t i = 0; i < keyDelayMarks_.size(); ++i) {
-        keyDelayMarks_[i]->setEnabled(!recording);
-        keyDelayCaptions_[i]->setEnabled(!recording);
-    }
+    keyDelays_->setEnabled(!recording);
     delay_->setEnabled(!recording);
     start_->setText(host_.caption(recording ? ids::kStop : ids::kRecord));
     start_->setChecked(recording);
@@ -169,24 +155,16 @@ void InsertPanel::layOutFields() {
     const bool moves = chosen == Kind::MoveFront || chosen == Kind::MoveBack;
     const bool repeats = chosen == Kind::RepeatStart;
 
-    // Insert Key: the three delay choices in a column, the fixed one with its value, and the
-    // recorder's button at the right of the first row.
-    for (std::size_t i = 0; i < keyDelayMarks_.size(); ++i) {
-        const int y = kFieldsTop + static_cast<int>(i) * kRow;
-        keyDelayMarks_[i]->move(kInset, y + (kRow - keyDelayMarks_[i]->height()) / 2);
-        keyDelayCaptions_[i]->setGeometry(kInset + 24, y, keyDelayCaptions_[i]->sizeHint().width(),
-                                          kRow);
-        keyDelayMarks_[i]->setChecked(keyDelays_ == kKeyDelayModes[i]);
-        keyDelayCaptions_[i]->setChecked(keyDelays_ == kKeyDelayModes[i]);
-        keyDelayMarks_[i]->setVisible(keys);
-        keyDelayCaptions_[i]->setVisible(keys);
-    }
+    // Insert Key: the three delay choices, the fixed one with its value, and the recorder's
+    // button at the right of the first row.
+    keyDelays_->setVisible(keys);
     start_->move(width() - kInset - kButton.width(), kFieldsTop);
     start_->setVisible(keys);
 
     // The delay value: a row of its own, or beside the fixed-delay choice.
-    const int delayY = keys ? kFieldsTop + kRow : kFieldsTop;
-    const int delayX = keys ? keyDelayCaptions_[1]->geometry().right() + 8 : kInset + 96;
+    const QPoint fixedField = keyDelays_->fieldPosition();
+    const int delayY = keys ? fixedField.y() - 1 : kFieldsTop;
+    const int delayX = keys ? fixedField.x() : kInset + 96;
     delayLabel_->setText(host_.caption(ids::kDelayTime));
     delayLabel_->setGeometry(kInset, delayY, 92, kRow);
     delayLabel_->setVisible(delays);

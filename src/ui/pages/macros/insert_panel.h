@@ -17,8 +17,7 @@ class QLabel;
 
 namespace gm::ui {
 
-class CaptionButton;
-class MarkButton;
+class DelayModeChoice;
 class RangeEdit;
 class SkinButton;
 
@@ -45,7 +44,7 @@ public:
     static macros::Side sideOf(Kind kind);
     // The event an OK inserts for the kinds that are not recorded.
     macros::MacroEvent event() const;
-    macros::DelayMode keyDelayMode() const { return keyDelays_; }
+    macros::DelayMode keyDelayMode() const;
     int delay() const;
     // While Insert Key records: the start button reads "Stop" and the choices are still.
     void showRecording(bool recording);
@@ -74,9 +73,7 @@ private:
     QLabel* repeatLabel_;
     RangeEdit* repeat_;
     SkinButton* start_;
-    std::array<MarkButton*, 3> keyDelayMarks_{};
-    std::array<CaptionButton*, 3> keyDelayCaptions_{};
-    macros::DelayMode keyDelays_ = macros::DelayMode::Recorded;
+    DelayModeChoice* keyDelays_;
     SkinButton* ok_;
     SkinButton* cancel_;
     bool recording_ = false;

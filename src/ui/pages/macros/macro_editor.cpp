@@ -16,6 +16,7 @@
 #include "ui/pages/macros/macro_popup.h"
 #include "ui/pages/settings/page_card.h"
 #include "ui/pages/widgets/choice_button.h"
+#include "ui/pages/widgets/delay_mode_choice.h"
 #include "ui/pages/widgets/range_edit.h"
 #include "ui/pages/widgets/skin_button.h"
 #include "ui/skin/page_geometry.h"
@@ -95,9 +96,10 @@ void MacroEditor::buildOptions(PageCard* card) {
     options_ = new QWidget(card);
     options_->setObjectName("Gb_Delay");
     options_->setGeometry(group.x + 4, group.y + 10, group.width - 4, group.height - 10);
-    const auto addChoice = [this](MarkButton::Kind kind, const char* mark, const char* caption,
-                                  int y, const std::function<void()>& choose) {
-        auto* button = new MarkButton(kind, options_);
+    // A playback option: its check mark and caption, a click on either asks.
+    const auto addOption = [this](const char* mark, const char* caption, int y,
+                                  const std::function<void()>& choose) {
+        auto* button = new MarkButton(MarkButton::Kind::Check, options_);
         button->setObjectName(mark);
         button->move(4, y + (kRow - button->height()) / 2);
         auto* label = new CaptionButton(options_);
@@ -107,22 +109,9 @@ void MacroEditor::buildOptions(PageCard* card) {
         connect(label, &QAbstractButton::clicked, this, choose);
         return std::pair{button, label};
     };
-    const struct {
-        DelayMode mode;
-        const char* mark;
-        const char* caption;
-    } delays[] = {{DelayMode::Recorded, "rb_RecDelay", "lbl_RecDelay"},
-                  {DelayMode::Fixed, "rb_DelayTime", "lbl_DelayTime"},
-                  {DelayMode::None, "rb_NoDelay", "lbl_NoDelay"}};
-    MarkButton** marks[] = {&recordDelay_, &fixedDelay_, &noDelay_};
-    for (std::size_t i = 0; i < std::size(delays); ++i) {
-        const DelayMode mode = delays[i].mode;
-        auto [mark, caption] =
-            addChoice(MarkButton::Kind::Radio, delays[i].mark, delays[i].caption,
-                      static_cast<int>(i) * kRow, [this, mode] { chooseDelayMode(mode); });
-        *marks[i] = mark;
-        delayCaptions_.push_back(caption);
-    }
+    delayChoice_ = new DelayModeChoice(host_, "", options_);
+    delayChoice_->move(4, 0);
+    connect(delayChoice_, &DelayModeChoice::chosen, this, &MacroEditor::chooseDelayMode);
     delay_ = new RangeEdit("Edt_Delay", 1, macros::kMaxDelayMs, 1, options_);
     connect(delay_, &RangeEdit::committed, this, [this](int ms) {
         script_.fixedDelay = ms;
@@ -130,15 +119,13 @@ void MacroEditor::buildOptions(PageCard* card) {
     });
 
     auto [until, untilCaption] =
-        addChoice(MarkButton::Kind::Check, "cb_ReleaseStopEnter", "lbl_ReleaseStopEnter",
-                  kPlaybackTop, [this] {
-                      choosePlayback(script_.playback == macros::kUntilReleased
-                                         ? std::nullopt
-                                         : std::optional<std::uint8_t>(macros::kUntilReleased));
-                  });
-    auto [cycles, cyclesCaption] = addChoice(
-        MarkButton::Kind::Check, "cb_ReleaseStopCount", "lbl_ReleaseStopCount", kPlaybackTop + kRow,
-        [this] {
+        addOption("cb_ReleaseStopEnter", "lbl_ReleaseStopEnter", kPlaybackTop, [this] {
+            choosePlayback(script_.playback == macros::kUntilReleased
+                               ? std::nullopt
+                               : std::optional<std::uint8_t>(macros::kUntilReleased));
+        });
+    auto [cycles, cyclesCaption] =
+        addOption("cb_ReleaseStopCount", "lbl_ReleaseStopCount", kPlaybackTop + kRow, [this] {
             const bool counting = script_.playback && *script_.playback != macros::kUntilReleased;
             choosePlayback(counting ? std::nullopt
                                     : std::optional<std::uint8_t>(stopCount_->value()));
@@ -174,12 +161,7 @@ void MacroEditor::buildPopup(QWidget* window) {
 
 void MacroEditor::retranslate() {
     record_->setText(host_.caption(recorder_ && !inserting_ ? ids::kStop : ids::kRecord));
-    const std::array<std::string_view, 3> delayIds{ids::kRecordDelay, ids::kDefaultDelay,
-                                                   ids::kNoDelay};
-    for (std::size_t i = 0; i < delayIds.size(); ++i) {
-        delayCaptions_[i]->setText(host_.caption(delayIds[i]));
-        delayCaptions_[i]->resize(delayCaptions_[i]->sizeHint().width(), kRow);
-    }
+    delayChoice_->retranslate();
     playbackCaptions_[0]->setText(host_.caption(ids::kUntilReleased));
     // The Chinese and the neutral tables have no text for it.
     const QString cycles = host_.caption(ids::kNumberOfCycles);
@@ -243,20 +225,11 @@ void MacroEditor::showScript() {
 
 void MacroEditor::showModes() {
     const bool idle = editable_ && !busy();
-    const std::pair<MarkButton*, DelayMode> marks[] = {{recordDelay_, DelayMode::Recorded},
-                                                       {fixedDelay_, DelayMode::Fixed},
-                                                       {noDelay_, DelayMode::None}};
-    for (std::size_t i = 0; i < std::size(marks); ++i) {
-        const bool on = script_.delayMode == marks[i].second;
-        marks[i].first->setChecked(on);
-        delayCaptions_[i]->setChecked(on);
-        marks[i].first->setEnabled(idle);
-        delayCaptions_[i]->setEnabled(idle);
-    }
+    delayChoice_->setMode(script_.delayMode);
+    delayChoice_->setEnabled(idle);
     delay_->setValue(script_.fixedDelay);
     delay_->setEnabled(idle && script_.delayMode == DelayMode::Fixed);
-    delay_->move(kCaptionX + delayCaptions_[1]->width() + 8, kRow + 1);
-    delay_->resize(kFieldWidth, kRow - 2);
+    delay_->setGeometry(QRect(delayChoice_->fieldPosition(), QSize(kFieldWidth, kRow - 2)));
 
     // Repeat markers among the events set the repeats; the options would add nothing.
     const bool options = idle && !macros::hasRepeatMarkers(script_);

@@ -26,6 +26,7 @@ namespace gm::ui {
 
 class CaptionButton;
 class DelayDialog;
+class DelayModeChoice;
 class InsertPanel;
 class KeyDialog;
 class MacroListView;
@@ -97,11 +98,8 @@ private:
     QLabel* noEvents_ = nullptr;
     SkinButton* record_ = nullptr;
     QWidget* options_ = nullptr;
-    MarkButton* recordDelay_ = nullptr;
-    MarkButton* fixedDelay_ = nullptr;
-    MarkButton* noDelay_ = nullptr;
+    DelayModeChoice* delayChoice_ = nullptr;
     RangeEdit* delay_ = nullptr;
-    std::vector<CaptionButton*> delayCaptions_;
     MarkButton* untilReleased_ = nullptr;
     MarkButton* cycles_ = nullptr;
     std::vector<CaptionButton*> playbackCaptions_;
