@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,19 +13,10 @@
 #include <optional>
 #include <vector>
 
-#include "device/clock.h"
-#include "device/session/workspace.h"
-#include "device/sim/virtual_bus.h"
-#include "device/sim/virtual_mouse.h"
-#include "device/timing.h"
+#include "bench_window.h"
 #include "device/wire.h"
-#include "image/settings/program_settings.h"
 #include "settings/cpi_levels.h"
 #include "settings/image_state.h"
-#include "support/plain_file_writer.h"
-#include "ui/text/text_table.h"
-#include "ui/window/main_window.h"
-#include "ui/window/qt_presenter.h"
 
 namespace {
 
@@ -47,30 +37,17 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
     QApplication app(argc, argv);
 
-    gm::device::ManualClock clock;
-    gm::sim::VirtualBus bus;
-    gm::sim::VirtualMouse mouse(clock, gm::image::ChipType::Chip4210A);
-    bus.attach(mouse);
-    gm::ui::text::TextTable texts = gm::ui::text::TextTable::builtIn();
-    gm::ui::QtPresenter presenter(texts);
-    presenter.setMessageSink([](const QString&, const QString&) {});
-    gm::testing::PlainFileWriter files;
     gm::device::Timing timing;  // the real pauses, free on the manual clock
     timing.pollInterval = gm::device::Micros{20'000};
-    gm::device::Workspace workspace(bus, clock, timing, presenter, files);
-    gm::settings::followImageReads(workspace);
-
-    gm::ui::MainWindow window(workspace, presenter, texts, {});
-    window.show();
-    window.startPolling();
-    QElapsedTimer waited;
-    waited.start();
-    while (!workspace.session().imageRead() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!workspace.session().imageRead()) {
+    gm::bench::BenchWindow bench(timing);
+    gm::settings::followImageReads(bench.workspace);
+    if (!bench.open()) {
         std::fprintf(stderr, "cpi_click: the virtual mouse was not read\n");
         return 1;
     }
+    gm::ui::MainWindow& window = *bench.window;
+    gm::sim::VirtualMouse& mouse = bench.mouse;
+    gm::device::Workspace& workspace = bench.workspace;
     window.showPage(gm::ui::Page::Advanced);
 
     // The first live write of a level value byte after each click.

@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -17,18 +16,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "device/clock.h"
-#include "device/session/workspace.h"
-#include "device/sim/virtual_bus.h"
-#include "device/sim/virtual_mouse.h"
-#include "device/timing.h"
+#include "bench_window.h"
 #include "macros/device_tables.h"
 #include "macros/macro_name.h"
 #include "macros/pc_macros.h"
-#include "support/plain_file_writer.h"
-#include "ui/text/text_table.h"
-#include "ui/window/main_window.h"
-#include "ui/window/qt_presenter.h"
 
 namespace {
 
@@ -55,37 +46,21 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     QApplication app(argc, argv);
 
-    gm::device::ManualClock clock;
-    gm::sim::VirtualBus bus;
-    gm::sim::VirtualMouse mouse(clock, gm::image::ChipType::Chip4210A);
-    bus.attach(mouse);
-    gm::ui::text::TextTable texts = gm::ui::text::TextTable::builtIn();
-    gm::ui::QtPresenter presenter(texts);
-    presenter.setMessageSink([](const QString&, const QString&) {});
-    gm::testing::PlainFileWriter files;
     gm::device::Timing timing = gm::device::Timing::instant();
     timing.pollInterval = gm::device::Micros{20'000};
-    gm::device::Workspace workspace(bus, clock, timing, presenter, files);
-    gm::macros::followMacroArea(workspace);
+    gm::bench::BenchWindow bench(timing);
+    gm::macros::followMacroArea(bench.workspace);
 
     QTemporaryDir folder;
     gm::image::PcMacroStore store;
     store.records[0].name = gm::macros::encodeMacroName("Bench");
     const std::filesystem::path library = folder.filePath("macros.bin").toStdString();
-    files.write(library, gm::macros::storeBytes(store));
-
-    gm::ui::MainWindow window(workspace, presenter, texts, {});
-    window.useMacroFile(library);
-    window.show();
-    window.startPolling();
-    QElapsedTimer waited;
-    waited.start();
-    while (!workspace.session().imageRead() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!workspace.session().imageRead()) {
+    bench.files.write(library, gm::macros::storeBytes(store));
+    if (!bench.open([&](gm::ui::MainWindow& window) { window.useMacroFile(library); })) {
         std::fprintf(stderr, "macro_record_latency: the virtual mouse was not read\n");
         return 1;
     }
+    gm::ui::MainWindow& window = *bench.window;
     window.showPage(gm::ui::Page::Macro);
     auto* macros = window.findChild<QListWidget*>("LB_PCMacroName");
     auto* events = window.findChild<QListWidget*>("LB_macro");
