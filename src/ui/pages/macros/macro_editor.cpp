@@ -183,14 +183,20 @@ void MacroEditor::retranslate() {
 void MacroEditor::show(std::span<const std::uint8_t> body, bool editable, std::size_t key) {
     if (busy())
         return;  // a recording or an insert keeps its script until it ends
-    const std::vector<std::uint8_t> bytes(body.begin(), body.end());
-    if (shownKey_ != key || !shownBody_ || *shownBody_ != bytes) {
+    // The page redraws on every change of the model; the list is built again only when the
+    // macro shown is another, or changed under the editor.
+    const bool other =
+        shownKey_ != key || !shownBody_ ||
+        !std::equal(body.begin(), body.end(), shownBody_->begin(), shownBody_->end());
+    if (other) {
         script_ = macros::scriptOfBody(body);
-        shownBody_ = bytes;
+        shownBody_.emplace(body.begin(), body.end());
         shownKey_ = key;
     }
-    editable_ = editable;
-    showScript();
+    if (other || editable != editable_) {
+        editable_ = editable;
+        showScript();
+    }
     showModes();
 }
 
@@ -435,18 +441,12 @@ void MacroEditor::deleteEvent() {
     const std::optional<std::size_t> chosen = selectedEvent();
     if (!chosen || !editable_ || busy())
         return;
-    const auto doomed = macros::eventsToDelete(script_, *chosen);
-    if (!doomed) {
-        const QString error = windowText(WindowText::MacroContentError, host_.language());
-        device::Message message;
-        message.text = error.toStdString();
-        host_.sayRefusal(host_.caption(text::ids::kDelete), message, true);
+    const std::optional<std::size_t> next = deleteListedEvent(host_, script_, *chosen);
+    if (!next)
         return;
-    }
-    macros::deleteEvent(script_, *chosen);
     storeScript();
     showScript();
-    selectEvent(doomed->front() > 0 ? doomed->front() - 1 : 0);
+    selectEvent(next);
 }
 
 void MacroEditor::openInsertPanel() {
