@@ -1,7 +1,6 @@
 // gmousectl's fire commands: the ten fire macro records of the mouse and the seven gun presets
 // that play them, with their stage fields, and assigning a preset to a button.
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -127,14 +126,6 @@ void printPreset(const image::ImageModel& model, int number, std::ostream& out) 
     }
 }
 
-std::optional<int> signedNumber(const std::string& text, int low, int high) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
 struct FieldOption {
     const char* name;
     StageField field;
@@ -188,7 +179,7 @@ std::optional<PresetEdit> presetEditOf(const ParsedArgs& args, std::string& erro
     }
     for (const FieldOption& option : kFieldOptions) {
         if (const auto text = args.value(option.name)) {
-            const auto value = signedNumber(*text, option.low, option.high);
+            const auto value = wholeNumber(*text, option.low, option.high);
             if (!value) {
                 error = std::string(option.name) + " takes " + std::to_string(option.low) + ".." +
                         std::to_string(option.high);

@@ -273,16 +273,11 @@ void FireMacroEditor::deleteEvent() {
     const std::optional<std::size_t> chosen = selectedEvent();
     if (!chosen || recorder_ || inserting_)
         return;
-    const auto doomed = macros::eventsToDelete(script_, *chosen);
-    if (!doomed) {
-        device::Message message;
-        message.text = windowText(WindowText::MacroContentError, host_.language()).toStdString();
-        host_.sayRefusal(host_.caption(ids::kDelete), message, true);
+    const std::optional<std::size_t> next = deleteListedEvent(host_, script_, *chosen);
+    if (!next)
         return;
-    }
-    macros::deleteEvent(script_, *chosen);
     store();
-    events_->showSelection(static_cast<int>(doomed->front() > 0 ? doomed->front() - 1 : 0));
+    events_->showSelection(static_cast<int>(*next));
 }
 
 void FireMacroEditor::openInsert() {

@@ -4,8 +4,11 @@
 #include <QPainter>
 
 #include "macros/macro_script.h"
+#include "macros/script_edits.h"
+#include "ui/host/window_texts.h"
 #include "ui/skin/skin_catalogue.h"
 #include "ui/skin/skin_pictures.h"
+#include "ui/text/text_ids.h"
 
 namespace gm::ui {
 
@@ -42,6 +45,19 @@ void insertEventRows(QListWidget& list, int at, std::span<const macros::MacroEve
         row->setData(kKindRole, eventKind(event));
         list.insertItem(at++, row);
     }
+}
+
+std::optional<std::size_t> deleteListedEvent(OperationHost& host, macros::MacroScript& script,
+                                             std::size_t index) {
+    const auto doomed = macros::eventsToDelete(script, index);
+    if (!doomed) {
+        device::Message message;
+        message.text = windowText(WindowText::MacroContentError, host.language()).toStdString();
+        host.sayRefusal(host.caption(text::ids::kDelete), message, true);
+        return std::nullopt;
+    }
+    macros::deleteEvent(script, index);
+    return doomed->front() > 0 ? doomed->front() - 1 : 0;
 }
 
 void MacroEventDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

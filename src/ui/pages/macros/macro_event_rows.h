@@ -4,9 +4,12 @@
 // from the left edge ("A", "50 ms", "X: 5  Y: -3", "Rep-Start  3").
 
 #include <QStyledItemDelegate>
+#include <optional>
 #include <span>
 
 #include "macros/macro_events.h"
+#include "macros/macro_script.h"
+#include "ui/host/operation_host.h"
 
 class QListWidget;
 
@@ -25,5 +28,11 @@ int eventKind(const macros::MacroEvent& event);
 
 // Puts rows for `events` into `list` from row `at` on (rows after it move down).
 void insertEventRows(QListWidget& list, int at, std::span<const macros::MacroEvent> events);
+
+// Deletes event `index` of `script` with its press or release partner, as both editors' Delete
+// does; when the partner is missing it says "Macro Content Error" and leaves the script. The
+// row to select afterwards; nothing when nothing was deleted.
+std::optional<std::size_t> deleteListedEvent(OperationHost& host, macros::MacroScript& script,
+                                             std::size_t index);
 
 }  // namespace gm::ui
