@@ -4,6 +4,7 @@
 
 #include "macros/body_scan.h"
 #include "macros/macro_name.h"
+#include "macros/macro_script.h"
 
 namespace gm::macros {
 
@@ -12,46 +13,6 @@ namespace {
 using Kind = MacroEvent::Kind;
 
 constexpr int kLeftButton = 0x01;
-constexpr std::uint8_t kLeftDown = 0xA1;
-constexpr std::uint8_t kLeftUp = 0x21;
-
-std::size_t itemSize(const MacroEvent& event) {
-    switch (event.kind) {
-        case Kind::Move:
-        case Kind::Delay:
-            return 3;
-        case Kind::RepeatStart:
-            return 2;
-        default:
-            return 1;
-    }
-}
-
-void appendItem(std::vector<std::uint8_t>& bytes, const MacroEvent& event) {
-    switch (event.kind) {
-        case Kind::Button:
-            bytes.push_back(event.down ? kLeftDown : kLeftUp);
-            break;
-        case Kind::Move: {
-            const auto item = moveItem(event.x, event.y);
-            bytes.insert(bytes.end(), item.begin(), item.end());
-            break;
-        }
-        case Kind::Delay: {
-            const int ms = std::clamp(event.value, 0, 0xFFFF);
-            bytes.insert(bytes.end(), {opcode::kDelay, static_cast<std::uint8_t>(ms >> 8),
-                                       static_cast<std::uint8_t>(ms & 0xFF)});
-            break;
-        }
-        case Kind::RepeatStart:
-            bytes.insert(bytes.end(), {opcode::kRepeatStart,
-                                       static_cast<std::uint8_t>(std::clamp(event.value, 0, 255))});
-            break;
-        default:
-            bytes.push_back(opcode::kRepeatEnd);
-            break;
-    }
-}
 
 }  // namespace
 
@@ -82,7 +43,7 @@ std::vector<MacroEvent> fireEventsOf(std::span<const std::uint8_t> record) {
 std::size_t fireBodySize(std::span<const MacroEvent> events) {
     std::size_t size = 1;
     for (const MacroEvent& event : events)
-        size += itemSize(event);
+        size += itemBytes(event);
     return size;
 }
 
@@ -104,7 +65,7 @@ FireEncoding encodeFireRecord(std::span<const MacroEvent> events, std::size_t re
     }
     encoded.record.reserve(recordSize);
     for (const MacroEvent& event : events)
-        appendItem(encoded.record, event);
+        appendItem(event, encoded.record);
     encoded.record.resize(recordSize, opcode::kEnd);
     return encoded;
 }

@@ -46,38 +46,6 @@ DelayMode delayModeOf(const std::vector<MacroEvent>& events, int& fixedDelay) {
     return DelayMode::Fixed;
 }
 
-void appendItem(const MacroEvent& event, std::vector<std::uint8_t>& bytes) {
-    const auto byte = [](int value) { return static_cast<std::uint8_t>(value & 0xFF); };
-    const std::uint8_t pressed = event.down ? opcode::kPressed : 0;
-    switch (event.kind) {
-        case Kind::Key:
-            bytes.insert(bytes.end(), {byte(opcode::kKeyUp | pressed), byte(event.value)});
-            break;
-        case Kind::Modifier:
-            bytes.insert(bytes.end(), {byte(opcode::kModifierUp | pressed), byte(event.value)});
-            break;
-        case Kind::Button:
-            bytes.push_back(byte(0x20 | pressed | event.value));
-            break;
-        case Kind::Move: {
-            const std::array<std::uint8_t, 3> item = moveItem(event.x, event.y);
-            bytes.insert(bytes.end(), item.begin(), item.end());
-            break;
-        }
-        case Kind::Delay: {
-            const int ms = std::clamp(event.value, 0, kMaxDelayMs);
-            bytes.insert(bytes.end(), {opcode::kDelay, byte(ms >> 8), byte(ms)});
-            break;
-        }
-        case Kind::RepeatStart:
-            bytes.insert(bytes.end(), {opcode::kRepeatStart, byte(event.value)});
-            break;
-        case Kind::RepeatEnd:
-            bytes.push_back(opcode::kRepeatEnd);
-            break;
-    }
-}
-
 bool addsWrapper(const MacroScript& script) {
     return script.playback.has_value() &&
            std::none_of(script.events.begin(), script.events.end(),
@@ -115,6 +83,38 @@ std::size_t itemBytes(const MacroEvent& event) {
             return 1;
     }
     return 0;
+}
+
+void appendItem(const MacroEvent& event, std::vector<std::uint8_t>& bytes) {
+    const auto byte = [](int value) { return static_cast<std::uint8_t>(value & 0xFF); };
+    const std::uint8_t pressed = event.down ? opcode::kPressed : 0;
+    switch (event.kind) {
+        case Kind::Key:
+            bytes.insert(bytes.end(), {byte(opcode::kKeyUp | pressed), byte(event.value)});
+            break;
+        case Kind::Modifier:
+            bytes.insert(bytes.end(), {byte(opcode::kModifierUp | pressed), byte(event.value)});
+            break;
+        case Kind::Button:
+            bytes.push_back(byte(0x20 | pressed | event.value));
+            break;
+        case Kind::Move: {
+            const std::array<std::uint8_t, 3> item = moveItem(event.x, event.y);
+            bytes.insert(bytes.end(), item.begin(), item.end());
+            break;
+        }
+        case Kind::Delay: {
+            const int ms = std::clamp(event.value, 0, kMaxDelayMs);
+            bytes.insert(bytes.end(), {opcode::kDelay, byte(ms >> 8), byte(ms)});
+            break;
+        }
+        case Kind::RepeatStart:
+            bytes.insert(bytes.end(), {opcode::kRepeatStart, byte(event.value)});
+            break;
+        case Kind::RepeatEnd:
+            bytes.push_back(opcode::kRepeatEnd);
+            break;
+    }
 }
 
 std::size_t scriptBytes(const MacroScript& script) {

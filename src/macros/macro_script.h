@@ -49,6 +49,8 @@ EncodedBody bodyOfScript(const MacroScript& script);
 
 // Bytes the event takes in a body.
 std::size_t itemBytes(const MacroEvent& event);
+// Appends the event's item to `bytes` (a delay clamped to 0..65535 ms, a movement to -128..127).
+void appendItem(const MacroEvent& event, std::vector<std::uint8_t>& bytes);
 // Bytes the script's events and wrapper take, the terminator included.
 std::size_t scriptBytes(const MacroScript& script);
 bool hasRepeatMarkers(const MacroScript& script);
